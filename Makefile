@@ -1,0 +1,44 @@
+# Tessoli: `make run` plays, `make test` runs the whole suite. Both install what is missing first.
+BUILD ?= build
+JOBS ?= 2
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: all deps configure build media media-preview run test bench fuzz clean
+
+all: build
+
+deps:
+	@sh scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) > $(BUILD).configure.log 2>&1 || (cat $(BUILD).configure.log; exit 1)
+
+build: configure
+	@cmake --build $(BUILD) -j$(JOBS)
+
+# The media set next to the binary (Scale 2, played by `make run`) and the Scale 1 set the tests use.
+# Rebuilding never touches a cont.tll already in those folders.
+media: build
+	@if [ -x $(BUILD)/tools/tessoli-media ]; then \
+		$(BUILD)/tools/tessoli-media --scale 2 --out $(BUILD)/media && \
+		$(BUILD)/tools/tessoli-media --scale 1 --out $(BUILD)/media-s1; \
+	fi
+
+media-preview: media
+	@$(BUILD)/tools/tessoli-media --preview $(BUILD)/media-preview.png
+	@echo "wrote $(BUILD)/media-preview.png"
+
+run: media
+	$(BUILD)/tessoli --windowed
+
+test: media
+	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+bench: media
+	@sh scripts/bench
+
+fuzz: deps
+	@sh scripts/fuzz
+
+clean:
+	rm -rf $(BUILD)

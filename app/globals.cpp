@@ -1,0 +1,44 @@
+// Every global object with a constructor, defined here in the one order the game relies on:
+// the speaker first (and so destroyed last), then the fade, the strings, the pictures and fonts,
+// the sounds and the music.
+#include <string>
+
+#include "app/globals.h"
+#include "app/startup.h"
+#include "app/state.h"
+#include "fx/fade.h"
+#include "platform/hss.h"
+#include "res/audio.h"
+
+hssSpeaker speaker;
+
+fade Fade;
+
+std::string ProgramPath;
+std::string MediaPath;
+std::string DataFilePath;
+std::string GameState;
+std::string GameSubState;
+
+sprite GameBackground;
+sprite IntroPicture;
+sprite TimeBarPicture;
+sprite LevelPicture;
+sprite ParticleSprite;
+sprite ParticleSprite2;
+sprite RocketSprite1;
+sprite RocketSprite2;
+sprite GoodWorkPicture;
+font SmallFont;
+font BigFont;
+
+hssSound Sounds[7];
+hssSound& ButtonSound = Sounds[0];
+hssSound& ExplosionSound = Sounds[1];
+hssSound& GoodSound = Sounds[2];
+hssSound& HintSound = Sounds[3];
+hssSound& RocketSound = Sounds[4];
+hssSound& Button2Sound = Sounds[5];
+hssSound& GoodPSound = Sounds[6];
+
+hssMusic Music;

@@ -1,0 +1,35 @@
+// The input record the screens read, filled from at most one event per poll.
+#pragma once
+
+enum {
+    KEY_LEFT = 501,
+    KEY_RIGHT = 502,
+    KEY_DOWN = 503,
+    KEY_UP = 504,
+    KEY_ACTION = 505,
+    KEY_APP1 = 506,
+    KEY_APP2 = 507,
+    KEY_APP3 = 508,
+    KEY_APP4 = 509,
+};
+
+struct input_state {
+    unsigned char keys[1000];
+    unsigned char keyPressed;
+    int pressX, pressY;
+    int clickX, clickY;
+    unsigned char stylusDown;
+    int lastKeyDown;
+    int lastKeyUp;
+    int quit;
+    int lockFrames;
+    int lockLength;
+};
+
+extern input_state InputState;
+
+void input_poll(input_state& in);
+void input_reset(input_state& in);
+void input_clear_stylus(input_state& in);
+void input_arm_lock(input_state& in);
+int map_key(int symbol);

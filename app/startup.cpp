@@ -1,0 +1,101 @@
+// Start-up: media folder, config.tll, video and sound device, random seed, frame clock.
+#include "app/startup.h"
+
+#include <SDL.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <unistd.h>
+
+#include "app/frame_clock.h"
+#include "app/state.h"
+#include "video/video.h"
+
+char MediaFolder[256];
+int ReservedValue;
+int Scale;
+int ScreenWidth;
+int ScreenHeight;
+
+static unsigned int ticks_seed() { return SDL_GetTicks(); }
+unsigned int (*startup_seed)() = ticks_seed;
+
+static std::string::size_type last_separator(const std::string& path) {
+    return path.find_last_of("/\\");
+}
+
+std::string program_folder(const std::string& program_path) {
+    std::string::size_type cut = last_separator(program_path);
+    if (cut != std::string::npos)
+        return program_path.substr(0, cut + 1);
+    // Started through PATH: argv[0] names no folder, so ask the system where we run from
+    // rather than trusting the current directory.
+    char exe[4096];
+    ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
+    if (n > 0) {
+        exe[n] = '\0';
+        std::string self(exe);
+        cut = last_separator(self);
+        if (cut != std::string::npos)
+            return self.substr(0, cut + 1);
+    }
+    return std::string();
+}
+
+void read_config() {
+    DataFilePath = MediaPath + "config.tll";
+    int values[4] = {0, 0, 0, 0};
+    int read = 0;
+    FILE* f = std::fopen(DataFilePath.c_str(), "rb");
+    if (f) {
+        read = std::fscanf(f, "%d %d %d %d", &values[0], &values[1], &values[2], &values[3]);
+        std::fclose(f);
+        if (read < 0)
+            read = 0;
+    }
+    if (!f) {
+        std::fprintf(stderr, "Couldn't read %s: using Scale 1 at 240x320\n", DataFilePath.c_str());
+    } else if (read < 4) {
+        std::fprintf(stderr, "%s holds %d of its 4 numbers: using Scale 1 at 240x320 for the rest\n",
+                     DataFilePath.c_str(), read);
+    }
+    // Fields the file did not give take the handheld's own layout.
+    static const int fallback[4] = {0, 1, 240, 320};
+    for (int i = read; i < 4; i++)
+        values[i] = fallback[i];
+    ReservedValue = values[0];
+    Scale = values[1];
+    ScreenWidth = values[2];
+    ScreenHeight = values[3];
+    if (Scale < 1) {
+        std::fprintf(stderr, "%s: Scale %d is below 1, using 1\n", DataFilePath.c_str(), Scale);
+        Scale = 1;
+    }
+    if (ScreenWidth < 1 || ScreenHeight < 1) {
+        std::fprintf(stderr, "%s: screen %dx%d is not a size, using %dx%d\n", DataFilePath.c_str(),
+                     ScreenWidth, ScreenHeight, 240 * Scale, 320 * Scale);
+        ScreenWidth = 240 * Scale;
+        ScreenHeight = 320 * Scale;
+    }
+}
+
+void startup(std::string program_path) {
+    ProgramPath = program_folder(program_path);
+    std::string::size_type cut = last_separator(ProgramPath);
+    char separator = (cut != std::string::npos) ? ProgramPath[cut] : '/';
+    MediaPath = ProgramPath + "media" + separator;
+    if (MediaPath.size() >= sizeof MediaFolder) {
+        std::fprintf(stderr, "Media folder path too long: %s\n", MediaPath.c_str());
+        std::exit(1);
+    }
+    std::strcpy(MediaFolder, MediaPath.c_str());
+
+    read_config();
+
+    init_video("Tessoli", ScreenWidth, ScreenHeight);
+    enable_drawing(1);
+    std::srand(startup_seed());
+    set_frame_period(1000 / FramesPerSecond);
+    start_frame_clock();
+    GameRunning = 1;
+}

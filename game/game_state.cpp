@@ -1,0 +1,19 @@
+// The game state integers; all zero when the program starts.
+#include "game/game_state.h"
+
+int32_t Board[25];
+int32_t TileList[25];
+int32_t TileLast;
+int32_t TileCurrent;
+int32_t Score;
+int32_t TimeLeft;
+int32_t TimeFrames;
+int32_t RocketMode;
+int32_t HintActive;
+int32_t Level;
+int32_t ContinueFlag;
+int32_t PictureNumber;
+int32_t PictureUsed[20];
+int32_t ShuffleUsed[25];
+int32_t WaitFrames;
+int32_t BestScore;

@@ -1,0 +1,25 @@
+// The game's sound side: the sound settings and loading and playing the music and the effects.
+#pragma once
+
+class hssSpeaker;
+class hssSound;
+class hssMusic;
+
+extern hssSpeaker speaker;
+
+extern int music_off;
+extern int sounds_off;
+extern int music_volume;
+extern int sound_volume;
+
+void set_audio(int music_off_value, int sounds_off_value, int music_volume_value, int sound_volume_value);
+void load_music(hssMusic& music, const char* folder, const char* name);
+void load_sound(hssSound& sound, const char* folder, const char* name);
+void play_music(hssMusic& music);
+void play_sound(hssSound& sound, int channel);
+
+// Frees the sounds and the music, then closes the device; main calls it before SDL_Quit.
+void shutdown_audio();
+
+// Watches every play_sound call (sound, channel), whatever the settings; for recordings and tests.
+extern void (*play_sound_observer)(hssSound* sound, int channel);

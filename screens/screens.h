@@ -1,0 +1,12 @@
+// The screens around the game: loading and the sound question, menu, continue prompt, end screens.
+#pragma once
+
+void loading_screen();
+void state_init_intro();
+void state_intro();
+void state_init_gra();
+void state_init_game_over();
+void state_init_koniec_gry();
+
+// The loading picture is held this long after the last asset (tests and timedemos shorten it).
+extern unsigned int LoadingHoldMs;

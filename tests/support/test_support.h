@@ -1,0 +1,37 @@
+// Shared test helpers: a headless screen, temporary folders, reading pixels and files.
+#pragma once
+
+#include <SDL.h>
+#include <cstdint>
+#include <string>
+
+// Opens SDL's dummy display in a window of w x h (once per process; later calls resize it) and
+// turns drawing on. Returns the screen.
+SDL_Surface* open_test_screen(int w = 240, int h = 320);
+
+// A fresh empty folder under the system temp folder, removed when the object goes.
+class temp_dir {
+  public:
+    temp_dir();
+    ~temp_dir();
+    const std::string& path() const { return path_; } // ends with '/'
+    std::string file(const std::string& name) const { return path_ + name; }
+
+  private:
+    std::string path_;
+};
+
+void write_file(const std::string& path, const std::string& bytes);
+std::string read_file(const std::string& path);
+bool file_exists(const std::string& path);
+
+// The pixel of a surface as r, g, b.
+struct rgb {
+    int r, g, b;
+};
+rgb pixel_at(SDL_Surface* surface, int x, int y);
+void fill_rect(SDL_Surface* surface, int x, int y, int w, int h, int r, int g, int b);
+
+// Where the build keeps things (from the environment CTest gives).
+std::string build_dir();
+std::string source_dir();

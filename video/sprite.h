@@ -1,0 +1,28 @@
+// The drawable picture: a surface in the screen's format, a float position and a frame grid.
+#pragma once
+
+struct SDL_Surface;
+
+class sprite {
+  public:
+    float x = 0.0f;
+    float y = 0.0f;
+    float frame_w = 0.0f;
+    float frame_h = 0.0f;
+    int w = 0;
+    int h = 0;
+    SDL_Surface* surface = nullptr;
+
+    sprite() = default;
+    ~sprite();
+    sprite(const sprite&) = delete;
+    sprite& operator=(const sprite&) = delete;
+
+    void Blit();
+    void ChooseBlit(int number);
+    void BlitPart(int x, int y, int x1, int y1);
+    void Alpha(int value);
+    // Picture from the graphics pack (or the loose file folder + name); key 1 keys a palette picture
+    // on its top-left pixel. 0 on success, -1 on failure.
+    int Load(const char* folder, const char* name, int key);
+};

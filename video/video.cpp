@@ -1,0 +1,189 @@
+// The display: video mode, back buffers, copies between them and the pixel helpers.
+#include "video/video.h"
+
+#include <SDL.h>
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/hss.h"
+#include "res/audio.h"
+
+SDL_Surface* screen;
+SDL_Surface* screen2[3];
+int screen_w;
+int screen_h;
+int drawing_enabled;
+int VideoWindowed;
+
+static SDL_Joystick* Joystick;
+
+int video_depth_for(int desktop_bpp) {
+    if (desktop_bpp <= 8) {
+        std::fputs("forced 16 bpp mode\n", stderr);
+        return 16;
+    }
+    return desktop_bpp;
+}
+
+int video_height_for(int width, int height, int current_w, int current_h) {
+    // A square display runs the game in a square of the requested width.
+    return current_w == current_h ? width : height;
+}
+
+void init_video(const char* caption, int width, int height) {
+    screen_w = width;
+    screen_h = height;
+    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
+        std::fprintf(stderr, "Couldn't initialize SDL_VIDEO: %s\n", SDL_GetError());
+        std::exit(1);
+    }
+    speaker.open(22050, 16, true, 1, 16);
+
+    if (SDL_NumJoysticks() > 0) {
+        Joystick = SDL_JoystickOpen(0);
+        if (!Joystick)
+            std::fprintf(stderr, "Couldn't open joystick 0: %s\n", SDL_GetError());
+    }
+
+    const SDL_VideoInfo* info = SDL_GetVideoInfo();
+    int depth = video_depth_for(info->vfmt->BitsPerPixel);
+    screen_h = video_height_for(screen_w, screen_h, info->current_w, info->current_h);
+
+    Uint32 preferred = SDL_HWSURFACE | SDL_ASYNCBLIT;
+    Uint32 fallback = 0;
+    if (!VideoWindowed) {
+        preferred |= SDL_FULLSCREEN;
+        fallback |= SDL_FULLSCREEN;
+    }
+    Uint32 flags = preferred;
+    if (SDL_VideoModeOK(screen_w, screen_h, depth, flags) == 0) {
+        std::fprintf(stderr, "Couldn't set %dx%dx%d video mode: %s\n", screen_w, screen_h, depth,
+                     SDL_GetError());
+        flags = fallback;
+    }
+    screen = SDL_SetVideoMode(screen_w, screen_h, depth, flags);
+    if (!screen) {
+        std::fprintf(stderr, "Couldn't set %dx%dx%d video mode: %s\n", screen_w, screen_h, depth,
+                     SDL_GetError());
+        std::exit(1);
+    }
+    for (int i = 0; i < 3; i++)
+        screen2[i] = SDL_DisplayFormat(screen);
+    SDL_WM_SetCaption(caption, nullptr);
+}
+
+void enable_drawing(int on) { drawing_enabled = on; }
+
+void flip_screen() {
+    if (!drawing_enabled)
+        return;
+    if (SDL_Flip(screen) == -1)
+        std::fputs("No flip", stderr);
+}
+
+static int copy(SDL_Surface* from, SDL_Rect* from_rect, SDL_Surface* to, int x, int y) {
+    SDL_Rect dest;
+    dest.x = static_cast<Sint16>(x);
+    dest.y = static_cast<Sint16>(y);
+    dest.w = 0;
+    dest.h = 0;
+    return SDL_BlitSurface(from, from_rect, to, &dest);
+}
+
+void screen_screen2(int n) {
+    if (!drawing_enabled)
+        return;
+    if (copy(screen, nullptr, screen2[n], 0, 0) < 0)
+        std::fputs("Blit error: screen_screen2(int n)\n", stderr);
+}
+
+void screen2_screen(int n) {
+    if (!drawing_enabled)
+        return;
+    if (copy(screen2[n], nullptr, screen, 0, 0) < 0)
+        std::fputs("Blit error: screen2_screen(int n)", stderr);
+}
+
+void screen2_screen(int n, int pos_x, int pos_y) {
+    if (!drawing_enabled)
+        return;
+    if (copy(screen2[n], nullptr, screen, pos_x, pos_y) < 0)
+        std::fputs("Blit error: screen2_screen(int n, int pos_x, int pos_y)", stderr);
+}
+
+void screen2_screen(int n, int pos_x, int pos_y, int x, int y, int x1, int y1) {
+    if (!drawing_enabled)
+        return;
+    SDL_Rect part;
+    part.x = static_cast<Sint16>(x);
+    part.y = static_cast<Sint16>(y);
+    part.w = static_cast<Uint16>(x1);
+    part.h = static_cast<Uint16>(y1);
+    if (copy(screen2[n], &part, screen, pos_x, pos_y) < 0)
+        std::fputs("Blit error: screen2_screen(int n, int pos_x, int pos_y, int x, int y, int x1, "
+                   "int y1)",
+                   stderr);
+}
+
+void set_clip(int x, int y, int w, int h, SDL_Surface* surface) {
+    SDL_Rect clip;
+    clip.x = static_cast<Sint16>(x);
+    clip.y = static_cast<Sint16>(y);
+    clip.w = static_cast<Uint16>(w);
+    clip.h = static_cast<Uint16>(h);
+    SDL_SetClipRect(surface, &clip);
+}
+
+uint32_t map_rgb(int r, int g, int b) {
+    return SDL_MapRGB(screen->format, static_cast<Uint8>(r), static_cast<Uint8>(g),
+                      static_cast<Uint8>(b));
+}
+
+void put_pixel(int x, int y, uint32_t value, SDL_Surface* surface) {
+    if (x < 0 || x >= surface->w || y < 0 || y >= surface->h)
+        return;
+    int b = surface->format->BytesPerPixel;
+    Uint8* p = static_cast<Uint8*>(surface->pixels) + y * surface->pitch + x * b;
+    switch (b) {
+    case 1:
+        *p = static_cast<Uint8>(value);
+        break;
+    case 2:
+        *reinterpret_cast<Uint16*>(p) = static_cast<Uint16>(value);
+        break;
+    case 3:
+        // Low byte first on every machine, as the handheld stored it.
+        p[0] = static_cast<Uint8>(value);
+        p[1] = static_cast<Uint8>(value >> 8);
+        p[2] = static_cast<Uint8>(value >> 16);
+        break;
+    case 4:
+        *reinterpret_cast<Uint32*>(p) = value;
+        break;
+    default:
+        break;
+    }
+}
+
+static bool must_lock(SDL_Surface* surface) {
+    return surface->offset != 0 ||
+           (surface->flags & (SDL_HWSURFACE | SDL_ASYNCBLIT | SDL_RLEACCEL)) != 0;
+}
+
+void lock_surface(SDL_Surface* surface) {
+    if (must_lock(surface) && SDL_LockSurface(surface) < 0)
+        std::fprintf(stderr, "Can't lock screen: %s\n", SDL_GetError());
+}
+
+void unlock_surface(SDL_Surface* surface) {
+    if (must_lock(surface))
+        SDL_UnlockSurface(surface);
+}
+
+void free_screen2() {
+    for (int i = 0; i < 3; i++) {
+        if (screen2[i])
+            SDL_FreeSurface(screen2[i]);
+        screen2[i] = nullptr;
+    }
+}

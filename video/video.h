@@ -1,0 +1,35 @@
+// The display: video mode, the visible screen, its three back buffers and the pixel helpers.
+#pragma once
+
+#include <cstdint>
+
+struct SDL_Surface;
+
+extern SDL_Surface* screen;
+extern SDL_Surface* screen2[3];
+extern int screen_w;
+extern int screen_h;
+extern int drawing_enabled;
+
+// Desktop option: a plain window of the mode's size instead of the full screen.
+extern int VideoWindowed;
+
+void init_video(const char* caption, int width, int height);
+void enable_drawing(int on);
+void flip_screen();
+
+void screen_screen2(int n);
+void screen2_screen(int n);
+void screen2_screen(int n, int pos_x, int pos_y);
+void screen2_screen(int n, int pos_x, int pos_y, int x, int y, int x1, int y1);
+
+void set_clip(int x, int y, int w, int h, SDL_Surface* surface);
+uint32_t map_rgb(int r, int g, int b);
+void put_pixel(int x, int y, uint32_t value, SDL_Surface* surface);
+void lock_surface(SDL_Surface* surface);
+void unlock_surface(SDL_Surface* surface);
+void free_screen2();
+
+// Pieces of init_video kept apart so they can be checked without a display.
+int video_depth_for(int desktop_bpp);                       // prints "forced 16 bpp mode\n" when it forces 16
+int video_height_for(int width, int height, int current_w, int current_h);
