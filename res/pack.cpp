@@ -1,7 +1,147 @@
-// PLACEHOLDER until the pack reader lands.
+// Resource packs: reading a .def index and pulling one asset's bytes out of its .pak.
 #include "res/pack.h"
+
+#include <cctype>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
 PackIndex gfx;
 PackIndex msx;
-void load_pack_index(PackIndex&, const char*, const char*, const char*) {}
-unsigned char* read_pack_entry(PackIndex&, const char*, int* size) { *size = 0; return nullptr; }
-const char* pack_error() { return "no pack reader"; }
+
+static char last_error[512] = "";
+
+const char* pack_error() {
+    return last_error;
+}
+
+// Joins folder and file into out (capacity 256); false when the result would not fit.
+static bool join_path(char* out, const char* folder, const char* file) {
+    size_t a = std::strlen(folder);
+    size_t b = std::strlen(file);
+    if (a + b > 255)
+        return false;
+    std::memcpy(out, folder, a);
+    std::memcpy(out + a, file, b + 1);
+    return true;
+}
+
+// One whitespace-separated token of any length; false at end of file before any character.
+static bool read_token(std::FILE* f, std::string& token) {
+    token.clear();
+    int c;
+    do {
+        c = std::getc(f);
+    } while (c != EOF && std::isspace(c));
+    if (c == EOF)
+        return false;
+    while (c != EOF && !std::isspace(c)) {
+        token.push_back(static_cast<char>(c));
+        c = std::getc(f);
+    }
+    if (c != EOF)
+        std::ungetc(c, f);
+    return true;
+}
+
+void load_pack_index(PackIndex& pack, const char* folder, const char* pak_name,
+                     const char* def_name) {
+    char def_path[256];
+    if (!join_path(def_path, folder, def_name)) {
+        std::fprintf(stderr, "Couldn't load %s%s\n", folder, def_name);
+        std::exit(1);
+    }
+    if (!join_path(pack.pak_path, folder, pak_name)) {
+        // Without a usable .pak path the index would point nowhere; fail like a missing index.
+        std::fprintf(stderr, "Couldn't load %s%s\n", folder, pak_name);
+        std::exit(1);
+    }
+    std::FILE* f = std::fopen(def_path, "rb");
+    if (!f) {
+        std::fprintf(stderr, "Couldn't load %s\n", def_path);
+        std::exit(1);
+    }
+
+    std::string token;
+    int i = 0;
+    while (i < 1000) {
+        pack.names[i][0] = '\0';
+        bool got_name = read_token(f, token);
+        // A failed number read leaves the slot as it was, as scanf would.
+        int offset = pack.offsets[i];
+        int size = pack.sizes[i];
+        if (std::fscanf(f, "%d", &offset) != 1)
+            offset = pack.offsets[i];
+        if (std::fscanf(f, "%d", &size) != 1)
+            size = pack.sizes[i];
+        if (got_name && token.size() > 31) {
+            // Cutting it short could make it collide with another asset's name.
+            std::fprintf(stderr, "Name too long in %s: %s\n", def_path, token.c_str());
+            continue;
+        }
+        if (got_name)
+            std::memcpy(pack.names[i], token.c_str(), token.size() + 1);
+        pack.offsets[i] = offset;
+        pack.sizes[i] = size;
+        if (std::strcmp(pack.names[i], "end") == 0)
+            break;
+        i++;
+    }
+    pack.count = i;
+    std::fclose(f);
+}
+
+__attribute__((format(printf, 1, 2))) static unsigned char* fail(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(last_error, sizeof last_error, format, args);
+    va_end(args);
+    return nullptr;
+}
+
+unsigned char* read_pack_entry(PackIndex& pack, const char* name, int* size) {
+    *size = 0;
+    last_error[0] = '\0';
+    if (pack.count <= 0)
+        return fail("the index of %s is empty", pack.pak_path);
+
+    // The last real entry is never compared: it answers every name not found before it.
+    int i = 0;
+    while (i < pack.count - 1 && std::strcmp(pack.names[i], name) != 0)
+        i++;
+
+    long long offset = pack.offsets[i];
+    long long length = pack.sizes[i];
+    if (offset < 0 || length < 0)
+        return fail("bad entry in the index of %s (offset %lld, size %lld)", pack.pak_path, offset,
+                    length);
+
+    std::FILE* f = std::fopen(pack.pak_path, "rb");
+    if (!f)
+        return fail("can't open %s", pack.pak_path);
+    long long pak_size = -1;
+    if (std::fseek(f, 0, SEEK_END) == 0)
+        pak_size = std::ftell(f);
+    if (pak_size < 0 || offset + length > pak_size) {
+        std::fclose(f);
+        return fail("entry (offset %lld, size %lld) lies beyond the end of %s", offset, length,
+                    pack.pak_path);
+    }
+    if (std::fseek(f, static_cast<long>(offset), SEEK_SET) != 0) {
+        std::fclose(f);
+        return fail("can't seek in %s", pack.pak_path);
+    }
+    unsigned char* buffer = static_cast<unsigned char*>(std::malloc(length > 0 ? length : 1));
+    if (!buffer)
+        std::exit(2);
+    size_t got = std::fread(buffer, 1, static_cast<size_t>(length), f);
+    std::fclose(f);
+    if (got != static_cast<size_t>(length)) {
+        std::free(buffer);
+        return fail("short read from %s", pack.pak_path);
+    }
+    *size = static_cast<int>(length);
+    return buffer;
+}

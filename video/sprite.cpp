@@ -1,10 +1,72 @@
-// PLACEHOLDER until sprites land.
+// Drawing a sprite onto the screen: whole, one frame of its grid, a part, and its alpha.
 #include "video/sprite.h"
+
 #include <SDL.h>
+#include <cmath>
+#include <cstdio>
+
 #include "video/video.h"
-sprite::~sprite() { if (surface) SDL_FreeSurface(surface); }
-void sprite::Blit() {}
-void sprite::ChooseBlit(int) {}
-void sprite::BlitPart(int, int, int, int) {}
-void sprite::Alpha(int) {}
-int sprite::Load(const char*, const char*, int) { return -1; }
+
+// Float to int truncating toward zero, pinned to the int range so wild positions stay defined.
+static int trunc_px(float value) {
+    if (std::isnan(value))
+        return 0;
+    if (value >= 2147483647.0f)
+        return 2147483647;
+    if (value <= -2147483648.0f)
+        return -2147483647 - 1;
+    return static_cast<int>(value);
+}
+
+// SDL_Rect keeps 16-bit fields; the narrowing wraps as the rectangle's own types do.
+static SDL_Rect make_rect(int x, int y, int w, int h) {
+    SDL_Rect r;
+    r.x = static_cast<Sint16>(x);
+    r.y = static_cast<Sint16>(y);
+    r.w = static_cast<Uint16>(w);
+    r.h = static_cast<Uint16>(h);
+    return r;
+}
+
+sprite::~sprite() {
+    if (surface)
+        SDL_FreeSurface(surface);
+}
+
+void sprite::Blit() {
+    SDL_Rect dst = make_rect(trunc_px(x), trunc_px(y), 0, 0);
+    if (SDL_BlitSurface(surface, nullptr, screen, &dst) < 0)
+        std::fputs("Blit error: sprite::Blit()\n", stderr);
+}
+
+void sprite::ChooseBlit(int number) {
+    if (number < 0)
+        return;
+    // A frame wider than the picture (or none at all) leaves no whole frame in a row: skip.
+    if (!(frame_w > 0.0f))
+        return;
+    int per_row = trunc_px(static_cast<float>(w) / frame_w);
+    if (per_row <= 0)
+        return;
+    int column = number % per_row;
+    int row = number / per_row;
+    SDL_Rect src = make_rect(trunc_px(static_cast<float>(column) * frame_w),
+                             trunc_px(static_cast<float>(row) * frame_h), trunc_px(frame_w),
+                             trunc_px(frame_h));
+    SDL_Rect dst = make_rect(trunc_px(x), trunc_px(y), 0, 0);
+    if (drawing_enabled && SDL_BlitSurface(surface, &src, screen, &dst) < 0)
+        std::fputs("Blit error: sprite::ChooseBlit(int number)\n", stderr);
+}
+
+void sprite::BlitPart(int x, int y, int x1, int y1) {
+    SDL_Rect src = make_rect(x, y, x1, y1);
+    SDL_Rect dst = make_rect(trunc_px(this->x), trunc_px(this->y), 0, 0);
+    if (drawing_enabled && SDL_BlitSurface(surface, &src, screen, &dst) < 0)
+        std::fputs("Blit error: sprite::BlitPart(int x, int y, int x1, int y1)\n", stderr);
+}
+
+void sprite::Alpha(int value) {
+    // SDL would dereference a missing surface; report it as the failure it is.
+    if (!surface || SDL_SetAlpha(surface, SDL_SRCALPHA, static_cast<Uint8>(value & 0xff)) < 0)
+        std::fputs("Alpha error: sprite::Alpha(int value)", stderr);
+}
