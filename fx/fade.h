@@ -1,4 +1,5 @@
-// Full-screen transitions from back buffer 0 to back buffer 1: cross-fades, slides and colour fades.
+// Full-screen transitions from back buffer 0 to back buffer 1: cross-fades, slides and colour
+// fades.
 #pragma once
 
 class fade {
@@ -14,6 +15,9 @@ class fade {
     int direction = 0;
     int distance_1 = 0;
     int distance_2 = 0;
+    // Set by Prepare; a fade that was never prepared (or last started with an unknown kind) paints
+    // nothing, so screens may call maluj every frame.
+    int prepared = 0;
 
     fade();
     ~fade() {}

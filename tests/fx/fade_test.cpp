@@ -1,0 +1,222 @@
+// Transitions painted by the fade: alpha per frame, slide positions, colour fills and unknown
+// kinds.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "fx/fade.h"
+#include "tests/support/test_support.h"
+#include "video/video.h"
+
+namespace {
+
+// 16-bit screens lose the low bits of each channel; 32-bit blends are exact to one step.
+int tolerance() {
+    return screen->format->BitsPerPixel > 16 ? 1 : 8;
+}
+
+int blend(int old_value, int new_value, int alpha) {
+    return old_value + (new_value - old_value) * alpha / 255;
+}
+
+// Old picture black with blue 200, new picture white with blue 0: red shows the alpha directly.
+void paint_pictures() {
+    open_test_screen(240, 320);
+    fill_rect(screen2[0], 0, 0, 240, 320, 0, 0, 200);
+    fill_rect(screen2[1], 0, 0, 240, 320, 255, 255, 0);
+    SDL_SetAlpha(screen2[1], 0, 255);
+    screen2_screen(0);
+}
+
+void expect_blend_at(int x, int y, int alpha, int frame) {
+    rgb p = pixel_at(screen, x, y);
+    EXPECT_NEAR(p.r, blend(0, 255, alpha), tolerance())
+        << "frame " << frame << " at " << x << "," << y;
+    EXPECT_NEAR(p.b, blend(200, 0, alpha), tolerance())
+        << "frame " << frame << " at " << x << "," << y;
+}
+
+bool is_old(rgb p) {
+    return p.r == 0 && p.g == 0 && std::abs(p.b - 200) <= tolerance();
+}
+
+} // namespace
+
+TEST(Fade, CrossFadeOfTwentyFiveStepsPaintsTwentySixFramesThenStops) {
+    paint_pictures();
+    const int alphas[26] = {10,  20,  30,  40,  51,  61,  71,  81,  91,  102, 112, 122, 132,
+                            142, 153, 163, 173, 183, 193, 204, 214, 224, 234, 244, 255, 255};
+    fade f;
+    f.Start(1, 25);
+    EXPECT_EQ(f.done, 0);
+    for (int i = 0; i < 26; i++) {
+        EXPECT_EQ(f.done, 0) << "before frame " << i + 1;
+        f.maluj();
+        expect_blend_at(0, 0, alphas[i], i + 1);
+        expect_blend_at(239, 319, alphas[i], i + 1);
+    }
+    EXPECT_EQ(f.done, 1);
+    EXPECT_EQ(f.counter, 26);
+
+    // A finished fade paints nothing more and stays finished.
+    fill_rect(screen, 0, 0, 240, 320, 9, 99, 199);
+    f.maluj();
+    f.maluj();
+    rgb p = pixel_at(screen, 120, 160);
+    EXPECT_EQ(p.r, 9);
+    EXPECT_EQ(p.g, 99);
+    EXPECT_EQ(p.b, 199);
+    EXPECT_EQ(f.done, 1);
+}
+
+TEST(Fade, OneStepPaintsTwoOpaqueFrames) {
+    paint_pictures();
+    fade f;
+    f.Start(1, 1);
+    f.maluj();
+    expect_blend_at(100, 100, 255, 1);
+    EXPECT_EQ(f.done, 0);
+    fill_rect(screen, 0, 0, 240, 320, 0, 0, 0);
+    f.maluj();
+    expect_blend_at(100, 100, 255, 2);
+    EXPECT_EQ(f.done, 1);
+}
+
+TEST(Fade, LeftwardSlideMovesTheNewPictureToTheOrigin) {
+    paint_pictures();
+    fade f;
+    f.Start(8, 25);
+    const int alphas_start[5] = {10, 20, 30, 40, 51};
+    std::vector<int> xs;
+    for (int i = 0; i < 26; i++) {
+        f.maluj();
+        int left = 0;
+        while (left < 240 && is_old(pixel_at(screen, left, 160)))
+            left++;
+        xs.push_back(left);
+        // Full height at every frame: the slide is purely horizontal.
+        EXPECT_FALSE(is_old(pixel_at(screen, left, 0))) << "frame " << i + 1;
+        EXPECT_FALSE(is_old(pixel_at(screen, left, 319))) << "frame " << i + 1;
+        if (i < 5)
+            expect_blend_at(left, 160, alphas_start[i], i + 1);
+    }
+    const int head[5] = {116, 111, 106, 101, 96};
+    const int tail[4] = {10, 5, 0, 0};
+    for (int i = 0; i < 5; i++)
+        EXPECT_EQ(xs[i], head[i]) << "frame " << i + 1;
+    for (int i = 0; i < 4; i++)
+        EXPECT_EQ(xs[22 + i], tail[i]) << "frame " << 23 + i;
+    for (int i = 1; i < 26; i++) {
+        EXPECT_LE(xs[i - 1] - xs[i], 5) << "frame " << i + 1;
+        EXPECT_GE(xs[i - 1] - xs[i], 0) << "frame " << i + 1;
+    }
+    expect_blend_at(0, 160, 255, 26);
+    EXPECT_EQ(f.done, 1);
+}
+
+TEST(Fade, EverySlideKindStartsDisplacedTheRightWay) {
+    // Start displacement of kinds 2..13 on 240 x 320 (W/2 = 120, H/2 = 160).
+    const int start[12][2] = {{120, 120}, {120, -120}, {120, -120}, {-120, -120},
+                              {0, 120},   {0, -120},   {120, 0},    {-120, 0},
+                              {120, 160}, {120, -160}, {160, -120}, {-160, -120}};
+    for (int kind = 2; kind <= 13; kind++) {
+        paint_pictures();
+        fade f;
+        f.Start(kind, 25);
+        f.maluj();
+        // After the first frame each displacement has shrunk by one step of its distance.
+        int pos[2];
+        for (int a = 0; a < 2; a++) {
+            int d = std::abs(start[kind - 2][a]);
+            int left = d - d / 25;
+            pos[a] = start[kind - 2][a] < 0 ? -left : left;
+        }
+        int left = pos[0] > 0 ? pos[0] : 0, right = pos[0] > 0 ? 240 : 240 + pos[0];
+        int top = pos[1] > 0 ? pos[1] : 0, bottom = pos[1] > 0 ? 320 : 320 + pos[1];
+        int mid_x = (left + right) / 2, mid_y = (top + bottom) / 2;
+        expect_blend_at(mid_x, mid_y, 10, kind);
+        expect_blend_at(left, top, 10, kind);
+        expect_blend_at(right - 1, bottom - 1, 10, kind);
+        if (left > 0) {
+            EXPECT_TRUE(is_old(pixel_at(screen, left - 1, mid_y))) << "kind " << kind;
+        }
+        if (right < 240) {
+            EXPECT_TRUE(is_old(pixel_at(screen, right, mid_y))) << "kind " << kind;
+        }
+        if (top > 0) {
+            EXPECT_TRUE(is_old(pixel_at(screen, mid_x, top - 1))) << "kind " << kind;
+        }
+        if (bottom < 320) {
+            EXPECT_TRUE(is_old(pixel_at(screen, mid_x, bottom))) << "kind " << kind;
+        }
+
+        while (!f.done)
+            f.maluj();
+        expect_blend_at(0, 0, 255, kind);
+        expect_blend_at(239, 319, 255, kind);
+    }
+}
+
+TEST(Fade, ColourKindsReplaceTheArrivingPicture) {
+    paint_pictures();
+    fade f;
+    f.Start(20, 5);
+    rgb corner = pixel_at(screen2[1], 239, 319);
+    EXPECT_EQ(corner.r, 255);
+    EXPECT_EQ(corner.g, 255);
+    EXPECT_EQ(corner.b, 255);
+    f.maluj();
+    rgb p = pixel_at(screen, 10, 10);
+    EXPECT_NEAR(p.r, blend(0, 255, 51), tolerance());
+    EXPECT_NEAR(p.b, blend(200, 255, 51), tolerance());
+
+    f.Start(15, 5);
+    rgb red = pixel_at(screen2[1], 0, 0);
+    EXPECT_EQ(red.r, 255);
+    EXPECT_EQ(red.g, 0);
+    EXPECT_EQ(red.b, 0);
+    EXPECT_EQ(f.r, 255);
+    EXPECT_EQ(f.type, 3);
+
+    f.Start(23, 5);
+    rgb grey = pixel_at(screen2[1], 120, 160);
+    EXPECT_NEAR(grey.r, 128, tolerance());
+    EXPECT_NEAR(grey.b, 128, tolerance());
+}
+
+TEST(Fade, UnknownKindResetsButPaintsNothing) {
+    paint_pictures();
+    fade f;
+    f.Start(1, 2);
+    while (!f.done)
+        f.maluj();
+    for (int kind : {0, 25, -3}) {
+        f.Start(kind, 7);
+        EXPECT_EQ(f.steps, 7);
+        EXPECT_EQ(f.type, 1);
+        EXPECT_EQ(f.done, 0);
+        fill_rect(screen, 0, 0, 240, 320, 1, 2, 3);
+        f.maluj();
+        f.maluj();
+        rgb p = pixel_at(screen, 5, 5);
+        EXPECT_EQ(p.r, 1) << "kind " << kind;
+        EXPECT_EQ(p.g, 2) << "kind " << kind;
+        EXPECT_EQ(f.done, 0) << "kind " << kind;
+    }
+    // A known kind afterwards runs normally.
+    f.Start(1, 1);
+    f.maluj();
+    f.maluj();
+    EXPECT_EQ(f.done, 1);
+}
+
+TEST(Fade, ZeroStepsShowsTheNewPictureInOneFrame) {
+    paint_pictures();
+    fade f;
+    f.Start(9, 0);
+    f.maluj();
+    EXPECT_EQ(f.done, 1);
+    expect_blend_at(0, 160, 255, 1);
+    expect_blend_at(239, 160, 255, 1);
+}
