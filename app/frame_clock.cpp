@@ -3,8 +3,12 @@
 
 #include <SDL.h>
 
-static uint32_t sdl_ticks() { return SDL_GetTicks(); }
-static void sdl_delay(uint32_t ms) { SDL_Delay(ms); }
+static uint32_t sdl_ticks() {
+    return SDL_GetTicks();
+}
+static void sdl_delay(uint32_t ms) {
+    SDL_Delay(ms);
+}
 
 uint32_t (*frame_clock_ticks)() = sdl_ticks;
 void (*frame_clock_delay)(uint32_t ms) = sdl_delay;
@@ -18,7 +22,9 @@ void set_frame_period(int period_ms) {
     DerivedFramesPerSecond = static_cast<int>(1000.0f / static_cast<float>(period_ms));
 }
 
-void start_frame_clock() { NextFrameTicks = frame_clock_ticks() + static_cast<uint32_t>(FramePeriodMs); }
+void start_frame_clock() {
+    NextFrameTicks = frame_clock_ticks() + static_cast<uint32_t>(FramePeriodMs);
+}
 
 void wait_for_frame() {
     uint32_t now = frame_clock_ticks();
@@ -38,4 +44,6 @@ void wait_for_frame() {
     }
 }
 
-int derived_frames_per_second() { return DerivedFramesPerSecond; }
+int derived_frames_per_second() {
+    return DerivedFramesPerSecond;
+}

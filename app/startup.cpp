@@ -17,7 +17,9 @@ int Scale;
 int ScreenWidth;
 int ScreenHeight;
 
-static unsigned int ticks_seed() { return SDL_GetTicks(); }
+static unsigned int ticks_seed() {
+    return SDL_GetTicks();
+}
 unsigned int (*startup_seed)() = ticks_seed;
 
 static std::string::size_type last_separator(const std::string& path) {
@@ -56,21 +58,23 @@ void read_config() {
     if (!f) {
         std::fprintf(stderr, "Couldn't read %s: using Scale 1 at 240x320\n", DataFilePath.c_str());
     } else if (read < 4) {
-        std::fprintf(stderr, "%s holds %d of its 4 numbers: using Scale 1 at 240x320 for the rest\n",
+        std::fprintf(stderr, "%s holds %d of its 4 numbers: the rest take Scale 1 at 240x320\n",
                      DataFilePath.c_str(), read);
     }
-    // Fields the file did not give take the handheld's own layout.
-    static const int fallback[4] = {0, 1, 240, 320};
-    for (int i = read; i < 4; i++)
-        values[i] = fallback[i];
-    ReservedValue = values[0];
-    Scale = values[1];
-    ScreenWidth = values[2];
-    ScreenHeight = values[3];
+    // Fields the file did not give take the handheld's own layout: Scale 1, and a screen the
+    // size of the layout at whatever Scale was read.
+    ReservedValue = read > 0 ? values[0] : 0;
+    Scale = read > 1 ? values[1] : 1;
     if (Scale < 1) {
         std::fprintf(stderr, "%s: Scale %d is below 1, using 1\n", DataFilePath.c_str(), Scale);
         Scale = 1;
+    } else if (Scale > 16) {
+        // Every layout number is multiplied by Scale; keep them far from overflowing.
+        std::fprintf(stderr, "%s: Scale %d is above 16, using 16\n", DataFilePath.c_str(), Scale);
+        Scale = 16;
     }
+    ScreenWidth = read > 2 ? values[2] : 240 * Scale;
+    ScreenHeight = read > 3 ? values[3] : 320 * Scale;
     if (ScreenWidth < 1 || ScreenHeight < 1) {
         std::fprintf(stderr, "%s: screen %dx%d is not a size, using %dx%d\n", DataFilePath.c_str(),
                      ScreenWidth, ScreenHeight, 240 * Scale, 320 * Scale);

@@ -46,7 +46,9 @@ void run_frame() {
     FramesPerSecond = derived_frames_per_second();
 }
 
-void begin_picture_transition() { screen_screen2(0); }
+void begin_picture_transition() {
+    screen_screen2(0);
+}
 
 void end_picture_transition() {
     screen_screen2(1);

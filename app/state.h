@@ -1,4 +1,5 @@
-// The state machine: state and phase names, the running flag, the frame loop and the picture transition.
+// The state machine: state and phase names, the running flag, the frame loop and the picture
+// transition.
 #pragma once
 
 #include <string>

@@ -72,7 +72,9 @@ void init_video(const char* caption, int width, int height) {
     SDL_WM_SetCaption(caption, nullptr);
 }
 
-void enable_drawing(int on) { drawing_enabled = on; }
+void enable_drawing(int on) {
+    drawing_enabled = on;
+}
 
 void flip_screen() {
     if (!drawing_enabled)
@@ -82,6 +84,12 @@ void flip_screen() {
 }
 
 static int copy(SDL_Surface* from, SDL_Rect* from_rect, SDL_Surface* to, int x, int y) {
+    // A back buffer that could not be made is null; SDL 1.2 on SDL2 would crash on it, so the
+    // copy fails here and prints its message like any other failed blit.
+    if (!from || !to) {
+        SDL_SetError("no surface to copy");
+        return -1;
+    }
     SDL_Rect dest;
     dest.x = static_cast<Sint16>(x);
     dest.y = static_cast<Sint16>(y);

@@ -31,5 +31,5 @@ void unlock_surface(SDL_Surface* surface);
 void free_screen2();
 
 // Pieces of init_video kept apart so they can be checked without a display.
-int video_depth_for(int desktop_bpp);                       // prints "forced 16 bpp mode\n" when it forces 16
+int video_depth_for(int desktop_bpp); // prints "forced 16 bpp mode\n" when it forces 16
 int video_height_for(int width, int height, int current_w, int current_h);

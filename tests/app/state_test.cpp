@@ -1,0 +1,83 @@
+// The state machine: exact dispatch, unknown states, and one pass of the main loop.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include "app/frame_clock.h"
+#include "app/input.h"
+#include "app/input_source.h"
+#include "app/state.h"
+#include "tests/support/test_support.h"
+
+namespace {
+
+uint32_t Now;
+int Delays;
+uint32_t ticks() {
+    return Now;
+}
+void delay(uint32_t ms) {
+    Now += ms;
+    Delays++;
+}
+
+struct State : ::testing::Test {
+    void SetUp() override {
+        open_test_screen();
+        frame_clock_ticks = ticks;
+        frame_clock_delay = delay;
+        Now = 0;
+        Delays = 0;
+        set_frame_period(40);
+        start_frame_clock();
+        InputState = input_state{};
+        SDL_Event drop;
+        while (SDL_PollEvent(&drop)) {
+        }
+    }
+};
+
+} // namespace
+
+TEST_F(State, DispatchComparesNamesExactly) {
+    for (const char* name : {"Init_intro", "init_intro ", "init", "", "gra2"}) {
+        GameState = name;
+        GameSubState = "unchanged";
+        dispatch_state();
+        EXPECT_EQ(GameState, name) << "a near miss ran a handler";
+        EXPECT_EQ(GameSubState, "unchanged");
+    }
+    GameState = "init_intro";
+    dispatch_state();
+    EXPECT_EQ(GameState, "intro");
+}
+
+TEST_F(State, UnknownStateKeepsPollingAndPacing) {
+    GameState = "nowhere";
+    GameRunning = 1;
+    SDL_Event down{};
+    down.type = SDL_MOUSEBUTTONDOWN;
+    down.button.x = 3;
+    down.button.y = 4;
+    SDL_PushEvent(&down);
+    for (int i = 0; i < 5; i++)
+        run_frame();
+    EXPECT_EQ(InputState.stylusDown, 1);
+    EXPECT_EQ(Delays, 5);
+    EXPECT_EQ(Now, 200u);
+    EXPECT_EQ(GameRunning, 1);
+}
+
+TEST_F(State, QuitRequestEndsTheLoopAfterTheFrame) {
+    GameState = "init_intro";
+    GameRunning = 1;
+    FramesPerSecond = 0;
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    for (int i = 0; i < 10 && GameRunning; i++)
+        run_frame();
+    EXPECT_EQ(GameRunning, 0);
+    EXPECT_EQ(GameState, "intro"); // the frame's handler still ran
+    EXPECT_EQ(FramesPerSecond, 25);
+}
