@@ -1,0 +1,294 @@
+// Sprites on the headless screen: positions, frame grid, parts, alpha, loading and colour keys.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "res/pack.h"
+#include "tests/support/test_support.h"
+#include "video/sprite.h"
+#include "video/video.h"
+
+namespace {
+
+// Every pixel of the picture tells where it came from: red = 2x, green = 8y, blue 99.
+rgb coded(int x, int y) {
+    return rgb{2 * x, 8 * y, 99};
+}
+
+bool same(rgb a, rgb b) {
+    return a.r == b.r && a.g == b.g && a.b == b.b;
+}
+
+::testing::AssertionResult shows(int sx, int sy, rgb want) {
+    rgb got = pixel_at(screen, sx, sy);
+    if (same(got, want))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "screen (" << sx << "," << sy << ") is " << got.r << "," << got.g << "," << got.b
+           << " not " << want.r << "," << want.g << "," << want.b;
+}
+
+const rgb backdrop{0, 0, 255};
+
+void save_coded_bmp(const std::string& path, int w, int h) {
+    SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 24, 0xff, 0xff00, 0xff0000, 0);
+    for (int y = 0; y < h; y++)
+        for (int x = 0; x < w; x++) {
+            rgb c = coded(x, y);
+            fill_rect(s, x, y, 1, 1, c.r, c.g, c.b);
+        }
+    SDL_SaveBMP(s, path.c_str());
+    SDL_FreeSurface(s);
+}
+
+// An 8-bit palette picture 8 x 4: index 3 (green) in the top-left corner and the right half,
+// index 5 (yellow) elsewhere.
+void save_palette_bmp(const std::string& path) {
+    SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, 8, 4, 8, 0, 0, 0, 0);
+    SDL_Color colours[256] = {};
+    colours[3] = SDL_Color{0, 200, 0, 0};
+    colours[5] = SDL_Color{250, 250, 0, 0};
+    SDL_SetColors(s, colours, 0, 256);
+    for (int y = 0; y < 4; y++)
+        for (int x = 0; x < 8; x++)
+            static_cast<Uint8*>(s->pixels)[y * s->pitch + x] =
+                (x >= 4 || (x == 0 && y == 0)) ? 3 : 5;
+    SDL_SaveBMP(s, path.c_str());
+    SDL_FreeSurface(s);
+}
+
+struct sprite_fixture : testing::Test {
+    temp_dir dir;
+    void SetUp() override {
+        open_test_screen(240, 320);
+        fill_rect(screen, 0, 0, 240, 320, backdrop.r, backdrop.g, backdrop.b);
+        gfx.count = 0;
+    }
+    void TearDown() override {
+        gfx.count = 0;
+        enable_drawing(1);
+    }
+};
+
+TEST_F(sprite_fixture, LoadsWholePictureAndKeepsPosition) {
+    save_coded_bmp(dir.file("p.bmp"), 100, 26);
+    sprite s;
+    s.x = 7.5f;
+    s.y = 3.0f;
+    ASSERT_EQ(s.Load(dir.path().c_str(), "p.bmp", 0), 0);
+    EXPECT_EQ(s.w, 100);
+    EXPECT_EQ(s.h, 26);
+    EXPECT_EQ(s.frame_w, 100.0f);
+    EXPECT_EQ(s.frame_h, 26.0f);
+    EXPECT_EQ(s.x, 7.5f);
+    EXPECT_EQ(s.y, 3.0f);
+    EXPECT_EQ(s.surface->format->BitsPerPixel, screen->format->BitsPerPixel);
+}
+
+TEST_F(sprite_fixture, PositionTruncatesTowardZero) {
+    save_coded_bmp(dir.file("p.bmp"), 100, 26);
+    sprite s;
+    ASSERT_EQ(s.Load(dir.path().c_str(), "p.bmp", 0), 0);
+    s.x = 10.9f;
+    s.y = -3.7f;
+    s.Blit();
+    EXPECT_TRUE(shows(10, 0, coded(0, 3)));
+    EXPECT_TRUE(shows(9, 0, backdrop));
+    EXPECT_TRUE(shows(109, 22, coded(99, 25)));
+    EXPECT_TRUE(shows(10, 23, backdrop));
+}
+
+TEST_F(sprite_fixture, FrameGridRowByRow) {
+    save_coded_bmp(dir.file("p.bmp"), 100, 26);
+    sprite s;
+    ASSERT_EQ(s.Load(dir.path().c_str(), "p.bmp", 0), 0);
+    s.frame_w = 25.0f;
+    s.frame_h = 13.0f;
+    s.ChooseBlit(5);
+    EXPECT_TRUE(shows(0, 0, coded(25, 13)));
+    EXPECT_TRUE(shows(24, 12, coded(49, 25)));
+    EXPECT_TRUE(shows(25, 0, backdrop));
+    EXPECT_TRUE(shows(0, 13, backdrop));
+
+    s.x = 50;
+    s.ChooseBlit(4);
+    EXPECT_TRUE(shows(50, 0, coded(0, 13)));
+    EXPECT_TRUE(shows(74, 12, coded(24, 25)));
+
+    // Fractional frames: left = trunc(1 * 33.5) = 33, width = 33.
+    s.x = 120;
+    s.frame_w = 33.5f;
+    s.ChooseBlit(1);
+    EXPECT_TRUE(shows(120, 0, coded(33, 0)));
+    EXPECT_TRUE(shows(152, 0, coded(65, 0)));
+    EXPECT_TRUE(shows(153, 0, backdrop));
+}
+
+TEST_F(sprite_fixture, FramesThatCannotBeDrawnAreSilent) {
+    save_coded_bmp(dir.file("p.bmp"), 100, 26);
+    sprite s;
+    ASSERT_EQ(s.Load(dir.path().c_str(), "p.bmp", 0), 0);
+    s.frame_w = 25.0f;
+    s.frame_h = 13.0f;
+    testing::internal::CaptureStderr();
+    s.ChooseBlit(-1);
+    s.ChooseBlit(8); // below the last row
+    s.frame_w = 0.0f;
+    s.ChooseBlit(0);
+    s.frame_w = 101.0f;
+    s.ChooseBlit(0);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_TRUE(shows(0, 0, backdrop));
+    EXPECT_TRUE(shows(24, 12, backdrop));
+}
+
+TEST_F(sprite_fixture, BlitPartTakesWidthAndHeight) {
+    save_coded_bmp(dir.file("p.bmp"), 100, 26);
+    sprite s;
+    ASSERT_EQ(s.Load(dir.path().c_str(), "p.bmp", 0), 0);
+    s.x = 5;
+    s.y = 6;
+    s.BlitPart(0, 0, 30, 10);
+    EXPECT_TRUE(shows(5, 6, coded(0, 0)));
+    EXPECT_TRUE(shows(34, 15, coded(29, 9)));
+    EXPECT_TRUE(shows(35, 6, backdrop));
+    EXPECT_TRUE(shows(5, 16, backdrop));
+    s.x = 0;
+    s.y = 100;
+    s.BlitPart(40, 20, 10, 10); // clipped by the picture's bottom at row 25
+    EXPECT_TRUE(shows(0, 100, coded(40, 20)));
+    EXPECT_TRUE(shows(9, 105, coded(49, 25)));
+    EXPECT_TRUE(shows(0, 106, backdrop));
+}
+
+TEST_F(sprite_fixture, DrawingSwitchedOffStopsFramesAndParts) {
+    save_coded_bmp(dir.file("p.bmp"), 100, 26);
+    sprite s;
+    ASSERT_EQ(s.Load(dir.path().c_str(), "p.bmp", 0), 0);
+    enable_drawing(0);
+    s.ChooseBlit(0);
+    s.BlitPart(0, 0, 10, 10);
+    EXPECT_TRUE(shows(0, 0, backdrop));
+    s.Blit(); // the whole-picture blit does not look at the switch
+    EXPECT_TRUE(shows(0, 0, coded(0, 0)));
+}
+
+TEST_F(sprite_fixture, EmptySpriteReportsEachDraw) {
+    sprite s;
+    s.frame_w = s.frame_h = 1.0f;
+    s.w = 1;
+    testing::internal::CaptureStderr();
+    s.Blit();
+    s.ChooseBlit(0);
+    s.BlitPart(0, 0, 1, 1);
+    s.Alpha(10);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Blit error: sprite::Blit()\n"
+              "Blit error: sprite::ChooseBlit(int number)\n"
+              "Blit error: sprite::BlitPart(int x, int y, int x1, int y1)\n"
+              "Alpha error: sprite::Alpha(int value)");
+}
+
+TEST_F(sprite_fixture, AlphaUsesTheLowEightBits) {
+    sprite s;
+    SDL_Surface* white = SDL_CreateRGBSurface(SDL_SWSURFACE, 4, 4, 24, 0xff, 0xff00, 0xff0000, 0);
+    fill_rect(white, 0, 0, 4, 4, 255, 255, 255);
+    SDL_SaveBMP(white, dir.file("w.bmp").c_str());
+    SDL_FreeSurface(white);
+    ASSERT_EQ(s.Load(dir.path().c_str(), "w.bmp", 0), 0);
+    fill_rect(screen, 0, 0, 4, 4, 0, 0, 0);
+    s.Alpha(128 + 256);
+    s.Blit();
+    rgb half = pixel_at(screen, 0, 0);
+    EXPECT_NEAR(half.r, 128, 2);
+    EXPECT_NEAR(half.b, 128, 2);
+    fill_rect(screen, 0, 0, 4, 4, 0, 0, 0);
+    s.Alpha(256);
+    s.Blit();
+    EXPECT_TRUE(shows(0, 0, rgb{0, 0, 0}));
+    // A new picture comes without the old alpha.
+    ASSERT_EQ(s.Load(dir.path().c_str(), "w.bmp", 0), 0);
+    s.Blit();
+    EXPECT_TRUE(shows(0, 0, rgb{255, 255, 255}));
+}
+
+TEST_F(sprite_fixture, PaletteKeyOnTopLeftIndexOnly) {
+    save_palette_bmp(dir.file("glyphs.bmp"));
+    save_coded_bmp(dir.file("true.bmp"), 8, 4);
+    sprite keyed, plain, truecolour;
+    ASSERT_EQ(keyed.Load(dir.path().c_str(), "glyphs.bmp", 1), 0);
+    ASSERT_EQ(plain.Load(dir.path().c_str(), "glyphs.bmp", 0), 0);
+    // A true-colour picture (as every JPEG is) gets no key even when asked.
+    ASSERT_EQ(truecolour.Load(dir.path().c_str(), "true.bmp", 1), 0);
+    EXPECT_FALSE(truecolour.surface->flags & SDL_SRCCOLORKEY);
+
+    plain.x = 20;
+    truecolour.x = 40;
+    keyed.Blit();
+    plain.Blit();
+    truecolour.Blit();
+    const rgb green{0, 200, 0}, yellow{250, 250, 0};
+    EXPECT_TRUE(shows(0, 0, backdrop));
+    EXPECT_TRUE(shows(5, 2, backdrop));
+    EXPECT_TRUE(shows(1, 0, yellow));
+    EXPECT_TRUE(shows(3, 3, yellow));
+    EXPECT_TRUE(shows(20, 0, green));
+    EXPECT_TRUE(shows(25, 2, green));
+    EXPECT_TRUE(shows(40, 0, coded(0, 0)));
+}
+
+TEST_F(sprite_fixture, ReloadReplacesAndFailedDecodeKeeps) {
+    save_coded_bmp(dir.file("a.bmp"), 10, 10);
+    save_coded_bmp(dir.file("b.bmp"), 20, 5);
+    write_file(dir.file("bad.bmp"), "BM not a picture");
+    sprite s;
+    ASSERT_EQ(s.Load(dir.path().c_str(), "a.bmp", 0), 0);
+    s.frame_w = 2;
+    ASSERT_EQ(s.Load(dir.path().c_str(), "b.bmp", 0), 0);
+    EXPECT_EQ(s.w, 20);
+    EXPECT_EQ(s.frame_w, 20.0f);
+    SDL_Surface* before = s.surface;
+
+    for (const char* name : {"missing.bmp", "bad.bmp"}) {
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(s.Load(dir.path().c_str(), name, 0), -1);
+        std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(err, std::string("Couldn't load ") + name + ": " + SDL_GetError() + "\n");
+        EXPECT_EQ(s.surface, before);
+        EXPECT_EQ(s.w, 20);
+    }
+    s.Blit();
+    EXPECT_TRUE(shows(19, 4, coded(19, 4)));
+}
+
+TEST_F(sprite_fixture, PicturesFromThePack) {
+    save_coded_bmp(dir.file("a.bmp"), 10, 10);
+    save_coded_bmp(dir.file("b.bmp"), 20, 5);
+    std::string a = read_file(dir.file("a.bmp")), b = read_file(dir.file("b.bmp"));
+    write_file(dir.file("gfx.pak"), "junk" + b + a);
+    std::string def = "a.bmp " + std::to_string(4 + b.size()) + " " + std::to_string(a.size()) +
+                      "\nhuge.bmp 0 999999\nb.bmp 4 " + std::to_string(b.size()) + "\nend\n";
+    write_file(dir.file("gfx.def"), def);
+    std::remove(dir.file("a.bmp").c_str()); // the pack, not the loose file, must be read
+    load_pack_index(gfx, dir.path().c_str(), "gfx.pak", "gfx.def");
+    ASSERT_EQ(gfx.count, 3);
+
+    sprite s;
+    ASSERT_EQ(s.Load(dir.path().c_str(), "a.bmp", 0), 0);
+    EXPECT_EQ(s.w, 10);
+    ASSERT_EQ(s.Load(dir.path().c_str(), "unknown.jpg", 0), 0); // the last entry: b.bmp
+    EXPECT_EQ(s.w, 20);
+
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(s.Load(dir.path().c_str(), "huge.bmp", 0), -1);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Couldn't load huge.bmp: entry (offset 0, size 999999) lies beyond the end of " +
+                  dir.path() + "gfx.pak\n");
+    EXPECT_EQ(s.w, 20);
+    ASSERT_NE(s.surface, nullptr);
+}
+
+} // namespace
