@@ -1,0 +1,32 @@
+# The real program in a real X server: its window shows the splash and closes on a close request.
+set -eu
+. "$(dirname "$0")/../support/xvfb.sh"
+
+if [ ! -f "$B/media/gfx.def" ]; then
+    echo "no media set in $B/media (make media builds it)"
+    exit 77
+fi
+
+xvfb_start 1000x900x24
+set +e
+"$B/tessoli" --windowed 2>"$WORK/err.txt" &
+GPID=$!
+set -e
+
+win=$(xvfb_find_window) || { echo "no Tessoli window"; cat "$WORK/err.txt"; exit 1; }
+eval "$(xdotool getwindowgeometry --shell "$win")"
+echo "window $win: ${WIDTH}x${HEIGHT}"
+want=$(awk "{print \$3 \"x\" \$4}" "$B/media/config.tll")
+[ "${WIDTH}x${HEIGHT}" = "$want" ] || { echo "expected a $want window"; exit 1; }
+
+# The splash is drawn: the window is not one flat colour.
+sleep 0.5
+import -window "$win" "$WORK/shot.png"
+colours=$(convert "$WORK/shot.png" -format '%k' info:)
+echo "splash shows $colours colours"
+[ "$colours" -gt 50 ] || { echo "the window looks empty"; exit 1; }
+
+"$B/tests/wm-close" "$win"
+status=$(xvfb_wait_game 10)
+echo "exit status after the close request: $status"
+[ "$status" = "0" ] || { cat "$WORK/err.txt"; exit 1; }
