@@ -1,13 +1,184 @@
-// PLACEHOLDER until the rules land.
+// The rules of the board: offering tiles, taps, rockets, hints, the level clock and scoring.
 #include "game/rules.h"
-bool in_rect(int px, int py, int x, int y, int w, int h) { return x < px && px < x + w && y < py && py < y + h; }
-bool cell_under(int, int, int*, int*) { return false; }
-void offer_previous_tile() {}
-void offer_next_tile() {}
-void wrap_tile() {}
-void take_hint() {}
-bool tap_on_board(int, int) { return false; }
-void rocket_move() {}
-void rocket_knock_out() {}
-void second_tick() {}
-void level_complete() {}
+
+#include <cstdlib>
+
+#include "app/globals.h"
+#include "app/startup.h"
+#include "app/state.h"
+#include "fx/effects.h"
+#include "game/game_state.h"
+#include "res/audio.h"
+
+// trunc(7.5 * Scale): where the board starts in whole pixels.
+static int board_edge() {
+    return static_cast<int>(7.5f * static_cast<float>(Scale));
+}
+
+// The offered tile's place in TileList, or -1 when the pile is empty or TileCurrent is off it.
+static int offered_index() {
+    if (TileLast < 0 || TileLast > 24 || TileCurrent < 0 || TileCurrent > TileLast)
+        return -1;
+    return TileCurrent;
+}
+
+bool in_rect(int px, int py, int x, int y, int w, int h) {
+    return x < px && px < x + w && y < py && py < y + h;
+}
+
+bool cell_under(int px, int py, int* column, int* row) {
+    float scale = static_cast<float>(Scale);
+    float fc = (static_cast<float>(px) - 7.5f * scale) / (45.0f * scale);
+    float fr = (static_cast<float>(py) - 7.5f * scale) / (45.0f * scale);
+    // Decide on the float first so a point far off the board never overflows the conversion.
+    if (!(fc > -1.0f && fc < 5.0f && fr > -1.0f && fr < 5.0f))
+        return false;
+    *column = static_cast<int>(fc);
+    *row = static_cast<int>(fr);
+    return true;
+}
+
+void wrap_tile() {
+    if (TileCurrent < 0)
+        TileCurrent = TileLast;
+    else if (TileCurrent > TileLast)
+        TileCurrent = 0;
+}
+
+void offer_previous_tile() {
+    TileCurrent -= 1;
+    wrap_tile();
+}
+
+void offer_next_tile() {
+    TileCurrent += 1;
+    wrap_tile();
+}
+
+void take_hint() {
+    int i = offered_index();
+    // With nothing offered there is no home cell to point at, so the hint costs nothing either.
+    if (i < 0 || TileList[i] < 0 || TileList[i] > 24)
+        return;
+    Score -= 10;
+    int v = TileList[i];
+    int row = v / 5;
+    int column = v % 5;
+    start_hint_marker(45 * column * Scale + board_edge(), 45 * row * Scale + board_edge());
+    TimeLeft -= 7;
+}
+
+// Two rockets from the middle of the tapped cell, along its row or its column.
+static void launch_rockets(int column, int row) {
+    int horizontal = rand() % 2;
+    play_sound(RocketSound, 0);
+    int x0 = (45 * column + 22) * Scale + board_edge();
+    int y0 = (45 * row + 22) * Scale + board_edge();
+    RocketSprite1.x = static_cast<float>(x0);
+    RocketSprite1.y = static_cast<float>(y0);
+    RocketSprite2.x = static_cast<float>(x0);
+    RocketSprite2.y = static_cast<float>(y0);
+    if (horizontal == 1) {
+        start_trail(0, x0, y0, "lewo");
+        start_trail(1, x0, y0, "prawo");
+        RocketSprite1.y = static_cast<float>(y0 - 6 * Scale);
+        RocketMode = 1;
+    } else {
+        start_trail(0, x0, y0, "gora");
+        start_trail(1, x0, y0, "dol");
+        RocketSprite2.x = static_cast<float>(x0 - 6 * Scale);
+        RocketMode = 2;
+    }
+    // The rockets ride on the trail emitters: whatever the trail preset does, they start here.
+    for (emitter& trail : trails) {
+        trail.x = x0;
+        trail.y = y0;
+    }
+}
+
+bool tap_on_board(int px, int py) {
+    int column = 0;
+    int row = 0;
+    if (!cell_under(px, py, &column, &row))
+        return false;
+    int cell = row * 5 + column;
+    if (Board[cell] != 0)
+        return false;
+    int i = offered_index();
+    if (i >= 0 && TileList[i] == cell) {
+        play_sound(GoodPSound, 0);
+        Board[cell] = 1;
+        if (TileCurrent == TileLast) {
+            TileCurrent -= 1;
+        } else {
+            for (int k = TileCurrent; k < TileLast; k++)
+                TileList[k] = TileList[k + 1];
+        }
+        TileLast -= 1;
+        Score += 5;
+        return TileLast < 0;
+    }
+    launch_rockets(column, row);
+    return false;
+}
+
+void rocket_move() {
+    if (RocketMode != 1 && RocketMode != 2)
+        return;
+    int frames = FramesPerSecond > 0 ? FramesPerSecond : 25;
+    int step = 240 * Scale / frames;
+    if (RocketMode == 1) {
+        trails[0].x -= step;
+        trails[1].x += step;
+    } else {
+        trails[0].y -= step;
+        trails[1].y += step;
+    }
+}
+
+void rocket_knock_out() {
+    if (RocketMode != 1 && RocketMode != 2)
+        return;
+    for (const emitter& rocket : trails) {
+        int column = 0;
+        int row = 0;
+        if (!cell_under(rocket.x, rocket.y, &column, &row))
+            continue;
+        int cell = row * 5 + column;
+        // A placed tile is never in the pile, so the pile always has room for it.
+        if (Board[cell] == 1 && TileLast < 24) {
+            start_explosion((45 * column + 7) * Scale, (45 * row + 7) * Scale);
+            TileLast += 1;
+            TileList[TileLast] = cell;
+            Score -= 5;
+        }
+        Board[cell] = 0;
+    }
+}
+
+void second_tick() {
+    TimeFrames += 1;
+    if (TimeFrames >= FramesPerSecond) {
+        TimeFrames = 0;
+        TimeLeft -= 1;
+    }
+    if (TimeLeft < 1) {
+        GameState = "init_game_over";
+        GameSubState = "init";
+    }
+}
+
+void level_complete() {
+    ContinueFlag = 0;
+    Level += 1;
+    Score += TimeLeft;
+    if (Level >= 21) {
+        GameState = "init_koniec_gry";
+        GameSubState = "init";
+    } else {
+        // The last tile went down before the clock ticked, so a second running out on the same
+        // frame does not turn a completed level into a lost game.
+        GameState = "gra";
+        GameSubState = "nextlevel";
+    }
+}
