@@ -10,3 +10,5 @@ void state_init_koniec_gry();
 
 // The loading picture is held this long after the last asset (tests and timedemos shorten it).
 extern unsigned int LoadingHoldMs;
+// How the loading waits rest between polls (tests and timedemos make it free).
+extern void (*loading_rest)(unsigned int ms);

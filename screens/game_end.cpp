@@ -1,0 +1,48 @@
+// The two end screens, "Game Over" and "Good work": score, save, a pause, then the menu.
+#include "app/globals.h"
+#include "app/startup.h"
+#include "app/state.h"
+#include "fx/fade.h"
+#include "game/game_state.h"
+#include "game/save.h"
+#include "screens/screens.h"
+#include "video/video.h"
+
+static void end_screen(const char* title, int pause_seconds) {
+    if (GameSubState == "init") {
+        begin_picture_transition();
+        IntroPicture.Blit();
+        BigFont.y = static_cast<float>(135 * Scale);
+        BigFont.DrawText(title, 1, 0, 0);
+        draw_your_score();
+        end_picture_transition();
+        // The finished game is closed: the file keeps the best score and nothing to continue.
+        TimeLeft = 0;
+        update_best_score();
+        save_game();
+    } else if (GameSubState == "przejscie obrazek") {
+        Fade.maluj();
+        flip_screen();
+        if (Fade.done == 1) {
+            WaitFrames = 0;
+            GameSubState = "pauza";
+        }
+    } else if (GameSubState == "pauza") {
+        WaitFrames = WaitFrames + 1;
+        if (WaitFrames > pause_seconds * FramesPerSecond)
+            GameSubState = "przejscie obrazek2";
+    } else if (GameSubState == "przejscie obrazek2") {
+        Fade.maluj();
+        flip_screen();
+        if (Fade.done == 1)
+            state_init_intro();
+    }
+}
+
+void state_init_game_over() {
+    end_screen("Game Over", 3);
+}
+
+void state_init_koniec_gry() {
+    end_screen("Good work", 4);
+}

@@ -1,0 +1,61 @@
+// Starting a game: the "Continue game?" prompt, the new game record and the fade to the board.
+#include "app/globals.h"
+#include "app/input.h"
+#include "app/startup.h"
+#include "app/state.h"
+#include "fx/fade.h"
+#include "game/game_state.h"
+#include "game/level.h"
+#include "game/save.h"
+#include "res/audio.h"
+#include "screens/screens.h"
+#include "video/video.h"
+
+static void answer(int continue_saved) {
+    play_sound(ButtonSound, 0);
+    ContinueFlag = continue_saved;
+    GameSubState = "init";
+    GameState = "init_gra";
+}
+
+static void continue_prompt() {
+    IntroPicture.Blit();
+    draw_best_score();
+    BigFont.y = static_cast<float>(95 * Scale);
+    BigFont.DrawText("Continue game?", 1, 0, 0);
+    SmallFont.style = 1;
+    SmallFont.y = static_cast<float>(127 * Scale);
+    SmallFont.DrawParagraph("Would you like to continue  your saved game?", 20 * Scale, 1, 0, 0);
+    SmallFont.y = static_cast<float>(180 * Scale);
+    SmallFont.x = static_cast<float>(117 * Scale);
+    SmallFont.DrawText("/", 0, 0, 0);
+    SmallFont.x = static_cast<float>(87 * Scale);
+    SmallFont.DrawText("Yes", 0, 0, 0);
+    if (SmallFont.IsHit(InputState.clickX, InputState.clickY))
+        answer(1);
+    SmallFont.x = static_cast<float>(130 * Scale);
+    SmallFont.DrawText("No", 0, 0, 0);
+    if (SmallFont.IsHit(InputState.clickX, InputState.clickY))
+        answer(0);
+    SmallFont.style = 0;
+    flip_screen();
+}
+
+void state_init_gra() {
+    if (GameSubState == "pre_init") {
+        continue_prompt();
+    } else if (GameSubState == "init") {
+        Level = 1;
+        Score = 0;
+        for (int32_t& used : PictureUsed)
+            used = 0;
+        begin_picture_transition();
+        GameBackground.Blit();
+        end_picture_transition();
+    } else if (GameSubState == "przejscie obrazek") {
+        Fade.maluj();
+        flip_screen();
+        if (Fade.done == 1)
+            setup_level();
+    }
+}

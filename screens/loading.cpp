@@ -1,0 +1,101 @@
+// The loading screen: packs, the splash until a tap, every asset, the hold and the sound question.
+#include <SDL.h>
+
+#include "app/globals.h"
+#include "app/input.h"
+#include "app/startup.h"
+#include "res/audio.h"
+#include "res/pack.h"
+#include "screens/screens.h"
+#include "video/video.h"
+
+unsigned int LoadingHoldMs = 3000;
+
+static void rest(unsigned int ms) {
+    SDL_Delay(ms);
+}
+void (*loading_rest)(unsigned int ms) = rest;
+
+static void load_assets() {
+    GameBackground.Load(MediaFolder, "gra.jpg", 0);
+    GoodWorkPicture.Load(MediaFolder, "goodwork.jpg", 0);
+    IntroPicture.Load(MediaFolder, "intro.jpg", 0);
+    TimeBarPicture.Load(MediaFolder, "czas.jpg", 0);
+    SmallFont.Load(MediaFolder, "verdana20b.bmp", 1);
+    SmallFont.LoadMetrics(MediaFolder, "verdana20b.txt", 4 * Scale, 16 * Scale);
+    BigFont.Load(MediaFolder, "nerwus36.bmp", 1);
+    BigFont.LoadMetrics(MediaFolder, "nerwus36.txt", 12 * Scale, 27 * Scale);
+    ParticleSprite.Load(MediaFolder, "part.bmp", 0);
+    ParticleSprite2.Load(MediaFolder, "part2.bmp", 0);
+    // The thin side of a rocket is 13 pixels on the small screen and 25 on every larger one.
+    int thin = Scale == 1 ? 13 : 25;
+    RocketSprite1.Load(MediaFolder, "rakieta1.bmp", 1);
+    RocketSprite1.frame_w = static_cast<float>(25 * Scale);
+    RocketSprite1.frame_h = static_cast<float>(thin);
+    RocketSprite2.Load(MediaFolder, "rakieta2.bmp", 1);
+    RocketSprite2.frame_h = static_cast<float>(25 * Scale);
+    RocketSprite2.frame_w = static_cast<float>(thin);
+    load_sound(ButtonSound, MediaFolder, "button_p.wav");
+    load_sound(ExplosionSound, MediaFolder, "explosion.wav");
+    load_sound(GoodSound, MediaFolder, "good.wav");
+    load_sound(HintSound, MediaFolder, "hint_p.wav");
+    load_sound(RocketSound, MediaFolder, "rakieta_p.wav");
+    load_sound(Button2Sound, MediaFolder, "button2.wav");
+    load_sound(GoodPSound, MediaFolder, "good_p.wav");
+    load_music(Music, MediaFolder, "1.mod");
+}
+
+void loading_screen() {
+    load_pack_index(msx, MediaFolder, "msx.pak", "msx.def");
+    load_pack_index(gfx, MediaFolder, "gfx.pak", "gfx.def");
+
+    GameBackground.Load(MediaFolder, "donate.jpg", 0);
+    GameBackground.Blit();
+    flip_screen();
+
+    // Only the stylus ends the splash. The wait rests a little between polls so that it does
+    // not take a whole core, and a window-close request ends the program from here too.
+    while (InputState.stylusDown == 0) {
+        input_poll(InputState);
+        if (InputState.quit == 1)
+            return;
+        if (InputState.stylusDown == 0)
+            loading_rest(1);
+    }
+    input_clear_stylus(InputState);
+
+    GameBackground.Load(MediaFolder, "loading.jpg", 0);
+    GameBackground.Blit();
+    flip_screen();
+
+    load_assets();
+    loading_rest(LoadingHoldMs);
+
+    bool answered = false;
+    while (!answered) {
+        input_poll(InputState);
+        if (InputState.quit == 1)
+            return;
+        IntroPicture.Blit();
+        SmallFont.style = 1;
+        SmallFont.y = static_cast<float>(100 * Scale);
+        SmallFont.DrawText("Enable Sound?", 1, 0, 0);
+        SmallFont.x = static_cast<float>(70 * Scale);
+        SmallFont.y = static_cast<float>(130 * Scale);
+        SmallFont.DrawText("Yes", 0, 0, 0);
+        if (SmallFont.IsHit(InputState.clickX, InputState.clickY)) {
+            answered = true;
+            set_audio(0, 0, 128, 128);
+        }
+        SmallFont.x = static_cast<float>(150 * Scale);
+        SmallFont.DrawText("No", 0, 0, 0);
+        if (SmallFont.IsHit(InputState.clickX, InputState.clickY)) {
+            answered = true;
+            set_audio(0, 0, 0, 0);
+        }
+        SmallFont.style = 0;
+        flip_screen();
+        if (!answered)
+            loading_rest(2);
+    }
+}
