@@ -1,9 +1,229 @@
-// PLACEHOLDER until fonts land.
+// Bitmap fonts: metrics file, measuring, the four alignments, text buttons and wrapped paragraphs.
 #include "text/font.h"
+
+#include <cmath>
 #include <cstdio>
-void font::LoadMetrics(const char*, const char*, int sw, int lh) { space_width = sw; line_height = lh; style = 0; }
-int font::TextWidth(const char*) { return 0; }
-void font::DrawText(const char*, int, int, int) {}
-int font::IsHit(int, int) { return 0; }
-void font::DrawParagraph(const char*, int, int, int, int) {}
-char* int_to_text(int value) { static char buffer[20]; std::snprintf(buffer, sizeof buffer, "%d", value); return buffer; }
+#include <cstring>
+#include <string>
+
+#include "video/video.h"
+
+// Float to int truncating toward zero, pinned to the int range.
+static int trunc_int(float value) {
+    if (std::isnan(value))
+        return 0;
+    if (value >= 2147483647.0f)
+        return 2147483647;
+    if (value <= -2147483648.0f)
+        return -2147483647 - 1;
+    return static_cast<int>(value);
+}
+
+// Skips count characters; false when the file ends first.
+static bool skip(std::FILE* f, int count) {
+    for (int i = 0; i < count; i++)
+        if (std::getc(f) == EOF)
+            return false;
+    return true;
+}
+
+static bool number(std::FILE* f, int* value) {
+    return std::fscanf(f, "%d", value) == 1;
+}
+
+// The whole metrics file into the font's tables; false when it ends before its last glyph.
+static bool read_metrics(std::FILE* f, font& fnt) {
+    int n = 0;
+    if (!skip(f, 13) || !number(f, &n))
+        return false;
+    if (n <= 0)
+        return true;
+    // Glyph numbers are bytes: beyond 255 the glyphs are read past but not kept.
+    int kept = n < 255 ? n : 255;
+    skip(f, 18);
+    for (int i = 0; i < n; i++) {
+        int c = std::getc(f);
+        if (c == EOF)
+            return false;
+        if (i < kept)
+            fnt.glyph_of[c] = static_cast<unsigned char>(i);
+        std::getc(f);
+    }
+    skip(f, 19);
+    for (int i = 0; i < n; i++) {
+        int unused;
+        if (!number(f, &unused))
+            return false;
+        std::getc(f);
+    }
+    skip(f, 18);
+    for (int i = 0; i < n; i++) {
+        int v[4];
+        for (int& part : v) {
+            if (!number(f, &part))
+                return false;
+            std::getc(f);
+        }
+        if (i < kept)
+            fnt.glyphs[i] = glyph_rect{v[0], v[1], v[2], v[3]};
+    }
+    fnt.glyph_count = kept;
+    return true;
+}
+
+void font::LoadMetrics(const char* folder, const char* name, int space_width, int line_height) {
+    this->space_width = space_width;
+    this->line_height = line_height;
+    style = 0;
+    glyph_count = 0;
+    std::memset(glyph_of, 0, sizeof glyph_of);
+    std::memset(glyphs, 0, sizeof glyphs);
+
+    char path[256];
+    size_t a = std::strlen(folder);
+    size_t b = std::strlen(name);
+    std::FILE* f = nullptr;
+    if (a + b <= 255) {
+        std::memcpy(path, folder, a);
+        std::memcpy(path + a, name, b + 1);
+        f = std::fopen(path, "rb");
+    }
+    if (!f) {
+        std::fprintf(stderr, "Couldn't load %s\n", name);
+        return;
+    }
+    bool complete = read_metrics(f, *this);
+    std::fclose(f);
+    if (!complete) {
+        // Half a table would draw the wrong glyphs; better none and a line saying so.
+        glyph_count = 0;
+        std::memset(glyph_of, 0, sizeof glyph_of);
+        std::memset(glyphs, 0, sizeof glyphs);
+        std::fprintf(stderr, "Couldn't load %s\n", name);
+    }
+}
+
+int font::TextWidth(const char* text) {
+    text_box.x = x;
+    text_box.y = y;
+    float width = 0.0f;
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; p++) {
+        if (*p == ' ')
+            width += static_cast<float>(space_width);
+        else
+            width = width + static_cast<float>(glyphs[glyph_of[*p]].w) + 1.0f;
+    }
+    text_box.w = width;
+    text_box.h = frame_h;
+    return trunc_int(width);
+}
+
+void font::DrawText(const char* text, int mode, int left, int right) {
+    int tw = TextWidth(text);
+    bool no_margins = left == 0 && right == 0;
+    float extra = 0.0f;
+    if (mode == 1) {
+        x = no_margins ? static_cast<float>((screen_w - tw) / 2)
+                       : static_cast<float>((right - tw - left) / 2) + static_cast<float>(left);
+    } else if (mode == 2) {
+        x = static_cast<float>(no_margins ? screen_w - tw : right - tw);
+    } else if (mode == 3) {
+        if (left != 0)
+            x = static_cast<float>(left);
+        int avail = right != 0 ? right - left : screen_w - left;
+        int spaces = 0;
+        for (const char* p = text; *p; p++)
+            spaces += *p == ' ';
+        // Lines well short of the margin (a paragraph's last line) stay unstretched.
+        if (spaces > 0 && !(static_cast<double>(tw) * 1.6 < static_cast<double>(avail)))
+            extra = static_cast<float>(avail - tw) / static_cast<float>(spaces);
+    }
+
+    text_box.x = x;
+    text_box.y = y;
+    // The fractions of the stretch accumulate so the line ends within a pixel of the margin.
+    float carry = 0.0f;
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; p++) {
+        if (*p != ' ') {
+            const glyph_rect& g = glyphs[glyph_of[*p]];
+            BlitPart(g.x, g.y + style * line_height, g.w, g.h);
+            x = (static_cast<float>(g.w) + x) + 1.0f;
+        } else {
+            int whole = trunc_int(extra);
+            carry = (extra - static_cast<float>(whole)) + carry;
+            x = static_cast<float>(trunc_int(carry) + whole + space_width) + x;
+            if (carry >= 1.0f)
+                carry -= 1.0f;
+        }
+    }
+    text_box.w = x - text_box.x;
+    text_box.h = frame_h;
+    // Leave the font at the start of the text so the caller can test it as a button.
+    x = text_box.x;
+    y = text_box.y;
+}
+
+int font::IsHit(int px, int py) {
+    return static_cast<float>(px) > x &&
+           static_cast<float>(px)<x + text_box.w&& static_cast<float>(py)> y &&
+           static_cast<float>(py) < static_cast<float>(line_height) + y;
+}
+
+void font::DrawParagraph(const char* text, int spacing, int mode, int left, int right) {
+    int avail = right != 0 ? right - left : screen_w - left;
+    int len = static_cast<int>(std::strlen(text));
+    if (len < 1)
+        return;
+    int current_mode = mode;
+    int start = 0;
+    while (start < len) {
+        int width = 0;
+        int i = start;
+        while (i < len) {
+            if (text[i] == ' ' && text[i + 1] == ' ') {
+                // A double space forces a break; in justified text that line ends a paragraph.
+                i += 2;
+                if (mode == 3)
+                    current_mode = 0;
+                break;
+            }
+            if (text[i] == ' ')
+                width += space_width;
+            else
+                width += glyphs[glyph_of[static_cast<unsigned char>(text[i])]].w + 1;
+            if (width > avail)
+                break;
+            i++;
+        }
+
+        int e = i;
+        int next;
+        if (i >= len) {
+            next = len + 1;
+        } else {
+            while (e > start && text[e] != ' ')
+                e--;
+            if (text[e] == ' ') {
+                next = e + 1;
+            } else {
+                // No space inside the line: the word is wider than the margins, so break it
+                // where it stops fitting (at least one byte per line, so the text always ends).
+                e = i > start ? i : start + 1;
+                next = e;
+            }
+        }
+
+        std::string line(text + start, static_cast<size_t>(e - start));
+        DrawText(line.c_str(), current_mode, left, right);
+        current_mode = mode;
+        start = next;
+        y = y + static_cast<float>(spacing);
+    }
+}
+
+char* int_to_text(int value) {
+    static char buffer[20];
+    std::memset(buffer, 0, sizeof buffer);
+    std::snprintf(buffer, sizeof buffer, "%d", value);
+    return buffer;
+}
