@@ -1,0 +1,129 @@
+// Drives the whole program frame by frame with real SDL events, for the whole-program tests.
+#include "tests/whole/game_driver.h"
+
+#include <SDL.h>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+#include "app/frame_clock.h"
+#include "app/globals.h"
+#include "app/input.h"
+#include "app/startup.h"
+#include "app/state.h"
+#include "game/game_state.h"
+#include "game/save.h"
+#include "res/audio.h"
+#include "screens/screens.h"
+#include "video/video.h"
+
+namespace {
+
+uint32_t Now;
+uint32_t fake_ticks() {
+    return Now;
+}
+void fake_delay(uint32_t ms) {
+    Now += ms;
+}
+void no_rest(unsigned int) {}
+unsigned Seed;
+unsigned fixed_seed() {
+    return Seed;
+}
+
+} // namespace
+
+void game_driver::boot(int s, const std::string& cont_tll, unsigned seed) {
+    scale = s;
+    std::string built = build_dir() + (s == 1 ? "/media-s1" : "/media");
+    ASSERT_TRUE(file_exists(built + "/gfx.def")) << "no media set in " << built << " (make media)";
+    std::string copy = "mkdir -p '" + media() + "' && cp '" + built + "'/*.def '" + built +
+                       "'/*.pak '" + built + "'/*.txt '" + built + "'/config.tll '" + media() + "'";
+    ASSERT_EQ(std::system(copy.c_str()), 0);
+    if (!cont_tll.empty())
+        write_file(cont(), cont_tll);
+
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    frame_clock_ticks = fake_ticks;
+    frame_clock_delay = fake_delay;
+    loading_rest = no_rest;
+    Seed = seed;
+    startup_seed = fixed_seed;
+    VideoWindowed = 1;
+    BestScore = 0;
+    startup(dir.path() + "tessoli");
+    ASSERT_EQ(Scale, s);
+    saved_game_exists();
+}
+
+void game_driver::load_and_answer(bool sound_yes) {
+    push_down(100, 100); // the splash tap
+    push_up(100, 100);
+    // "Yes" starts at x 70, "No" at x 150; both at y 130 and a line high.
+    int x = sound_yes ? 74 : 154;
+    push_down(x * scale, 138 * scale);
+    push_up(x * scale, 138 * scale);
+    loading_screen();
+}
+
+void game_driver::enter_menu() {
+    play_music(Music);
+    GameState = "init_intro";
+}
+
+void game_driver::push_down(int x, int y) {
+    SDL_Event e{};
+    e.type = SDL_MOUSEBUTTONDOWN;
+    e.button.type = SDL_MOUSEBUTTONDOWN;
+    e.button.button = SDL_BUTTON_LEFT;
+    e.button.state = SDL_PRESSED;
+    e.button.x = static_cast<Uint16>(x);
+    e.button.y = static_cast<Uint16>(y);
+    SDL_PushEvent(&e);
+}
+
+void game_driver::push_up(int x, int y) {
+    SDL_Event e{};
+    e.type = SDL_MOUSEBUTTONUP;
+    e.button.type = SDL_MOUSEBUTTONUP;
+    e.button.button = SDL_BUTTON_LEFT;
+    e.button.state = SDL_RELEASED;
+    e.button.x = static_cast<Uint16>(x);
+    e.button.y = static_cast<Uint16>(y);
+    SDL_PushEvent(&e);
+}
+
+void game_driver::frame(int n) {
+    for (int i = 0; i < n && GameRunning; i++) {
+        run_frame();
+        frames++;
+    }
+}
+
+void game_driver::tap(int x, int y) {
+    push_down(x * scale, y * scale);
+    push_up(x * scale, y * scale);
+    // One event per frame: the press, then the release.
+    frame(2);
+}
+
+bool game_driver::run_until(const std::function<bool()>& done, int max) {
+    for (int i = 0; i < max; i++) {
+        if (done())
+            return true;
+        if (!GameRunning)
+            return done();
+        frame();
+    }
+    return done();
+}
+
+void place_every_tile(game_driver& g) {
+    while (TileLast >= 0 && GameState == "gra" && GameSubState == "start_gry") {
+        int cell = TileList[TileCurrent];
+        int column = cell % 5, row = cell / 5;
+        // The middle of the cell, in base pixels.
+        g.tap(7 + 45 * column + 22, 7 + 45 * row + 22);
+    }
+}

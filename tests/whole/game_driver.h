@@ -1,0 +1,34 @@
+// Drives the whole program frame by frame with real SDL events, for the whole-program tests.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "tests/support/test_support.h"
+
+struct game_driver {
+    temp_dir dir; // holds media/ (a copy of a built media set) and the program path
+    int scale = 1;
+    long frames = 0;
+
+    // Copies the built media set of this Scale into a fresh folder (never a player's cont.tll),
+    // optionally with a cont.tll of the given text, and starts up as main does.
+    void boot(int scale, const std::string& cont_tll = std::string(), unsigned seed = 1234);
+    // The loading screen with the splash tap queued (and any extra events queued before it).
+    void load_and_answer(bool sound_yes = true);
+    // After loading: what main does before its loop.
+    void enter_menu();
+
+    void push_down(int x, int y);
+    void push_up(int x, int y);
+    // A tap at base-layout coordinates (multiplied by Scale): down, then up, each taking a frame.
+    void tap(int x, int y);
+    void frame(int n = 1);
+    // Runs frames until done() holds; false if it did not within max frames.
+    bool run_until(const std::function<bool()>& done, int max = 2000);
+    std::string media() const { return dir.path() + "media/"; }
+    std::string cont() const { return media() + "cont.tll"; }
+};
+
+// Taps the home cell of every offered tile until the level is complete.
+void place_every_tile(game_driver& g);
