@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <sys/stat.h>
 
 #include "res/pack.h"
 #include "tests/support/test_support.h"
@@ -262,6 +263,21 @@ TEST_F(sprite_fixture, ReloadReplacesAndFailedDecodeKeeps) {
     }
     s.Blit();
     EXPECT_TRUE(shows(19, 4, coded(19, 4)));
+}
+
+TEST_F(sprite_fixture, OverlongLoosePathIsRefused) {
+    // A folder of 250 characters: with "p.bmp" the path is 255 and loads; one more is refused.
+    std::string folder = dir.path() + std::string(250 - dir.path().size() - 1, 'd') + "/";
+    ASSERT_EQ(folder.size(), 250u);
+    ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+    save_coded_bmp(folder + "p.bmp", 4, 4);
+    save_coded_bmp(folder + "pp.bmp", 4, 4);
+    sprite s;
+    EXPECT_EQ(s.Load(folder.c_str(), "p.bmp", 0), 0);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(s.Load(folder.c_str(), "pp.bmp", 0), -1);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Couldn't load pp.bmp: path too long\n");
+    EXPECT_EQ(s.w, 4);
 }
 
 TEST_F(sprite_fixture, PicturesFromThePack) {
