@@ -10,6 +10,7 @@
 #include "app/state.h"
 #include "game/game_state.h"
 #include "res/audio.h"
+#include "screens/screens.h"
 #include "tests/whole/game_driver.h"
 #include "video/video.h"
 
