@@ -1,12 +1,146 @@
-// PLACEHOLDER until the effects land.
+// The game's effects: explosions in five slots, the two rocket trails and the hint marker.
 #include "fx/effects.h"
+
+#include <cstring>
+
+#include "app/globals.h"
+#include "app/startup.h"
+#include "app/state.h"
+#include "game/game_state.h"
+#include "res/audio.h"
+
 emitter explosions[5];
 int explosion_timers[5];
 emitter trails[2];
 emitter hint_marker;
-void start_explosion(int, int) {}
-void update_explosions() {}
-void tick_explosions() {}
-void clear_explosions() {}
-void start_trail(int, int, int, const char*) {}
-void start_hint_marker(int, int) {}
+
+namespace {
+
+// The frame rate the presets are timed by; a clock that came out below one frame a second
+// would make every speed infinite, so it counts as one.
+int frames_per_second() {
+    return FramesPerSecond > 0 ? FramesPerSecond : 1;
+}
+
+// Shared by all three presets: one frame of a particle picture, picked at random.
+void common_settings(emitter& e, int x, int y, int F) {
+    float f = static_cast<float>(F);
+    e.x = x;
+    e.y = y;
+    e.end_frame = 2 * F;
+    e.life = F;
+    e.life_range = static_cast<int>(f * 0.5f);
+    e.frames = 1;
+    e.random_frame = 1;
+}
+
+} // namespace
+
+void start_explosion(int x, int y) {
+    play_sound(ExplosionSound, 1);
+    int slot = 0;
+    while (slot < 5 && explosion_timers[slot] != 0)
+        slot++;
+    if (slot == 5)
+        return;
+
+    const int F = frames_per_second();
+    const float f = static_cast<float>(F);
+    const float s = static_cast<float>(Scale);
+    const float per_frame = 1.0f / f;
+    emitter& e = explosions[slot];
+    e.Reset();
+    common_settings(e, x, y, F);
+    e.x_range = static_cast<int>(45.0f * s);
+    e.y_range = static_cast<int>(45.0f * s);
+    e.burst = 200;
+    e.rate = 0.0f;
+    e.speed = s * per_frame * 100.0f;
+    e.speed_range = s * per_frame * 90.0f;
+    e.angle = 0;
+    e.spread = 360;
+    e.alpha = 250;
+    e.alpha_range = 500;
+    e.fade_start = static_cast<int>(f * 0.33333334f);
+    explosion_timers[slot] = 3 * F;
+}
+
+void update_explosions() {
+    for (int i = 0; i < 5; i++) {
+        if (explosion_timers[i] > 0) {
+            explosions[i].Update(0);
+            explosions[i].Draw(ParticleSprite);
+        }
+    }
+}
+
+void tick_explosions() {
+    for (int& timer : explosion_timers)
+        if (timer > 0)
+            timer -= 1;
+}
+
+void clear_explosions() {
+    for (int i = 0; i < 5; i++) {
+        explosion_timers[i] = 0;
+        explosions[i].Clear();
+    }
+}
+
+void start_trail(int slot, int x, int y, const char* direction) {
+    if (slot < 0 || slot > 1)
+        return;
+    const int F = frames_per_second();
+    const float f = static_cast<float>(F);
+    const float s = static_cast<float>(Scale);
+    const float per_frame = 1.0f / f;
+    emitter& e = trails[slot];
+    e.Reset();
+    common_settings(e, x, y, F);
+    e.x_range = 1;
+    e.y_range = 1;
+    e.burst = 2;
+    e.rate = per_frame * 250.0f;
+    e.end_frame = 3 * F;
+    e.speed = s * per_frame * 50.0f;
+    e.speed_range = s * per_frame * 40.0f;
+    // Sparks stream out behind the rocket, against its flight.
+    e.angle = 0;
+    if (direction) {
+        if (std::strcmp(direction, "lewo") == 0)
+            e.angle = 90;
+        else if (std::strcmp(direction, "prawo") == 0)
+            e.angle = 270;
+        else if (std::strcmp(direction, "gora") == 0)
+            e.angle = 0;
+        else if (std::strcmp(direction, "dol") == 0)
+            e.angle = 180;
+    }
+    e.spread = 45;
+    e.alpha = 250;
+    e.alpha_range = 500;
+    e.fade_start = static_cast<int>(f * 0.33333334f);
+}
+
+void start_hint_marker(int x, int y) {
+    play_sound(HintSound, 2);
+    const int F = frames_per_second();
+    const float f = static_cast<float>(F);
+    const float s = static_cast<float>(Scale);
+    const float per_frame = 1.0f / f;
+    emitter& e = hint_marker;
+    e.Reset();
+    common_settings(e, x, y, F);
+    e.x_range = static_cast<int>(44.0f * s);
+    e.y_range = Scale;
+    e.burst = 10;
+    e.rate = per_frame * 50.0f;
+    e.speed = s * per_frame * 40.0f;
+    e.speed_range = s * per_frame * 30.0f;
+    e.angle = 0;
+    e.spread = 0;
+    e.alpha = 500;
+    e.alpha_range = 0;
+    e.fade_start = static_cast<int>(f * 0.5f);
+    HintActive = 1;
+}

@@ -170,6 +170,10 @@ int drawn_alpha(int value) {
 } // namespace
 
 void emitter::Draw(sprite& picture) {
+    // A particle picture that failed to load was reported by its loader; every spark of every
+    // frame repeating that would bury the message.
+    if (!picture.surface)
+        return;
     if (alpha_range == 0)
         picture.Alpha(drawn_alpha(alpha));
     for (particle* p = particles; p; p = p->next) {

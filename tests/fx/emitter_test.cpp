@@ -425,3 +425,17 @@ TEST(Emitter, SequentialFramesRunDownAndStayInRange) {
     }
     e.Clear();
 }
+
+TEST(Emitter, MissingPictureDrawsNothingQuietly) {
+    open_test_screen(240, 320);
+    sprite empty;
+    emitter e{};
+    point_emitter(e);
+    e.burst = 50;
+    e.alpha_range = 10;
+    e.Update(0);
+    testing::internal::CaptureStderr();
+    e.Draw(empty);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    e.Clear();
+}
