@@ -1,24 +1,80 @@
 // Command-line options: argv[0] is the program's path; the rest are desktop options.
 #include "app/options.h"
 
+#include <SDL.h>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
+#include <sys/resource.h>
+#include <vector>
 
+#include "app/frame_clock.h"
+#include "app/replay.h"
+#include "screens/screens.h"
 #include "video/video.h"
 
-static void usage(FILE* out) {
-    std::fprintf(out, "usage: tessoli [--windowed] [--fullscreen]\n"
-                      "  --windowed    play in a window of the screen's size\n"
-                      "  --fullscreen  take the whole display (the default)\n");
+int OptionNoAudio;
+
+namespace {
+
+bool Timedemo;
+double StartSeconds;
+double FrameStart;
+double SplashSeconds = -1.0;
+double AssetsStart = -1.0;
+double AssetsSeconds = -1.0;
+std::vector<double> FrameTimes;
+
+double seconds_now() {
+    timespec t;
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
 
+void no_delay(uint32_t) {}
+void no_rest(unsigned int) {}
+
+void milestone(int which) {
+    double now = seconds_now();
+    if (which == 0) {
+        SplashSeconds = now - StartSeconds;
+    } else if (which == 1) {
+        AssetsStart = now;
+    } else if (which == 2 && AssetsStart >= 0.0) {
+        AssetsSeconds = now - AssetsStart;
+    }
+}
+
+void usage(FILE* out) {
+    std::fprintf(out, "usage: tessoli [--windowed | --fullscreen] [--record FILE | --replay FILE "
+                      "[--timedemo]]\n"
+                      "  --windowed     play in a window of the screen's size\n"
+                      "  --fullscreen   take the whole display (the default)\n"
+                      "  --record FILE  write every input event of this run to FILE\n"
+                      "  --replay FILE  play FILE's events instead of the player's\n"
+                      "  --timedemo     with --replay: as fast as possible, no sound, then print\n"
+                      "                 frames, time and hashes of the final state and screen\n");
+}
+
+} // namespace
+
 int parse_options(int argc, char** argv) {
+    const char* record = nullptr;
+    const char* replay = nullptr;
+    StartSeconds = seconds_now();
     for (int i = 1; i < argc; i++) {
         const char* a = argv[i];
         if (std::strcmp(a, "--windowed") == 0) {
             VideoWindowed = 1;
         } else if (std::strcmp(a, "--fullscreen") == 0) {
             VideoWindowed = 0;
+        } else if (std::strcmp(a, "--record") == 0 && i + 1 < argc) {
+            record = argv[++i];
+        } else if (std::strcmp(a, "--replay") == 0 && i + 1 < argc) {
+            replay = argv[++i];
+        } else if (std::strcmp(a, "--timedemo") == 0) {
+            Timedemo = true;
         } else if (std::strcmp(a, "--help") == 0 || std::strcmp(a, "-h") == 0) {
             usage(stdout);
             return 0;
@@ -28,7 +84,59 @@ int parse_options(int argc, char** argv) {
             return 2;
         }
     }
+    if (record && replay) {
+        std::fprintf(stderr, "tessoli: --record and --replay do not go together\n");
+        return 2;
+    }
+    if (Timedemo && !replay) {
+        std::fprintf(stderr, "tessoli: --timedemo needs --replay FILE\n");
+        return 2;
+    }
+    if (record)
+        record_begin(record);
+    if (replay)
+        replay_begin(replay);
+    if (Timedemo) {
+        frame_clock_delay = no_delay;
+        loading_rest = no_rest;
+        LoadingHoldMs = 0;
+        OptionNoAudio = 1;
+        loading_milestone = milestone;
+        FrameTimes.reserve(1 << 16);
+    }
     return -1;
 }
 
-void finish_options() {}
+void options_after_frame() {
+    if (!Timedemo)
+        return;
+    FrameTimes.push_back(seconds_now() - FrameStart);
+}
+
+bool options_stop() {
+    if (Timedemo)
+        FrameStart = seconds_now(); // each frame is timed from here to options_after_frame
+    return replay_finished();
+}
+
+void finish_options() {
+    record_finish();
+    if (!Timedemo)
+        return;
+    double total = 0.0;
+    for (double t : FrameTimes)
+        total += t;
+    std::vector<double> sorted = FrameTimes;
+    std::sort(sorted.begin(), sorted.end());
+    double median = sorted.empty() ? 0.0 : sorted[sorted.size() / 2];
+    double worst = sorted.empty() ? 0.0 : sorted.back();
+    rusage usage_now;
+    getrusage(RUSAGE_SELF, &usage_now);
+    std::printf("timedemo: %zu frames in %.3f s, %.1f fps, median %.3f ms, worst %.3f ms, "
+                "splash %.1f ms, assets %.1f ms, peak %ld KiB, state %016llx, screen %016llx\n",
+                FrameTimes.size(), total, total > 0.0 ? FrameTimes.size() / total : 0.0,
+                median * 1000.0, worst * 1000.0, SplashSeconds * 1000.0, AssetsSeconds * 1000.0,
+                usage_now.ru_maxrss, static_cast<unsigned long long>(game_state_hash()),
+                static_cast<unsigned long long>(screen_hash()));
+    std::fflush(stdout);
+}

@@ -1,7 +1,14 @@
-// Command-line options of the desktop build.
+// Command-line options of the desktop build: window, recordings, replays and timedemos.
 #pragma once
 
 // -1 to run the game; otherwise the exit status to return at once (help, a bad option).
 int parse_options(int argc, char** argv);
-// Work the options leave for the end of the run.
+// Called after every frame of the main loop.
+void options_after_frame();
+// Whether the main loop should stop before its next frame (a replay has run out).
+bool options_stop();
+// Work the options leave for the end of the run (the recording's last line, the timedemo line).
 void finish_options();
+
+// The timedemo runs without a sound device.
+extern int OptionNoAudio;

@@ -71,8 +71,10 @@ int tessoli_main(int argc, char** argv) {
     if (InputState.quit == 1)
         GameRunning = 0; // the window was closed while loading
 
-    while (GameRunning)
+    while (GameRunning && !options_stop()) {
         run_frame();
+        options_after_frame();
+    }
 
     finish_options();
     SDL_FreeSurface(screen);

@@ -15,6 +15,8 @@ static void rest(unsigned int ms) {
     SDL_Delay(ms);
 }
 void (*loading_rest)(unsigned int ms) = rest;
+static void no_milestone(int) {}
+void (*loading_milestone)(int which) = no_milestone;
 
 static void load_assets() {
     GameBackground.Load(MediaFolder, "gra.jpg", 0);
@@ -52,6 +54,7 @@ void loading_screen() {
     GameBackground.Load(MediaFolder, "donate.jpg", 0);
     GameBackground.Blit();
     flip_screen();
+    loading_milestone(0);
 
     // Only the stylus ends the splash. The wait rests a little between polls so that it does
     // not take a whole core, and a window-close request ends the program from here too.
@@ -68,7 +71,9 @@ void loading_screen() {
     GameBackground.Blit();
     flip_screen();
 
+    loading_milestone(1);
     load_assets();
+    loading_milestone(2);
     loading_rest(LoadingHoldMs);
 
     bool answered = false;

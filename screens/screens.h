@@ -12,3 +12,5 @@ void state_init_koniec_gry();
 extern unsigned int LoadingHoldMs;
 // How the loading waits rest between polls (tests and timedemos make it free).
 extern void (*loading_rest)(unsigned int ms);
+// Marks for timing the start: 0 the splash is shown, 1 the assets start loading, 2 they are loaded.
+extern void (*loading_milestone)(int which);

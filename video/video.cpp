@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/options.h"
 #include "platform/hss.h"
 #include "res/audio.h"
 
@@ -37,7 +38,8 @@ void init_video(const char* caption, int width, int height) {
         std::fprintf(stderr, "Couldn't initialize SDL_VIDEO: %s\n", SDL_GetError());
         std::exit(1);
     }
-    speaker.open(22050, 16, true, 1, 16);
+    if (!OptionNoAudio)
+        speaker.open(22050, 16, true, 1, 16);
 
     if (SDL_NumJoysticks() > 0) {
         Joystick = SDL_JoystickOpen(0);

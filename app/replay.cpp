@@ -1,0 +1,275 @@
+// Recorded games: every event input_poll took, with its poll's number, replayed frame for frame.
+#include "app/replay.h"
+
+#include <SDL.h>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+
+#include "app/input_source.h"
+#include "app/startup.h"
+#include "app/state.h"
+#include "game/game_state.h"
+#include "video/video.h"
+
+namespace {
+
+FILE* RecordFile;
+replay_data Replay;
+size_t ReplayNext;
+bool Replaying;
+
+unsigned record_seed() {
+    unsigned seed = SDL_GetTicks();
+    std::fprintf(RecordFile, "tessoli-replay %d\nscale %d\nseed %u\n", ReplayVersion, Scale, seed);
+    std::fflush(RecordFile);
+    return seed;
+}
+
+void record_event(unsigned long poll, const SDL_Event* e) {
+    int a = 0, b = 0, c = 0;
+    switch (e->type) {
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        a = e->button.button;
+        b = e->button.x;
+        c = e->button.y;
+        break;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        a = e->key.keysym.sym;
+        break;
+    case SDL_ACTIVEEVENT:
+        a = e->active.gain;
+        b = e->active.state;
+        break;
+    default:
+        break;
+    }
+    std::fprintf(RecordFile, "%lu %d %d %d %d\n", poll, e->type, a, b, c);
+    std::fflush(RecordFile);
+}
+
+unsigned replay_seed() {
+    if (Replay.scale != Scale) {
+        std::fprintf(stderr, "replay: recorded at Scale %d, but config.tll says Scale %d\n",
+                     Replay.scale, Scale);
+        std::exit(1);
+    }
+    return Replay.seed;
+}
+
+int replay_source(SDL_Event* e) {
+    // input_poll counts the poll before it asks for an event.
+    unsigned long poll = input_poll_count - 1;
+    // Keep the window alive without taking anything from the player.
+    SDL_PumpEvents();
+    if (ReplayNext >= Replay.events.size() || Replay.events[ReplayNext].poll != poll)
+        return 0;
+    const replay_event& r = Replay.events[ReplayNext++];
+    std::memset(e, 0, sizeof *e);
+    e->type = static_cast<Uint8>(r.type);
+    switch (r.type) {
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        e->button.type = static_cast<Uint8>(r.type);
+        e->button.button = static_cast<Uint8>(r.a);
+        e->button.state = r.type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+        e->button.x = static_cast<Uint16>(r.b);
+        e->button.y = static_cast<Uint16>(r.c);
+        break;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        e->key.type = static_cast<Uint8>(r.type);
+        e->key.keysym.sym = static_cast<SDLKey>(r.a);
+        break;
+    case SDL_ACTIVEEVENT:
+        e->active.gain = static_cast<Uint8>(r.a);
+        e->active.state = static_cast<Uint8>(r.b);
+        break;
+    default:
+        break;
+    }
+    return 1;
+}
+
+bool known_type(int type) {
+    switch (type) {
+    case SDL_ACTIVEEVENT:
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+    case SDL_MOUSEMOTION:
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+    case SDL_QUIT:
+    case SDL_VIDEORESIZE:
+    case SDL_VIDEOEXPOSE:
+        return true;
+    default:
+        return false;
+    }
+}
+
+uint64_t fnv(uint64_t h, const void* data, size_t n) {
+    const unsigned char* p = static_cast<const unsigned char*>(data);
+    for (size_t i = 0; i < n; i++) {
+        h ^= p[i];
+        h *= 1099511628211ull;
+    }
+    return h;
+}
+
+} // namespace
+
+bool replay_parse(const std::string& text, replay_data& out, std::string& error) {
+    out = replay_data();
+    std::istringstream in(text);
+    std::string line;
+    int number = 0;
+    auto fail = [&](const char* why) {
+        error = "line " + std::to_string(number) + ": " + why;
+        return false;
+    };
+    char word[32];
+    long long value;
+    const char* heads[3] = {"tessoli-replay", "scale", "seed"};
+    for (int i = 0; i < 3; i++) {
+        number++;
+        if (!std::getline(in, line))
+            return fail("the header ends early");
+        char rest;
+        if (std::sscanf(line.c_str(), "%31s %lld %c", word, &value, &rest) != 2 ||
+            std::strcmp(word, heads[i]) != 0)
+            return fail("not the header of a replay");
+        if (i == 0) {
+            if (value != ReplayVersion)
+                return fail("a replay of another version");
+            out.version = static_cast<int>(value);
+        } else if (i == 1) {
+            if (value < 1 || value > 16)
+                return fail("Scale out of range");
+            out.scale = static_cast<int>(value);
+        } else {
+            if (value < 0 || value > 0xFFFFFFFFll)
+                return fail("seed out of range");
+            out.seed = static_cast<unsigned>(value);
+        }
+    }
+    bool ended = false;
+    while (std::getline(in, line)) {
+        number++;
+        if (line.empty())
+            continue;
+        if (ended)
+            return fail("text after the end line");
+        long long poll, type, a, b, c;
+        char rest;
+        if (std::sscanf(line.c_str(), "end %lld %c", &poll, &rest) == 1) {
+            if (poll < 0 || (!out.events.empty() &&
+                             static_cast<unsigned long long>(poll) <= out.events.back().poll))
+                return fail("the end comes before the last event");
+            out.end_poll = static_cast<unsigned long>(poll);
+            ended = true;
+            continue;
+        }
+        if (std::sscanf(line.c_str(), "%lld %lld %lld %lld %lld %c", &poll, &type, &a, &b, &c,
+                        &rest) != 5)
+            return fail("not an event line");
+        if (poll < 0 || poll > 0x7FFFFFFFll)
+            return fail("poll number out of range");
+        if (!out.events.empty() && static_cast<unsigned long>(poll) <= out.events.back().poll)
+            return fail("poll numbers must rise: one event per poll");
+        if (!known_type(static_cast<int>(type)))
+            return fail("unknown event type");
+        if (a < 0 || a > 65535 || b < 0 || b > 65535 || c < 0 || c > 65535)
+            return fail("event field out of range");
+        out.events.push_back({static_cast<unsigned long>(poll), static_cast<int>(type),
+                              static_cast<int>(a), static_cast<int>(b), static_cast<int>(c)});
+    }
+    if (!ended)
+        return fail("no end line");
+    return true;
+}
+
+void record_begin(const char* path) {
+    RecordFile = std::fopen(path, "wb");
+    if (!RecordFile) {
+        std::fprintf(stderr, "Couldn't write replay %s: %s\n", path, std::strerror(errno));
+        std::exit(1);
+    }
+    startup_seed = record_seed;
+    input_event_observer = record_event;
+}
+
+void record_finish() {
+    if (!RecordFile)
+        return;
+    std::fprintf(RecordFile, "end %lu\n", input_poll_count);
+    std::fclose(RecordFile);
+    RecordFile = nullptr;
+}
+
+void replay_begin(const char* path) {
+    FILE* f = std::fopen(path, "rb");
+    if (!f) {
+        std::fprintf(stderr, "Couldn't read replay %s: %s\n", path, std::strerror(errno));
+        std::exit(1);
+    }
+    std::string text;
+    char buffer[65536];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+        text.append(buffer, n);
+    std::fclose(f);
+    std::string error;
+    if (!replay_parse(text, Replay, error)) {
+        std::fprintf(stderr, "replay %s: %s\n", path, error.c_str());
+        std::exit(1);
+    }
+    ReplayNext = 0;
+    Replaying = true;
+    startup_seed = replay_seed;
+    input_event_source = replay_source;
+}
+
+bool replaying() {
+    return Replaying;
+}
+
+bool replay_finished() {
+    return Replaying && input_poll_count >= Replay.end_poll;
+}
+
+uint64_t game_state_hash() {
+    uint64_t h = 14695981039346656037ull;
+    const int32_t singles[] = {TileLast,     TileCurrent,   Score,      TimeLeft,
+                               TimeFrames,   RocketMode,    HintActive, Level,
+                               ContinueFlag, PictureNumber, WaitFrames, BestScore};
+    h = fnv(h, singles, sizeof singles);
+    h = fnv(h, Board, sizeof Board);
+    h = fnv(h, TileList, sizeof TileList);
+    h = fnv(h, PictureUsed, sizeof PictureUsed);
+    h = fnv(h, ShuffleUsed, sizeof ShuffleUsed);
+    h = fnv(h, GameState.data(), GameState.size());
+    h = fnv(h, "/", 1);
+    h = fnv(h, GameSubState.data(), GameSubState.size());
+    // Where the shared random generator stands tells whether every effect drew the same numbers.
+    int next = std::rand();
+    h = fnv(h, &next, sizeof next);
+    return h;
+}
+
+uint64_t screen_hash() {
+    uint64_t h = 14695981039346656037ull;
+    if (!screen)
+        return h;
+    SDL_LockSurface(screen);
+    const unsigned char* row = static_cast<const unsigned char*>(screen->pixels);
+    size_t width = static_cast<size_t>(screen->w) * screen->format->BytesPerPixel;
+    for (int y = 0; y < screen->h; y++)
+        h = fnv(h, row + static_cast<size_t>(y) * screen->pitch, width);
+    SDL_UnlockSurface(screen);
+    return h;
+}

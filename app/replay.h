@@ -1,0 +1,38 @@
+// Recorded games: every event input_poll took, with its poll's number, replayed frame for frame.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct replay_event {
+    unsigned long poll;
+    int type;    // SDL event type
+    int a, b, c; // button, x, y for the stylus; key symbol for keys; gain, state for focus
+};
+
+struct replay_data {
+    int version = 0;
+    int scale = 0;
+    unsigned seed = 0;
+    std::vector<replay_event> events;
+    unsigned long end_poll = 0; // the run ended before this poll
+};
+
+constexpr int ReplayVersion = 1;
+
+// Parses a replay's text; false with a one-line reason when it is not a sound replay.
+bool replay_parse(const std::string& text, replay_data& out, std::string& error);
+
+// --record: writes the header once start-up knows the Scale and the seed, then every event.
+void record_begin(const char* path);
+// --replay: loads the file (or ends the program with a message and status 1).
+void replay_begin(const char* path);
+// The run's end: records write their last line; replays report whether they are over.
+void record_finish();
+bool replay_finished();
+bool replaying();
+
+// 64-bit FNV-1a hashes of the game state and of the screen's pixels, for timedemo lines.
+uint64_t game_state_hash();
+uint64_t screen_hash();
