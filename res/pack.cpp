@@ -46,6 +46,13 @@ static bool read_token(std::FILE* f, std::string& token) {
     return true;
 }
 
+// A decimal number into *value; on failure *value is untouched.
+static void read_number(std::FILE* f, int* value) {
+    int read = 0;
+    if (std::fscanf(f, "%d", &read) == 1)
+        *value = read;
+}
+
 void load_pack_index(PackIndex& pack, const char* folder, const char* pak_name,
                      const char* def_name) {
     char def_path[256];
@@ -69,13 +76,11 @@ void load_pack_index(PackIndex& pack, const char* folder, const char* pak_name,
     while (i < 1000) {
         pack.names[i][0] = '\0';
         bool got_name = read_token(f, token);
-        // A failed number read leaves the slot as it was, as scanf would.
+        // A number that fails to read (end of file) leaves its slot as it was.
         int offset = pack.offsets[i];
         int size = pack.sizes[i];
-        if (std::fscanf(f, "%d", &offset) != 1)
-            offset = pack.offsets[i];
-        if (std::fscanf(f, "%d", &size) != 1)
-            size = pack.sizes[i];
+        read_number(f, &offset);
+        read_number(f, &size);
         if (got_name && token.size() > 31) {
             // Cutting it short could make it collide with another asset's name.
             std::fprintf(stderr, "Name too long in %s: %s\n", def_path, token.c_str());
