@@ -13,13 +13,13 @@
 
 namespace {
 
-struct glyph_spec {
+struct glyph_entry {
     char c;
     int x, y, w, h;
 };
 
 // The three glyphs of the test sheet: 'a' is glyph 0, so unknown characters draw it.
-const std::vector<glyph_spec> sheet_glyphs = {
+const std::vector<glyph_entry> sheet_glyphs = {
     {'a', 20, 1, 3, 10}, {'p', 2, 1, 5, 10}, {'q', 10, 1, 6, 10}};
 
 const rgb backdrop{10, 20, 30};
@@ -30,16 +30,16 @@ std::string padded(const std::string& label, size_t length) {
 }
 
 // A metrics file with the game's layout: labels of 13, 18, 19 and 18 characters, CR LF ends.
-std::string metrics_text(const std::vector<glyph_spec>& glyphs, int count) {
+std::string metrics_text(const std::vector<glyph_entry>& glyphs, int count) {
     std::string s = "Glyph count: " + std::to_string(count);
     s += "\r\n" + padded("Characters:", 16);
-    for (const glyph_spec& g : glyphs)
+    for (const glyph_entry& g : glyphs)
         s += std::string(1, g.c) + " ";
     s += "\r\n" + padded("Advances:", 17);
-    for (const glyph_spec& g : glyphs)
+    for (const glyph_entry& g : glyphs)
         s += std::to_string(g.w + 1) + " ";
     s += "\r\n" + padded("Rectangles:", 16);
-    for (const glyph_spec& g : glyphs)
+    for (const glyph_entry& g : glyphs)
         s += std::to_string(g.x) + " " + std::to_string(g.y) + " " + std::to_string(g.w) + " " +
              std::to_string(g.h) + "\r\n";
     return s;
@@ -149,7 +149,7 @@ TEST_F(font_fixture, MetricsFileFaults) {
 }
 
 TEST_F(font_fixture, MoreThan255GlyphsStopAt255) {
-    std::vector<glyph_spec> many;
+    std::vector<glyph_entry> many;
     for (int i = 0; i < 300; i++)
         many.push_back({static_cast<char>(i < 255 ? 1 + i : '!'), i, 0, i % 7 + 1, 9});
     write_file(dir.file("many.txt"), metrics_text(many, 300));
