@@ -17,12 +17,13 @@
 namespace {
 
 FILE* RecordFile;
+unsigned (*RecordedSeed)();
 replay_data Replay;
 size_t ReplayNext;
 bool Replaying;
 
 unsigned record_seed() {
-    unsigned seed = SDL_GetTicks();
+    unsigned seed = RecordedSeed();
     std::fprintf(RecordFile, "tessoli-replay %d\nscale %d\nseed %u\n", ReplayVersion, Scale, seed);
     std::fflush(RecordFile);
     return seed;
@@ -199,6 +200,8 @@ void record_begin(const char* path) {
         std::fprintf(stderr, "Couldn't write replay %s: %s\n", path, std::strerror(errno));
         std::exit(1);
     }
+    // The seed is whatever start-up would have used; the recording only writes it down.
+    RecordedSeed = startup_seed;
     startup_seed = record_seed;
     input_event_observer = record_event;
 }

@@ -8,6 +8,7 @@
 #include "app/frame_clock.h"
 #include "app/globals.h"
 #include "app/input.h"
+#include "app/replay.h"
 #include "app/startup.h"
 #include "app/state.h"
 #include "game/game_state.h"
@@ -50,6 +51,8 @@ void game_driver::boot(int s, const std::string& cont_tll, unsigned seed) {
     loading_rest = no_rest;
     Seed = seed;
     startup_seed = fixed_seed;
+    if (!record_path.empty())
+        record_begin(record_path.c_str());
     VideoWindowed = 1;
     BestScore = 0;
     startup(dir.path() + "tessoli");

@@ -10,6 +10,7 @@ struct game_driver {
     temp_dir dir; // holds media/ (a copy of a built media set) and the program path
     int scale = 1;
     long frames = 0;
+    std::string record_path; // when set, the run is recorded there as a replay
 
     // Copies the built media set of this Scale into a fresh folder (never a player's cont.tll),
     // optionally with a cont.tll of the given text, and starts up as main does.
