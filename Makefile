@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build media media-preview run test bench fuzz clean
+.PHONY: all deps configure build media media-preview run test bench fuzz replays clean
 
 all: build
 
@@ -39,6 +39,12 @@ bench: media
 
 fuzz: deps
 	@sh scripts/fuzz
+
+# Records the reference replays anew with the scripted player (after a deliberate change of behaviour).
+replays: media
+	@TESSOLI_BUILD_DIR=$(abspath $(BUILD)) TESSOLI_REPLAY_OUT=$(abspath tests/replays) \
+		SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
+		$(BUILD)/tests/test_whole --gtest_also_run_disabled_tests --gtest_filter='MakeReplays.*'
 
 clean:
 	rm -rf $(BUILD)
