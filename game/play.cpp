@@ -1,6 +1,221 @@
-// PLACEHOLDER until the play screen lands: it only flips.
+// The game-play screen: picture preview, play frame, head-up display and the level-complete wait.
 #include "game/play.h"
+
+#include <SDL.h>
+#include <cmath>
+#include <cstdlib>
+
+#include "app/globals.h"
+#include "app/input.h"
+#include "app/startup.h"
+#include "app/state.h"
+#include "fx/effects.h"
+#include "fx/fade.h"
+#include "game/game_state.h"
+#include "game/level.h"
+#include "game/rules.h"
+#include "game/save.h"
+#include "res/audio.h"
 #include "video/video.h"
-void game_frame() { flip_screen(); }
-void draw_hud() {}
-void draw_line(int, int, int, int, uint32_t, SDL_Surface*) {}
+
+namespace {
+
+int scaled(float base) {
+    return static_cast<int>(base * static_cast<float>(Scale));
+}
+
+// The four inner lines each way over the level picture; no frame around the board.
+void draw_grid() {
+    uint32_t black = map_rgb(0, 0, 0);
+    int t = scaled(7.5f);
+    int end = scaled(232.5f);
+    float s = static_cast<float>(Scale);
+    for (int i = 0; i < 4; i++) {
+        int g = static_cast<int>(45.0f * static_cast<float>(i) * s + 52.5f * s);
+        draw_line(g, t, g, end, black, screen);
+        draw_line(t, g, end, g, black, screen);
+    }
+}
+
+void place_level_picture() {
+    LevelPicture.x = 7.5f * static_cast<float>(Scale);
+    LevelPicture.y = 7.5f * static_cast<float>(Scale);
+}
+
+void picture_shown() {
+    int frames = 5 * FramesPerSecond;
+    if (InputState.stylusDown == 1)
+        WaitFrames = frames + 1;
+    else
+        WaitFrames += 1;
+    if (WaitFrames > frames) {
+        screen_screen2(0);
+        GameBackground.Blit();
+        screen_screen2(1);
+        screen2_screen(0);
+        Fade.Start(1, FramesPerSecond);
+        GameSubState = "przejscie obrazek2";
+    }
+}
+
+// One tap of play; true when it placed the last tile.
+bool play_input() {
+    int x = InputState.clickX;
+    int y = InputState.clickY;
+    if (in_rect(x, y, 55 * Scale, 250 * Scale, 35 * Scale, 40 * Scale)) {
+        play_sound(Button2Sound, 3);
+        offer_previous_tile();
+    } else if (in_rect(x, y, 148 * Scale, 250 * Scale, 35 * Scale, 40 * Scale)) {
+        play_sound(Button2Sound, 3);
+        offer_next_tile();
+    } else if (in_rect(x, y, 8 * Scale, 240 * Scale, 34 * Scale, 25 * Scale)) {
+        take_hint();
+    } else if (in_rect(x, y, 196 * Scale, 240 * Scale, 34 * Scale, 25 * Scale)) {
+        play_sound(ButtonSound, 0);
+        save_game();
+        GameState = "init_intro";
+    }
+    wrap_tile();
+    bool complete = false;
+    int t = scaled(7.5f);
+    if (in_rect(x, y, t, t, 225 * Scale, 225 * Scale))
+        complete = tap_on_board(x, y);
+    input_reset(InputState);
+    input_clear_stylus(InputState);
+    return complete;
+}
+
+void draw_rockets() {
+    if (RocketMode == 1) {
+        RocketSprite1.x = static_cast<float>(trails[0].x);
+        RocketSprite1.ChooseBlit(0);
+        RocketSprite1.x = static_cast<float>(trails[1].x);
+        RocketSprite1.ChooseBlit(1);
+    } else if (RocketMode == 2) {
+        RocketSprite2.y = static_cast<float>(trails[0].y);
+        RocketSprite2.ChooseBlit(0);
+        RocketSprite2.y = static_cast<float>(trails[1].y);
+        RocketSprite2.ChooseBlit(1);
+    }
+}
+
+void play_frame() {
+    bool complete = false;
+    if (InputState.stylusDown == 1)
+        complete = play_input();
+
+    GameBackground.Blit();
+
+    // Once the last tile is down nothing is offered, and the offered-tile place stays empty.
+    if (TileCurrent >= 0 && TileCurrent <= TileLast && TileLast <= 24) {
+        LevelPicture.x = 97.5f * static_cast<float>(Scale);
+        LevelPicture.y = 245.0f * static_cast<float>(Scale);
+        LevelPicture.ChooseBlit(TileList[TileCurrent]);
+    }
+
+    float s = static_cast<float>(Scale);
+    for (int column = 0; column < 5; column++)
+        for (int row = 0; row < 5; row++)
+            if (Board[row * 5 + column] == 1) {
+                LevelPicture.x = 45.0f * static_cast<float>(column) * s + 7.5f * s;
+                LevelPicture.y = 45.0f * static_cast<float>(row) * s + 7.5f * s;
+                LevelPicture.ChooseBlit(row * 5 + column);
+            }
+
+    int t = scaled(7.5f);
+    set_clip(t, t, 225 * Scale, 225 * Scale, screen);
+    if (RocketMode == 1 || RocketMode == 2) {
+        rocket_move();
+        draw_rockets();
+        rocket_knock_out();
+    }
+    for (emitter& trail : trails) {
+        trail.Update(0);
+        trail.Draw(ParticleSprite2);
+    }
+    if (HintActive) {
+        hint_marker.Update(0);
+        hint_marker.Draw(ParticleSprite2);
+    }
+    update_explosions();
+    tick_explosions();
+    set_clip(0, 0, 240 * Scale, 320 * Scale, screen);
+
+    draw_hud();
+    second_tick();
+    if (complete) {
+        level_complete();
+        if (GameSubState == "nextlevel") {
+            GoodWorkPicture.x = 0.0f;
+            GoodWorkPicture.y = static_cast<float>(60 * Scale);
+            GoodWorkPicture.Blit();
+            play_sound(GoodSound, 0);
+        }
+    }
+}
+
+} // namespace
+
+void game_frame() {
+    Fade.maluj();
+    if (GameSubState == "przejscie obrazek") {
+        if (Fade.done == 1) {
+            place_level_picture();
+            LevelPicture.Blit();
+            draw_grid();
+            GameSubState = "5sec";
+        }
+    } else if (GameSubState == "5sec") {
+        picture_shown();
+    } else if (GameSubState == "przejscie obrazek2") {
+        if (Fade.done == 1)
+            GameSubState = "start_gry";
+    } else if (GameSubState == "start_gry") {
+        play_frame();
+    } else if (GameSubState == "nextlevel") {
+        if (InputState.stylusDown == 1)
+            setup_level();
+    }
+    flip_screen();
+}
+
+void draw_hud() {
+    if (TimeLeft > 0) {
+        TimeBarPicture.x = static_cast<float>(5 * Scale);
+        TimeBarPicture.y = static_cast<float>(315 * Scale);
+        TimeBarPicture.BlitPart(0, 0, TimeLeft * Scale, 5 * Scale);
+    }
+    SmallFont.style = 0;
+    SmallFont.x = static_cast<float>(12 * Scale);
+    SmallFont.y = static_cast<float>(296 * Scale);
+    SmallFont.DrawText("Level:", 0, 0, 0);
+    SmallFont.x = static_cast<float>(140 * Scale);
+    SmallFont.DrawText("Score:", 0, 0, 0);
+    SmallFont.DrawText(int_to_text(Level), 2, 50 * Scale, 72 * Scale);
+    SmallFont.DrawText(int_to_text(Score), 2, 180 * Scale, 230 * Scale);
+}
+
+void draw_line(int x1, int y1, int x2, int y2, uint32_t colour, SDL_Surface* surface) {
+    int dx = x2 - x1;
+    int dy = y2 - y1;
+    bool x_major = std::abs(dx) >= std::abs(dy);
+    int major_start = x_major ? x1 : y1;
+    int major_end = x_major ? x2 : y2;
+    int minor_delta = x_major ? dy : dx;
+    int major_delta = x_major ? dx : dy;
+    // A single point has no slope; it still writes its one pixel.
+    float slope =
+        major_delta == 0 ? 0.0f : static_cast<float>(minor_delta) / static_cast<float>(major_delta);
+    int step = major_start <= major_end ? 1 : -1;
+    float minor = static_cast<float>(x_major ? y1 : x1);
+    for (int major = major_start;; major += step) {
+        int m = static_cast<int>(std::floor(static_cast<double>(minor) + 0.5));
+        if (x_major)
+            put_pixel(major, m, colour, surface);
+        else
+            put_pixel(m, major, colour, surface);
+        minor += static_cast<float>(step) * slope;
+        if (major == major_end)
+            break;
+    }
+}

@@ -239,6 +239,8 @@ TEST_F(SavedGame, ASaveKilledBeforeTheRenameKeepsTheOldFile) {
     std::string old_file = read_file(cont());
     Score = 999;
     BestScore = 999;
+    // The sound and video threads of other tests make a plain fork unsafe; run the child afresh.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
     save_game_before_rename = [] { _exit(3); };
     EXPECT_EXIT(save_game(), ::testing::ExitedWithCode(3), "");
     EXPECT_EQ(read_file(cont()), old_file);
