@@ -13,8 +13,9 @@ for replay in "$HERE"/*.replay; do
     [ -e "$replay" ] || continue
     name=$(basename "$replay" .replay)
     scale=$(sed -n 's/^scale //p' "$replay")
-    media="$B/media"
-    [ "$scale" = 1 ] && media="$B/media-s1"
+    M=${TESSOLI_MEDIA_ROOT:-$B}
+    media="$M/media"
+    [ "$scale" = 1 ] && media="$M/media-s1"
     if [ ! -f "$media/gfx.def" ]; then
         echo "no media set in $media (make media builds it)"
         exit 1

@@ -96,3 +96,8 @@ std::string source_dir() {
     const char* d = std::getenv("TESSOLI_SOURCE_DIR");
     return d ? d : "..";
 }
+
+std::string media_root() {
+    const char* d = std::getenv("TESSOLI_MEDIA_ROOT");
+    return d ? d : build_dir();
+}

@@ -35,3 +35,5 @@ void fill_rect(SDL_Surface* surface, int x, int y, int w, int h, int r, int g, i
 // Where the build keeps things (from the environment CTest gives).
 std::string build_dir();
 std::string source_dir();
+// The folder holding the built media sets: media/ (Scale 2) and media-s1/ (Scale 1).
+std::string media_root();

@@ -36,7 +36,7 @@ unsigned fixed_seed() {
 
 void game_driver::boot(int s, const std::string& cont_tll, unsigned seed) {
     scale = s;
-    std::string built = build_dir() + (s == 1 ? "/media-s1" : "/media");
+    std::string built = media_root() + (s == 1 ? "/media-s1" : "/media");
     ASSERT_TRUE(file_exists(built + "/gfx.def")) << "no media set in " << built << " (make media)";
     std::string copy = "mkdir -p '" + media() + "' && cp '" + built + "'/*.def '" + built +
                        "'/*.pak '" + built + "'/*.txt '" + built + "'/config.tll '" + media() + "'";
