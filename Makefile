@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build media media-preview run test bench fuzz replays clean
+.PHONY: all deps configure build media media-preview run test test-sanitize bench fuzz replays clean
 
 all: build
 
@@ -33,6 +33,18 @@ run: media
 
 test: media
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	@$(MAKE) --no-print-directory test-sanitize
+
+# The suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer in its own folder,
+# using the media sets of the main build.
+test-sanitize: media
+	@cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSOLI_SANITIZE=ON \
+		-DTESSOLI_MEDIA_ROOT=$(abspath $(BUILD)) > $(BUILD)-asan.configure.log 2>&1 \
+		|| (cat $(BUILD)-asan.configure.log; exit 1)
+	@cmake --build $(BUILD)-asan -j$(JOBS)
+	@cd $(BUILD)-asan && ASAN_OPTIONS=$${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0} \
+		UBSAN_OPTIONS=$${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1} \
+		ctest --output-on-failure -j$(JOBS)
 
 bench: media
 	@sh scripts/bench
@@ -47,4 +59,4 @@ replays: media
 		$(BUILD)/tests/test_whole --gtest_also_run_disabled_tests --gtest_filter='MakeReplays.*'
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(BUILD)-asan
