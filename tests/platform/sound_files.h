@@ -1,4 +1,5 @@
-// Test sounds and modules built in code, and capturing what the mixer plays through SDL's disk driver.
+// Test sounds and modules built in code, and capturing what the mixer plays through SDL's disk
+// driver.
 #pragma once
 
 #include <SDL.h>
@@ -53,11 +54,11 @@ inline std::string level_wav(std::int16_t level, int frames) {
 }
 
 struct module_options {
-    int positions = 2;             // song length
-    int patterns = 2;              // patterns stored (orders use 0..patterns-1 in turn)
-    int speed = 0;                 // 0 keeps the default of 6 ticks a row
-    int sample_words = 64;         // length of the one sample, in words
-    int rows = 64;                 // rows played of each pattern (a pattern break ends it early)
+    int positions = 2;     // song length
+    int patterns = 2;      // patterns stored (orders use 0..patterns-1 in turn)
+    int speed = 0;         // 0 keeps the default of 6 ticks a row
+    int sample_words = 64; // length of the one sample, in words
+    int rows = 64;         // rows played of each pattern (a pattern break ends it early)
     std::string tag = "M.K.";
     int channels = 4;
 };
