@@ -204,20 +204,6 @@ TEST(Rules, VerticalMissClearsItsColumnOnly) {
     expect_invariant();
 }
 
-TEST(Rules, ATilePlacedAheadOfARocketIsKnockedOutToo) {
-    deal(all_but({})); // cell 0 is offered
-    next_miss_flies(1);
-    tap_on_board(mid(4), mid(0)); // cell 4 misses
-    rocket_move();
-    rocket_knock_out();
-    tap_on_board(mid(0), mid(0)); // placed in rocket 1's way
-    ASSERT_EQ(Board[0], 1);
-    EXPECT_EQ(fly_out(), (std::vector<int>{0}));
-    EXPECT_EQ(Board[0], 0);
-    EXPECT_EQ(Score, 0);
-    expect_invariant();
-}
-
 TEST(Rules, RocketsRunAtTwiceTheSpeedAtScaleTwo) {
     deal(all_but({}));
     Scale = 2;
@@ -272,22 +258,6 @@ TEST(Rules, HintCostsAndCanEndTheGame) {
     EXPECT_EQ(GameState, "init_game_over");
     EXPECT_EQ(GameSubState, "init");
     EXPECT_EQ(Score, -10);
-}
-
-TEST(Rules, TheClockTicksOncePerSecond) {
-    deal({4});
-    TimeLeft = 2;
-    for (int i = 0; i < 24; i++)
-        second_tick();
-    EXPECT_EQ(TimeLeft, 2);
-    second_tick();
-    EXPECT_EQ(TimeLeft, 1);
-    EXPECT_EQ(TimeFrames, 0);
-    EXPECT_EQ(GameState, "gra");
-    for (int i = 0; i < 25; i++)
-        second_tick();
-    EXPECT_EQ(TimeLeft, 0);
-    EXPECT_EQ(GameState, "init_game_over");
 }
 
 TEST(Rules, LevelCompleteAddsTheSecondsLeft) {
