@@ -1,0 +1,274 @@
+// The game's sound side: settings, channels, halved volumes, loose and pack loading, shutdown.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/globals.h"
+#include "platform/hss.h"
+#include "res/audio.h"
+#include "res/pack.h"
+#include "tests/platform/sound_files.h"
+#include "tests/support/test_support.h"
+
+using namespace sound_files;
+
+namespace {
+
+std::vector<std::pair<hssSound*, int>> heard;
+void record(hssSound* sound, int channel) {
+    heard.push_back({sound, channel});
+}
+
+const char* sound_names[7] = {"button_p.wav",  "explosion.wav", "good.wav",  "hint_p.wav",
+                              "rakieta_p.wav", "button2.wav",   "good_p.wav"};
+
+// Each sound a steady level of its own, long enough to still play when looked at.
+std::string sound_file(int i) {
+    return level_wav(std::int16_t(1000 * (i + 1)), 22050);
+}
+
+void write_pack(const std::string& folder,
+                const std::vector<std::pair<std::string, std::string>>& entries,
+                const std::vector<int>& declared_sizes = {}) {
+    std::string def, pak;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        int size = i < declared_sizes.size() ? declared_sizes[i] : int(entries[i].second.size());
+        def +=
+            entries[i].first + " " + std::to_string(pak.size()) + " " + std::to_string(size) + "\n";
+        pak += entries[i].second;
+    }
+    def += "end 0 0\n";
+    write_file(folder + "msx.def", def);
+    write_file(folder + "msx.pak", pak);
+}
+
+class Audio : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        msx.count = 0;
+        set_audio(0, 0, 0, 0);
+        heard.clear();
+        ASSERT_EQ(0, speaker.open(22050, 16, true, 1, 16));
+    }
+    void TearDown() override {
+        shutdown_audio();
+        play_sound_observer = nullptr;
+        msx.count = 0;
+        set_audio(0, 0, 0, 0);
+    }
+    void load_all(const std::string& folder) {
+        for (int i = 0; i < 7; ++i)
+            load_sound(Sounds[i], folder.c_str(), sound_names[i]);
+        load_music(Music, folder.c_str(), "1.mod");
+    }
+    void write_loose(const std::string& folder) {
+        for (int i = 0; i < 7; ++i)
+            write_file(folder + sound_names[i], sound_file(i));
+        write_file(folder + "1.mod", module());
+    }
+    temp_dir dir;
+};
+
+} // namespace
+
+TEST_F(Audio, PlaySoundPassesItsChannelAndTheHalvedVolume) {
+    write_loose(dir.path());
+    load_all(dir.path());
+    play_sound_observer = record;
+
+    set_audio(0, 0, 128, 128);
+    play_sound(ExplosionSound, 1);
+    EXPECT_EQ(64u, speaker.soundVolume());
+    EXPECT_EQ(128, Mix_Volume(1, -1));
+    play_sound(Button2Sound, 3);
+    EXPECT_TRUE(Mix_Playing(1));
+    EXPECT_TRUE(Mix_Playing(3));
+    EXPECT_FALSE(Mix_Playing(0));
+    EXPECT_FALSE(Mix_Playing(2));
+
+    set_audio(0, 0, 127, 127); // halving truncates
+    play_sound(HintSound, 2);
+    EXPECT_EQ(63u, speaker.soundVolume());
+    EXPECT_EQ(126, Mix_Volume(2, -1));
+
+    set_audio(0, 0, 0, 0); // "No": still played, at volume 0
+    play_sound(GoodPSound, 0);
+    EXPECT_EQ(0u, speaker.soundVolume());
+    EXPECT_TRUE(Mix_Playing(0));
+    EXPECT_EQ(0, Mix_Volume(0, -1));
+
+    Mix_HaltChannel(-1);
+    set_audio(0, 1, 128, 128); // sounds off: watched, not played
+    play_sound(RocketSound, 0);
+    EXPECT_FALSE(Mix_Playing(0));
+
+    std::vector<std::pair<hssSound*, int>> expected = {{&ExplosionSound, 1},
+                                                       {&Button2Sound, 3},
+                                                       {&HintSound, 2},
+                                                       {&GoodPSound, 0},
+                                                       {&RocketSound, 0}};
+    EXPECT_EQ(expected, heard);
+}
+
+TEST_F(Audio, PlayMusicLoopsSetsTheHalvedVolumeAndStartsUnlessOff) {
+    write_loose(dir.path());
+    load_all(dir.path());
+
+    set_audio(1, 0, 128, 128);
+    play_music(Music);
+    EXPECT_TRUE(Music.looping());
+    EXPECT_EQ(64u, speaker.musicVolume());
+    EXPECT_FALSE(Mix_PlayingMusic());
+
+    set_audio(0, 0, 101, 0);
+    play_music(Music);
+    EXPECT_EQ(50u, speaker.musicVolume());
+    EXPECT_EQ(100, Mix_VolumeMusic(-1));
+    EXPECT_TRUE(Mix_PlayingMusic());
+}
+
+TEST_F(Audio, LoadsLooseFilesThroughAnyPath) {
+    // A folder name in UTF-8 and one byte no encoding reads: both reach the file.
+    std::string folder = dir.path() + "d\xC5\xBAwi\xC4\x99ki \xFF/";
+    ASSERT_EQ(0, mkdir(folder.c_str(), 0755));
+    write_loose(folder);
+    load_all(folder);
+    for (int i = 0; i < 7; ++i)
+        EXPECT_TRUE(Sounds[i].loaded()) << sound_names[i];
+    EXPECT_TRUE(Music.loaded());
+
+    hssSound missing;
+    load_sound(missing, folder.c_str(), "nothing.wav");
+    EXPECT_FALSE(missing.loaded());
+}
+
+TEST_F(Audio, LoadsFromThePackAndRefusesDamagedEntries) {
+    std::vector<std::pair<std::string, std::string>> entries;
+    for (int i = 0; i < 7; ++i)
+        entries.push_back({sound_names[i], sound_file(i)});
+    entries.push_back({"1.mod", module()});
+    write_pack(dir.path(), entries);
+    load_pack_index(msx, dir.path().c_str(), "msx.pak", "msx.def");
+    ASSERT_EQ(8, msx.count);
+    load_all(dir.path());
+    for (int i = 0; i < 7; ++i)
+        EXPECT_TRUE(Sounds[i].loaded()) << sound_names[i];
+    EXPECT_TRUE(Music.loaded());
+
+    // The entry really was the one asked for: each sound plays at its own level.
+    set_audio(0, 0, 128, 128);
+    play_sound(GoodSound, 0);
+    const Mix_Chunk* chunk = static_cast<const Mix_Chunk*>(GoodSound.chunk());
+    ASSERT_GT(chunk->alen, 4u);
+    EXPECT_EQ(3000, *reinterpret_cast<const std::int16_t*>(chunk->abuf));
+    shutdown_audio();
+
+    // Entries cut short by the index, a corrupted module, and an entry past the end of the .pak.
+    ASSERT_EQ(0, speaker.open(22050, 16, true, 1, 16));
+    std::string corrupt = module();
+    corrupt[952] = char(60); // an order naming pattern 60, which isn't there
+    std::string wav = sound_file(0);
+    write_pack(dir.path(),
+               {{"button_p.wav", wav}, {"explosion.wav", wav}, {"1.mod", corrupt}, {"far.wav", ""}},
+               {int(wav.size()) - 1, 30, int(corrupt.size()), 5000});
+    load_pack_index(msx, dir.path().c_str(), "msx.pak", "msx.def");
+    load_sound(ButtonSound, dir.path().c_str(), "button_p.wav");
+    load_sound(ExplosionSound, dir.path().c_str(), "explosion.wav");
+    load_music(Music, dir.path().c_str(), "1.mod");
+    load_sound(GoodSound, dir.path().c_str(), "far.wav");
+    EXPECT_FALSE(ButtonSound.loaded());
+    EXPECT_FALSE(ExplosionSound.loaded());
+    EXPECT_FALSE(Music.loaded());
+    EXPECT_FALSE(GoodSound.loaded());
+    play_sound(ButtonSound, 0);
+    play_music(Music);
+    EXPECT_FALSE(Mix_PlayingMusic());
+}
+
+TEST_F(Audio, ShutdownFreesEverythingAndLeavesLaterCallsHarmless) {
+    write_loose(dir.path());
+    load_all(dir.path());
+    set_audio(0, 0, 128, 128);
+    play_music(Music);
+    play_sound(ButtonSound, 0);
+    shutdown_audio();
+    EXPECT_FALSE(speaker.opened());
+    EXPECT_FALSE(Music.loaded());
+    for (hssSound& sound : Sounds)
+        EXPECT_FALSE(sound.loaded());
+    play_sound(ButtonSound, 0);
+    play_music(Music);
+    load_sound(ButtonSound, dir.path().c_str(), sound_names[0]);
+    EXPECT_FALSE(ButtonSound.loaded());
+    shutdown_audio();
+}
+
+// The end of the process: global sounds, music and speaker go after main returns.
+class AudioExit : public ::testing::Test {
+  protected:
+    static void run_and_exit(bool shut_down, bool device) {
+        temp_dir dir;
+        if (!device)
+            setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+        SDL_Init(SDL_INIT_VIDEO);
+        speaker.open(22050, 16, true, 1, 16);
+        for (int i = 0; i < 7; ++i)
+            write_file(dir.file(sound_names[i]), sound_file(i));
+        write_file(dir.file("1.mod"), module());
+        msx.count = 0;
+        for (int i = 0; i < 7; ++i)
+            load_sound(Sounds[i], dir.path().c_str(), sound_names[i]);
+        load_music(Music, dir.path().c_str(), "1.mod");
+        set_audio(0, 0, 128, 128);
+        play_music(Music);
+        play_sound(ExplosionSound, 1);
+        SDL_Delay(50);
+        if (shut_down)
+            shutdown_audio();
+        SDL_Quit();
+        std::exit(0);
+    }
+};
+
+TEST_F(AudioExit, CleanWithAndWithoutShutdownAndDevice) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(run_and_exit(true, true), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(run_and_exit(false, true), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(run_and_exit(true, false), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(run_and_exit(false, false), ::testing::ExitedWithCode(0), "");
+}
+
+// What the game's settings make the device put out.
+TEST_F(Audio, TheSoundQuestionDecidesWhatIsHeard) {
+    write_loose(dir.path());
+    struct answer {
+        int music_off, volume;
+        bool heard, started;
+    } answers[] = {{0, 128, true, true}, {0, 0, false, true}, {1, 128, false, false}};
+    shutdown_audio();
+    for (const answer& a : answers) {
+        disk_output out(dir.file("out.raw"));
+        ASSERT_EQ(0, speaker.open(22050, 16, true, 1, 16));
+        load_all(dir.path());
+        set_audio(a.music_off, 0, a.volume, a.volume);
+        SDL_LockAudio();
+        out.mark();
+        play_music(Music);
+        SDL_UnlockAudio();
+        EXPECT_TRUE(out.wait_for(44100));
+        EXPECT_EQ(a.started, Mix_PlayingMusic() != 0) << a.music_off << " " << a.volume;
+        shutdown_audio();
+        std::vector<std::int16_t> s = out.samples();
+        EXPECT_GT(s.size(), 44100u);
+        EXPECT_EQ(a.heard, peak(s) > 2000) << a.music_off << " " << a.volume;
+        if (!a.heard) {
+            EXPECT_EQ(0, peak(s));
+        }
+    }
+    ASSERT_EQ(0, speaker.open(22050, 16, true, 1, 16)); // for TearDown
+}
