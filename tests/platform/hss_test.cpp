@@ -111,7 +111,10 @@ TEST(SoundLengths, ModuleDeclaresHeaderPatternsAndSamples) {
 
 class Speaker : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_EQ(0, sp.open(22050, 16, true, 1, 16)); }
+    void SetUp() override {
+        use_dummy_audio();
+        ASSERT_EQ(0, sp.open(22050, 16, true, 1, 16));
+    }
     hssSpeaker sp;
 };
 
@@ -134,7 +137,7 @@ TEST(SpeakerClosed, NoDeviceLeavesTheGameSilent) {
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     hssSpeaker sp;
     EXPECT_EQ(-1, sp.open(22050, 16, true, 1, 16));
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    use_dummy_audio();
     EXPECT_FALSE(sp.opened());
     hssSound sound;
     std::string w = level_wav(1000, 100);
@@ -220,6 +223,7 @@ TEST(SpeakerCycle, ClosingReleasesEverythingAndTheDeviceOpensAgain) {
     std::string w = level_wav(1000, 500), m = module();
     hssSound sound;
     hssMusic music;
+    use_dummy_audio();
     for (int round = 0; round < 3; ++round) {
         hssSpeaker sp;
         ASSERT_EQ(0, sp.open(22050, 16, true, 1, 16)) << round;

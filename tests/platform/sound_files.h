@@ -114,6 +114,11 @@ inline std::string module(const module_options& o = module_options()) {
     return m;
 }
 
+// Tests open SDL's silent dummy device unless they capture output on purpose.
+inline void use_dummy_audio() {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+}
+
 inline long file_size(const std::string& path) {
     struct stat st;
     return stat(path.c_str(), &st) == 0 ? long(st.st_size) : -1;
@@ -129,7 +134,7 @@ class disk_output {
         setenv("SDL_DISKAUDIODELAY", "0", 1);
     }
     ~disk_output() {
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        use_dummy_audio();
         unsetenv("SDL_DISKAUDIOFILE");
         unsetenv("SDL_DISKAUDIODELAY");
     }

@@ -53,6 +53,7 @@ class Audio : public ::testing::Test {
         msx.count = 0;
         set_audio(0, 0, 0, 0);
         heard.clear();
+        use_dummy_audio();
         ASSERT_EQ(0, speaker.open(22050, 16, true, 1, 16));
     }
     void TearDown() override {
@@ -213,7 +214,10 @@ class AudioExit : public ::testing::Test {
   protected:
     static void run_and_exit(bool shut_down, bool device) {
         temp_dir dir;
-        if (!device)
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        if (device)
+            use_dummy_audio();
+        else
             setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
         SDL_Init(SDL_INIT_VIDEO);
         speaker.open(22050, 16, true, 1, 16);
