@@ -1,0 +1,271 @@
+// JPEG (libjpeg), palette BMP and PNG (libpng) encoding and decoding for the media tools.
+#include "tools/image_io.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include <jpeglib.h>
+#include <png.h>
+
+namespace {
+
+struct jpeg_fail {
+    jpeg_error_mgr mgr;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+void on_jpeg_error(j_common_ptr info) {
+    jpeg_fail* fail = reinterpret_cast<jpeg_fail*>(info->err);
+    (*info->err->format_message)(info, fail->message);
+    std::longjmp(fail->jump, 1);
+}
+
+void put16(bytes_t& b, unsigned v) {
+    b.push_back(static_cast<std::uint8_t>(v & 255));
+    b.push_back(static_cast<std::uint8_t>((v >> 8) & 255));
+}
+
+void put32(bytes_t& b, std::uint32_t v) {
+    put16(b, v & 0xffff);
+    put16(b, v >> 16);
+}
+
+} // namespace
+
+bytes_t encode_jpeg(const rgb_image& image, int quality) {
+    jpeg_compress_struct info;
+    jpeg_fail fail;
+    info.err = jpeg_std_error(&fail.mgr);
+    fail.mgr.error_exit = on_jpeg_error;
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    if (setjmp(fail.jump)) {
+        jpeg_destroy_compress(&info);
+        std::free(buffer);
+        return {};
+    }
+    jpeg_create_compress(&info);
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = static_cast<JDIMENSION>(image.w);
+    info.image_height = static_cast<JDIMENSION>(image.h);
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, quality, TRUE);
+    // Full-resolution colour: the tiles are small and their edges must stay crisp.
+    for (int i = 0; i < info.num_components; ++i) {
+        info.comp_info[i].h_samp_factor = 1;
+        info.comp_info[i].v_samp_factor = 1;
+    }
+    info.optimize_coding = TRUE;
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = const_cast<JSAMPROW>(&image.pixels[info.next_scanline * image.w * 3u]);
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    bytes_t out(buffer, buffer + size);
+    std::free(buffer);
+    return out;
+}
+
+bytes_t encode_bmp8(const indexed_image& image) {
+    unsigned stride = (static_cast<unsigned>(image.w) + 3u) & ~3u;
+    std::uint32_t data_offset = 14 + 40 + 256 * 4;
+    std::uint32_t file_size = data_offset + stride * static_cast<unsigned>(image.h);
+    bytes_t b;
+    b.reserve(file_size);
+    b.push_back('B');
+    b.push_back('M');
+    put32(b, file_size);
+    put32(b, 0);
+    put32(b, data_offset);
+    put32(b, 40);
+    put32(b, static_cast<std::uint32_t>(image.w));
+    put32(b, static_cast<std::uint32_t>(image.h)); // positive: rows stored bottom-up
+    put16(b, 1);
+    put16(b, 8);
+    put32(b, 0); // no compression
+    put32(b, stride * static_cast<unsigned>(image.h));
+    put32(b, 2835); // 72 dpi
+    put32(b, 2835);
+    put32(b, 256);
+    put32(b, 0);
+    for (int i = 0; i < 256; ++i) {
+        b.push_back(image.palette[i][2]);
+        b.push_back(image.palette[i][1]);
+        b.push_back(image.palette[i][0]);
+        b.push_back(0);
+    }
+    for (int y = image.h - 1; y >= 0; --y) {
+        const std::uint8_t* row = &image.index[static_cast<std::size_t>(y) * image.w];
+        b.insert(b.end(), row, row + image.w);
+        for (unsigned p = static_cast<unsigned>(image.w); p < stride; ++p)
+            b.push_back(0);
+    }
+    return b;
+}
+
+bytes_t encode_png(const rgb_image& image) {
+    png_image info;
+    std::memset(&info, 0, sizeof info);
+    info.version = PNG_IMAGE_VERSION;
+    info.width = static_cast<png_uint_32>(image.w);
+    info.height = static_cast<png_uint_32>(image.h);
+    info.format = PNG_FORMAT_RGB;
+    png_alloc_size_t size = 0;
+    if (!png_image_write_to_memory(&info, nullptr, &size, 0, image.pixels.data(), 0, nullptr))
+        return {};
+    bytes_t out(size);
+    if (!png_image_write_to_memory(&info, out.data(), &size, 0, image.pixels.data(), 0, nullptr))
+        return {};
+    out.resize(size);
+    return out;
+}
+
+bool decode_jpeg(const bytes_t& data, rgb_image* out, std::string* error) {
+    jpeg_decompress_struct info;
+    jpeg_fail fail;
+    info.err = jpeg_std_error(&fail.mgr);
+    fail.mgr.error_exit = on_jpeg_error;
+    if (setjmp(fail.jump)) {
+        *error = fail.message;
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, data.data(), static_cast<unsigned long>(data.size()));
+    jpeg_read_header(&info, TRUE);
+    info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&info);
+    out->w = static_cast<int>(info.output_width);
+    out->h = static_cast<int>(info.output_height);
+    out->pixels.assign(static_cast<std::size_t>(out->w) * out->h * 3, 0);
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = &out->pixels[info.output_scanline * out->w * 3u];
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return true;
+}
+
+bool decode_png(const bytes_t& data, rgb_image* out, std::string* error) {
+    png_image info;
+    std::memset(&info, 0, sizeof info);
+    info.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&info, data.data(), data.size())) {
+        *error = info.message;
+        return false;
+    }
+    info.format = PNG_FORMAT_RGB;
+    out->w = static_cast<int>(info.width);
+    out->h = static_cast<int>(info.height);
+    out->pixels.assign(PNG_IMAGE_SIZE(info), 0);
+    // Transparent parts come out over white, as an image viewer would show them.
+    png_color white = {255, 255, 255};
+    if (!png_image_finish_read(&info, &white, out->pixels.data(), 0, nullptr)) {
+        *error = info.message;
+        png_image_free(&info);
+        return false;
+    }
+    return true;
+}
+
+bool decode_picture(const bytes_t& data, rgb_image* out, std::string* error) {
+    if (data.size() >= 3 && data[0] == 0xFF && data[1] == 0xD8 && data[2] == 0xFF)
+        return decode_jpeg(data, out, error);
+    static const std::uint8_t png_magic[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    if (data.size() >= 8 && std::memcmp(data.data(), png_magic, 8) == 0)
+        return decode_png(data, out, error);
+    *error = "not a JPEG or PNG picture";
+    return false;
+}
+
+rgb_image square_crop_resize(const rgb_image& src, int size) {
+    int side = src.w < src.h ? src.w : src.h;
+    int ox = (src.w - side) / 2, oy = (src.h - side) / 2;
+    rgb_image out;
+    out.w = out.h = size;
+    out.pixels.assign(static_cast<std::size_t>(size) * size * 3, 0);
+    double ratio = static_cast<double>(side) / size;
+    auto sample = [&](int x, int y, int c) {
+        return static_cast<double>(src.pixels[(static_cast<std::size_t>(y) * src.w + x) * 3 + c]);
+    };
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            for (int c = 0; c < 3; ++c) {
+                double value;
+                if (ratio >= 1.0) {
+                    // Area average over the source pixels this one covers.
+                    double sx0 = x * ratio, sx1 = (x + 1) * ratio;
+                    double sy0 = y * ratio, sy1 = (y + 1) * ratio;
+                    double sum = 0, weight = 0;
+                    for (int j = static_cast<int>(sy0); j < sy1 && j < side; ++j) {
+                        double wy = std::min<double>(j + 1, sy1) - std::max<double>(j, sy0);
+                        for (int i = static_cast<int>(sx0); i < sx1 && i < side; ++i) {
+                            double wx = std::min<double>(i + 1, sx1) - std::max<double>(i, sx0);
+                            sum += sample(ox + i, oy + j, c) * wx * wy;
+                            weight += wx * wy;
+                        }
+                    }
+                    value = weight > 0 ? sum / weight : 0;
+                } else {
+                    double fx = (x + 0.5) * ratio - 0.5, fy = (y + 0.5) * ratio - 0.5;
+                    if (fx < 0)
+                        fx = 0;
+                    if (fy < 0)
+                        fy = 0;
+                    int ix = static_cast<int>(fx), iy = static_cast<int>(fy);
+                    int jx = ix + 1 < side ? ix + 1 : ix, jy = iy + 1 < side ? iy + 1 : iy;
+                    double tx = fx - ix, ty = fy - iy;
+                    double top =
+                        sample(ox + ix, oy + iy, c) * (1 - tx) + sample(ox + jx, oy + iy, c) * tx;
+                    double bottom =
+                        sample(ox + ix, oy + jy, c) * (1 - tx) + sample(ox + jx, oy + jy, c) * tx;
+                    value = top * (1 - ty) + bottom * ty;
+                }
+                out.pixels[(static_cast<std::size_t>(y) * size + x) * 3 + c] =
+                    static_cast<std::uint8_t>(value + 0.5);
+            }
+        }
+    }
+    return out;
+}
+
+bool read_whole_file(const std::string& path, bytes_t* out) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    out->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+bool write_file_if_changed(const std::string& path, const bytes_t& data) {
+    bytes_t old;
+    if (read_whole_file(path, &old) && old == data)
+        return true;
+    std::string temp = path + ".new";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out)
+            return false;
+        out.write(reinterpret_cast<const char*>(data.data()),
+                  static_cast<std::streamsize>(data.size()));
+        if (!out) {
+            std::remove(temp.c_str());
+            return false;
+        }
+    }
+    // A rename replaces the name itself, so a link left at that name is never written through.
+    if (std::rename(temp.c_str(), path.c_str()) != 0) {
+        std::remove(temp.c_str());
+        return false;
+    }
+    return true;
+}

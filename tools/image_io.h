@@ -1,0 +1,40 @@
+// Picture files of the media tools: JPEG, 8-bit palette BMP and PNG, written to and read from
+// bytes.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+using bytes_t = std::vector<std::uint8_t>;
+
+// An 8-bit RGB picture, row by row.
+struct rgb_image {
+    int w = 0, h = 0;
+    bytes_t pixels;
+};
+
+// An 8-bit palette picture: one palette index per pixel and 256 palette colours (RGB).
+struct indexed_image {
+    int w = 0, h = 0;
+    bytes_t index;
+    std::uint8_t palette[256][3] = {};
+};
+
+bytes_t encode_jpeg(const rgb_image& image, int quality);
+bytes_t encode_bmp8(const indexed_image& image);
+bytes_t encode_png(const rgb_image& image);
+
+// Decoders for the pack tool's own pictures; false with a reason in *error when they fail.
+bool decode_jpeg(const bytes_t& data, rgb_image* out, std::string* error);
+bool decode_png(const bytes_t& data, rgb_image* out, std::string* error);
+bool decode_picture(const bytes_t& data, rgb_image* out, std::string* error);
+
+// The largest centred square of the picture, resampled to size x size (area average when
+// shrinking, bilinear when growing).
+rgb_image square_crop_resize(const rgb_image& source, int size);
+
+// Whole-file helpers.
+bool read_whole_file(const std::string& path, bytes_t* out);
+// Writes through a temporary file and a rename, and only when the bytes differ from what is there.
+bool write_file_if_changed(const std::string& path, const bytes_t& data);

@@ -1,0 +1,67 @@
+// tessoli-media: writes the game's media folder for a Scale, or the contact sheet of the set.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <string>
+
+#include "tools/media_set.h"
+
+namespace {
+
+int usage() {
+    std::fprintf(stderr, "usage: tessoli-media --scale 1|2 --out FOLDER\n"
+                         "       tessoli-media --preview FILE.png\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    int scale = 0;
+    std::string out, preview;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (i + 1 >= argc)
+            return usage();
+        if (arg == "--scale") {
+            char* end = nullptr;
+            long value = std::strtol(argv[++i], &end, 10);
+            if (*end || (value != 1 && value != 2)) {
+                std::fprintf(stderr, "tessoli-media: the Scale is 1 or 2, not %s\n", argv[i]);
+                return 2;
+            }
+            scale = static_cast<int>(value);
+        } else if (arg == "--out") {
+            out = argv[++i];
+        } else if (arg == "--preview") {
+            preview = argv[++i];
+        } else {
+            return usage();
+        }
+    }
+    if (preview.empty() && (scale == 0 || out.empty()))
+        return usage();
+    try {
+        if (!out.empty()) {
+            if (scale == 0)
+                return usage();
+            std::string error;
+            if (!write_media(build_media(scale), out, &error)) {
+                std::fprintf(stderr, "tessoli-media: %s\n", error.c_str());
+                return 1;
+            }
+        }
+        if (!preview.empty()) {
+            bytes_t png = encode_png(build_preview());
+            if (png.empty() || !write_file_if_changed(preview, png)) {
+                std::fprintf(stderr, "tessoli-media: cannot write %s\n", preview.c_str());
+                return 1;
+            }
+        }
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "tessoli-media: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}

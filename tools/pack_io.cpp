@@ -1,0 +1,94 @@
+// The pack index and its concatenated data, written and read as the game expects them.
+#include "tools/pack_io.h"
+
+#include <cctype>
+#include <cstdio>
+#include <sstream>
+
+bool valid_pack_name(const std::string& name, std::string* why) {
+    if (name.empty() || name.size() > 31) {
+        *why = "a pack name is 1 to 31 bytes long";
+        return false;
+    }
+    for (unsigned char c : name)
+        if (std::isspace(c) || c < 32) {
+            *why = "a pack name holds no spaces or control characters";
+            return false;
+        }
+    if (name == "end") {
+        *why = "\"end\" closes the index and cannot name an entry";
+        return false;
+    }
+    return true;
+}
+
+std::string make_def(const std::vector<named_bytes>& entries) {
+    std::string def;
+    std::size_t offset = 0;
+    char line[96];
+    for (const named_bytes& e : entries) {
+        std::snprintf(line, sizeof line, "%s %zu %zu\n", e.name.c_str(), offset, e.data.size());
+        def += line;
+        offset += e.data.size();
+    }
+    def += "end 0 0\n";
+    return def;
+}
+
+bytes_t make_pak(const std::vector<named_bytes>& entries) {
+    bytes_t pak;
+    for (const named_bytes& e : entries)
+        pak.insert(pak.end(), e.data.begin(), e.data.end());
+    return pak;
+}
+
+bool read_pack(const std::string& def_path, const std::string& pak_path,
+               std::vector<named_bytes>* entries, std::string* error) {
+    bytes_t def, pak;
+    if (!read_whole_file(def_path, &def)) {
+        *error = "cannot read " + def_path;
+        return false;
+    }
+    if (!read_whole_file(pak_path, &pak)) {
+        *error = "cannot read " + pak_path;
+        return false;
+    }
+    std::istringstream in(std::string(def.begin(), def.end()));
+    entries->clear();
+    for (int i = 0; i < 1000; ++i) {
+        std::string name;
+        long long offset = 0, size = 0;
+        if (!(in >> name))
+            break;
+        if (name == "end")
+            break;
+        if (!(in >> offset >> size)) {
+            *error = def_path + ": entry \"" + name + "\" lacks its offset or size";
+            return false;
+        }
+        if (offset < 0 || size < 0 || static_cast<unsigned long long>(offset + size) > pak.size()) {
+            *error = def_path + ": entry \"" + name + "\" lies outside " + pak_path;
+            return false;
+        }
+        entries->push_back({name, bytes_t(pak.begin() + offset, pak.begin() + offset + size)});
+    }
+    return true;
+}
+
+bool write_pack(const std::string& folder, const std::string& name,
+                const std::vector<named_bytes>& entries, std::string* error) {
+    for (const named_bytes& e : entries) {
+        std::string why;
+        if (!valid_pack_name(e.name, &why)) {
+            *error = e.name + ": " + why;
+            return false;
+        }
+    }
+    std::string def = make_def(entries);
+    if (!write_file_if_changed(folder + name + ".pak", make_pak(entries)) ||
+        !write_file_if_changed(folder + name + ".def", bytes_t(def.begin(), def.end()))) {
+        *error = "cannot write " + folder + name + ".def/.pak";
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,26 @@
+// The game's sound effects and its music module, synthesised by the media builder.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tools/image_io.h"
+
+struct named_bytes {
+    std::string name;
+    bytes_t data;
+};
+
+// 16-bit mono PCM WAV at this rate.
+constexpr int kSoundRate = 22050;
+
+bytes_t encode_wav(const std::vector<float>& samples, int rate);
+
+// The seven effects, in the order the game loads them.
+std::vector<named_bytes> build_sounds();
+
+// "1.mod": a looping four-channel module (M.K.) with its own synthesised instruments.
+bytes_t build_module();
+
+// Song length in seconds as a module player would count it (speed and tempo as set in the song).
+double module_seconds(const bytes_t& module);
