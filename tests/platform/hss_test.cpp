@@ -389,5 +389,6 @@ TEST_F(Output, LoopingMusicRepeatsAndOtherMusicEnds) {
     ASSERT_LT(start + 4 * tune, s.size());
     EXPECT_TRUE(music_was_playing);
     EXPECT_GT(peak(s, start + 3 * tune, start + 4 * tune), 2000);
-    EXPECT_GT(peak(s, s.size() - tune / 4, s.size()), 2000); // still going at the end
+    // Still going near the end (the last buffers, written as the device closes, are silent).
+    EXPECT_GT(peak(s, s.size() - 2 * tune, s.size() - tune), 2000);
 }
