@@ -118,8 +118,12 @@ class Speaker : public ::testing::Test {
     hssSpeaker sp;
 };
 
-TEST(SpeakerClosed, EverythingIsSilentAndHarmless) {
+TEST(SpeakerClosed, NoDeviceLeavesEverythingSilentAndHarmless) {
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     hssSpeaker sp;
+    EXPECT_EQ(-1, sp.open(22050, 16, true, 1, 16));
+    use_dummy_audio();
+    EXPECT_FALSE(sp.opened());
     hssSound sound;
     hssMusic music;
     std::string w = level_wav(1000, 100), m = module();
@@ -131,18 +135,6 @@ TEST(SpeakerClosed, EverythingIsSilentAndHarmless) {
     sp.volumeMusics(30);
     EXPECT_EQ(30u, sp.musicVolume());
     sp.close();
-}
-
-TEST(SpeakerClosed, NoDeviceLeavesTheGameSilent) {
-    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-    hssSpeaker sp;
-    EXPECT_EQ(-1, sp.open(22050, 16, true, 1, 16));
-    use_dummy_audio();
-    EXPECT_FALSE(sp.opened());
-    hssSound sound;
-    std::string w = level_wav(1000, 100);
-    EXPECT_EQ(-1, sound.load(&w[0], true, w.size()));
-    EXPECT_EQ(-1, sp.playSound(&sound, 0));
 }
 
 TEST_F(Speaker, OnlyOneDeviceAtATimeAndVolumesAreClamped) {
