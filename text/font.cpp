@@ -1,6 +1,7 @@
 // Bitmap fonts: metrics file, measuring, the four alignments, text buttons and wrapped paragraphs.
 #include "text/font.h"
 
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -27,8 +28,13 @@ static bool skip(std::FILE* f, int count) {
     return true;
 }
 
+// A number that does not fit an int is a damaged file, not a wrapped value.
 static bool number(std::FILE* f, int* value) {
-    return std::fscanf(f, "%d", value) == 1;
+    long long read = 0;
+    if (std::fscanf(f, "%lld", &read) != 1 || read < INT_MIN || read > INT_MAX)
+        return false;
+    *value = static_cast<int>(read);
+    return true;
 }
 
 // The whole metrics file into the font's tables; false when it ends before its last glyph.
@@ -64,6 +70,11 @@ static bool read_metrics(std::FILE* f, font& fnt) {
                 return false;
             std::getc(f);
         }
+        // A rectangle outside what a picture can hold (SDL's 16-bit rectangles) would only
+        // wrap into a wrong glyph and overflow the width and position sums.
+        for (int part : v)
+            if (part < 0 || part > 32767)
+                return false;
         if (i < kept)
             fnt.glyphs[i] = glyph_rect{v[0], v[1], v[2], v[3]};
     }
