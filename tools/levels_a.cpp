@@ -32,6 +32,17 @@ void level_lighthouse(canvas& c) {
               hex(0x7d6b5d));
     c.polygon({{0, 120}, {40, 110}, {70, 135}, {80, 190}, {0, 190}}, hex(0x5e5047));
     c.polygon({{0, 92}, {20, 86}, {55, 90}, {60, 97}, {0, 100}}, hex(0x4caf50));
+    c.shade(0, 95, 90, 190, [](float x, float y, color& p) {
+        if (p.r < 0.55f && p.r > 0.3f && p.b < p.r)
+            p = scale_color(p, 0.75f + 0.5f * fbm(x / 9, y / 9, 3, 71));
+    });
+    c.polyline({{10, 130}, {18, 145}, {14, 160}, {24, 175}}, 1, hex(0x3b312b));
+    c.polyline({{50, 128}, {44, 150}, {56, 170}}, 1, hex(0x3b312b));
+    c.ellipse(24, 168, 7, 4.5f, hex(0xd62828));
+    c.circle(19, 161, 3, hex(0xd62828));
+    c.circle(29, 161, 3, hex(0xd62828));
+    c.circle(22, 165, 1, hex(0x111111));
+    c.circle(26, 165, 1, hex(0x111111));
     c.polygon({{33, 92}, {57, 92}, {53, 25}, {37, 25}}, hex(0xffffff));
     for (int i = 0; i < 3; ++i) {
         float y0 = 30 + i * 22;
@@ -74,6 +85,13 @@ void level_lighthouse(canvas& c) {
     c.line(82, 198, 89, 190, 1, hex(0x444444));
     c.line(96, 198, 89, 190, 1, hex(0x444444));
     c.ellipse(205, 212, 6, 4, hex(0xffe5ec));
+    c.rect(100, 204, 24, 14, hex(0xd9a95b));
+    c.rect(104, 194, 16, 10, hex(0xd9a95b));
+    for (int i = 0; i < 4; ++i)
+        c.rect(100 + i * 7.0f, 200, 3, 4, hex(0xd9a95b));
+    c.rect(109, 210, 6, 8, hex(0x8d5a2b));
+    c.line(112, 194, 112, 184, 0.8f, hex(0x444444));
+    c.polygon({{112, 184}, {120, 187}, {112, 190}}, hex(0xe63946));
     c.ellipse(60, 218, 4, 3, hex(0xffc8dd));
     grain(c, 0.06f, 1);
 }
@@ -229,6 +247,9 @@ void level_balloons(canvas& c) {
     house(c, 185, 200, 13, 9, hex(0xfff3e0), hex(0xd84315));
     round_tree(c, 150, 205, 18, hex(0x2e7d32), hex(0x5d4037));
     round_tree(c, 80, 214, 16, hex(0x388e3c), hex(0x5d4037));
+    c.ellipse(100, 212, 9, 7, hex(0xe9c46a));
+    c.ellipse(120, 216, 7, 5, hex(0xd4a373));
+    c.rect(96, 208, 8, 1.2f, hex(0xb08968));
     grain(c, 0.05f, 4);
 }
 
@@ -534,6 +555,10 @@ void level_desert(canvas& c) {
     c.circle(60, 50, 22, hex(0xfffbe6));
     bird(c, 160, 30, 5, hex(0x7f4f24));
     bird(c, 180, 42, 4, hex(0x7f4f24));
+    bird(c, 200, 70, 6, hex(0x5e3023));
+    c.ellipse(110, 62, 22, 3, hex(0xfff1d0), 0.8f);
+    c.ellipse(122, 70, 16, 2.5f, hex(0xfff1d0), 0.7f);
+    c.ellipse(205, 58, 18, 3, hex(0xfff1d0), 0.8f);
     // Pyramids with a lit and a shaded face.
     auto pyramid = [&](float x, float base, float w, float h) {
         c.polygon({{x - w, base}, {x, base - h}, {x + w * 0.3f, base}}, hex(0xe9b872));

@@ -144,6 +144,12 @@ void level_autumn(canvas& c) {
         c.ellipse(x, y, 2.2f, 1.2f, hex(leaves[r.below(6)]));
         (void)a;
     }
+    c.circle(22, 24, 12, hex(0xffe8a3));
+    glow(c, 22, 24, 24, hex(0xffffff), 0.5f);
+    bird(c, 40, 40, 4, hex(0x6f4518));
+    c.ellipse(22, 165, 13, 10, hex(0xf77f00));
+    c.ellipse(22, 165, 6, 10, hex(0xe85d04));
+    c.rect(20.5f, 152, 3, 5, hex(0x3d5a2c));
     c.circle(195, 28, 5, hex(0x6f4518));
     c.polygon({{190, 28}, {182, 33}, {190, 32}}, hex(0x6f4518));
     grain(c, 0.05f, 12);
@@ -190,6 +196,12 @@ void level_winter(canvas& c) {
     c.polyline({{136, 208}, {178, 208}, {184, 200}}, 1.6f, hex(0x6c757d));
     c.line(146, 202, 146, 208, 1.4f, hex(0x6c757d));
     c.line(170, 202, 170, 208, 1.4f, hex(0x6c757d));
+    c.line(112, 222, 112, 182, 1.5f, hex(0x2b2d42));
+    c.rect(108, 176, 8, 7, hex(0x2b2d42));
+    c.rect(109.5f, 177.5f, 5, 4, hex(0xffd56b));
+    glow(c, 112, 180, 16, hex(0xffd56b), 0.45f);
+    for (int k = 0; k < 5; ++k)
+        c.ellipse(92 + k * 8.0f, 212 - (k % 2) * 4.0f, 1.6f, 2.4f, hex(0xa9b4d6));
     rng r(62);
     for (int k = 0; k < 90; ++k)
         c.circle(r.uniform(0, 225), r.uniform(0, 225), r.uniform(0.6f, 1.6f), hex(0xffffff), 0.85f);
@@ -364,6 +376,29 @@ void level_sweets(canvas& c) {
     wrapped(95, 100, hex(0xffbe0b));
     wrapped(150, 110, hex(0x06d6a0));
     wrapped(60, 150, hex(0xfb5607));
+    color bear = hex(0xef233c);
+    c.circle(112, 14, 6, bear);
+    c.circle(107, 9, 2.5f, bear);
+    c.circle(117, 9, 2.5f, bear);
+    c.ellipse(112, 28, 7, 9, bear);
+    c.circle(106, 24, 2.5f, bear);
+    c.circle(118, 24, 2.5f, bear);
+    c.circle(106, 35, 3, bear);
+    c.circle(118, 35, 3, bear);
+    c.circle(110, 13, 0.9f, hex(0x111111));
+    c.circle(114, 13, 0.9f, hex(0x111111));
+    c.circle(105, 64, 7, hex(0xe9c46a));
+    c.circle(117, 64, 7, hex(0xe9c46a));
+    c.polygon({{98.5f, 67}, {123.5f, 67}, {111, 80}}, hex(0xe9c46a));
+    c.circle(105, 63, 4, hex(0xff70a6));
+    c.circle(117, 63, 4, hex(0xff70a6));
+    c.polygon({{101.5f, 65}, {120.5f, 65}, {111, 74}}, hex(0xff70a6));
+    c.round_rect(50, 192, 34, 22, 2, hex(0x6f4518));
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 2; ++j)
+            c.round_rect(52 + i * 11.0f, 194 + j * 10.0f, 9, 8, 1, hex(0x8b5a2b));
+    c.polygon({{50, 203}, {84, 199}, {84, 214}, {50, 214}}, hex(0xc1121f));
+    c.rect(50, 205, 34, 3, hex(0xffd60a));
     const std::uint32_t mac[] = {0x90e0ef, 0xffafcc, 0xb5e48c};
     for (int k = 0; k < 3; ++k) {
         float y = 214 - k * 11.0f;
@@ -436,6 +471,10 @@ void level_train(canvas& c) {
     sky(c, 0, 140, hex(0x90e0ef), hex(0xf1faee));
     cloud(c, 35, 25, 12);
     cloud(c, 175, 18, 10);
+    cloud(c, 112, 32, 8, hex(0xffffff), 0.9f);
+    bird(c, 70, 20, 4, hex(0x1d3557));
+    bird(c, 84, 12, 3, hex(0x1d3557));
+    bird(c, 205, 45, 4, hex(0x1d3557));
     hills(c, 70, 12, 60, 41, hex(0x95d5b2), hex(0x74c69d), 225);
     hills(c, 100, 8, 40, 42, hex(0x52b788), hex(0x40916c), 225);
     // River in the valley.
@@ -488,6 +527,12 @@ void level_train(canvas& c) {
     pine(c, 200, 100, 26, hex(0x1b4332));
     pine(c, 215, 104, 20, hex(0x2d6a4f));
     round_tree(c, 130, 85, 26, hex(0x2d6a4f), hex(0x5d4037));
+    for (int k = 0; k < 3; ++k) {
+        float x = 98 + k * 12.0f, y = 208 + (k % 2) * 5.0f;
+        c.ellipse(x, y, 5, 3, hex(0xfefae0));
+        c.circle(x + 4, y - 3, 2.3f, hex(0x2d6a4f));
+        c.polygon({{x + 6, y - 3.5f}, {x + 9, y - 2.5f}, {x + 6, y - 2}}, hex(0xf77f00));
+    }
     c.polygon({{150, 205}, {190, 205}, {185, 214}, {155, 214}}, hex(0xffbe0b));
     c.line(170, 205, 170, 190, 1, hex(0x444444));
     c.polygon({{171, 190}, {171, 203}, {182, 203}}, hex(0xffffff));
@@ -527,6 +572,20 @@ void level_castle(canvas& c) {
     c.rect(100, 150, 24, 18, hex(0x8d5524));
     c.polygon({{100, 168}, {124, 168}, {160, 225}, {70, 225}}, hex(0xe9c46a));
     // Trees, a knight's tent, a horse-drawn cart.
+    c.shade(70, 168, 160, 225, [](float x, float y, color& p) {
+        if (p.r > 0.85f && p.g > 0.7f && p.b < 0.5f &&
+            (std::fmod(x + (static_cast<int>(y / 5) % 2) * 3, 6) < 0.7f || std::fmod(y, 5) < 0.6f))
+            p = scale_color(p, 0.82f);
+    });
+    for (int k = 0; k < 2; ++k) {
+        float x = 14 + k * 18.0f, y = 146 + k * 6.0f;
+        c.ellipse(x, y, 6, 4, hex(0xffffff));
+        c.circle(x + 5, y - 2, 2.3f, hex(0x333333));
+        c.line(x - 3, y + 3, x - 3, y + 6, 1, hex(0x333333));
+        c.line(x + 3, y + 3, x + 3, y + 6, 1, hex(0x333333));
+    }
+    c.line(135, 222, 135, 196, 1.5f, hex(0x6f4518));
+    c.polygon({{128, 198}, {146, 198}, {150, 202}, {146, 206}, {128, 206}}, hex(0xdda15e));
     round_tree(c, 20, 200, 40, hex(0x2d6a4f), hex(0x5d4037));
     round_tree(c, 205, 195, 36, hex(0x40916c), hex(0x5d4037));
     c.polygon({{170, 215}, {188, 185}, {206, 215}}, hex(0xe63946));

@@ -1,0 +1,375 @@
+// The built media sets: every asset decodes through the game's own loaders at both Scales, the
+// pictures have their sizes and content, the fonts cover the game's texts, the sounds and the
+// tune load and play, and building is reproducible.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/hss.h"
+#include "res/audio.h"
+#include "res/pack.h"
+#include "tests/platform/sound_files.h"
+#include "tests/support/test_support.h"
+#include "text/font.h"
+#include "video/sprite.h"
+
+namespace {
+
+std::string builder() {
+    return build_dir() + "/tools/tessoli-media";
+}
+
+int run(const std::string& command) {
+    return std::system((command + " 2>&1").c_str());
+}
+
+// One built set per Scale, made once for the whole program.
+const std::string& media_folder(int scale) {
+    static std::map<int, std::unique_ptr<temp_dir>> dirs;
+    auto& d = dirs[scale];
+    if (!d) {
+        d.reset(new temp_dir());
+        std::string cmd = builder() + " --scale " + std::to_string(scale) + " --out " + d->path();
+        EXPECT_EQ(0, run(cmd)) << cmd;
+    }
+    return d->path();
+}
+
+struct picture {
+    const char* name;
+    int key;
+};
+
+const picture kPictures[] = {
+    {"donate.jpg", 0}, {"loading.jpg", 0}, {"gra.jpg", 0},        {"goodwork.jpg", 0},
+    {"intro.jpg", 0},  {"czas.jpg", 0},    {"verdana20b.bmp", 1}, {"nerwus36.bmp", 1},
+    {"part.bmp", 0},   {"part2.bmp", 0},   {"rakieta1.bmp", 1},   {"rakieta2.bmp", 1},
+};
+
+const char* const kSounds[] = {"button_p.wav",  "explosion.wav", "good.wav",  "hint_p.wav",
+                               "rakieta_p.wav", "button2.wav",   "good_p.wav"};
+
+// Every text the game draws with its fonts.
+const char* const kGameTexts[] = {"Enable Sound?",
+                                  "Yes",
+                                  "No",
+                                  "Start Game",
+                                  "Exit Game",
+                                  "Best score:",
+                                  "Your score:",
+                                  "Continue game?",
+                                  "Would you like to continue  your saved game?",
+                                  "/",
+                                  "Game Over",
+                                  "Good work",
+                                  "Level:",
+                                  "Score:",
+                                  "-0123456789",
+                                  "!.?:"};
+
+void open_packs(const std::string& folder) {
+    load_pack_index(gfx, folder.c_str(), "gfx.pak", "gfx.def");
+    load_pack_index(msx, folder.c_str(), "msx.pak", "msx.def");
+}
+
+double luminance(SDL_Surface* s, int x, int y) {
+    rgb p = pixel_at(s, x, y);
+    return 0.299 * p.r + 0.587 * p.g + 0.114 * p.b;
+}
+
+std::string pack_bytes(PackIndex& pack, const char* name) {
+    int size = 0;
+    unsigned char* data = read_pack_entry(pack, name, &size);
+    std::string out = data ? std::string(reinterpret_cast<char*>(data), size) : std::string();
+    std::free(data);
+    return out;
+}
+
+class MediaSet : public ::testing::TestWithParam<int> {
+  protected:
+    void SetUp() override {
+        scale = GetParam();
+        folder = media_folder(scale);
+        open_test_screen(240 * scale, 320 * scale);
+        open_packs(folder);
+    }
+    int scale = 1;
+    std::string folder;
+};
+
+TEST_P(MediaSet, EveryPictureDecodesWithItsSizeAndKey) {
+    const int S = scale, thin = S == 1 ? 13 : 25;
+    std::map<std::string, std::pair<int, int>> sizes = {
+        {"donate.jpg", {240 * S, 320 * S}}, {"loading.jpg", {240 * S, 320 * S}},
+        {"gra.jpg", {240 * S, 320 * S}},    {"intro.jpg", {240 * S, 320 * S}},
+        {"rakieta1.bmp", {50 * S, thin}},   {"rakieta2.bmp", {thin, 50 * S}},
+    };
+    for (const picture& p : kPictures) {
+        SCOPED_TRACE(p.name);
+        // The name must be in the index itself: a missing one would quietly give the last entry.
+        bool listed = false;
+        for (int i = 0; i < gfx.count; ++i)
+            listed = listed || std::strcmp(gfx.names[i], p.name) == 0;
+        EXPECT_TRUE(listed);
+        sprite s;
+        ASSERT_EQ(0, s.Load(folder.c_str(), p.name, p.key));
+        auto it = sizes.find(p.name);
+        if (it != sizes.end()) {
+            EXPECT_EQ(it->second.first, s.w);
+            EXPECT_EQ(it->second.second, s.h);
+        }
+        EXPECT_EQ(p.key == 1, (s.surface->flags & SDL_SRCCOLORKEY) != 0);
+    }
+    sprite banner, bar, small, big;
+    ASSERT_EQ(0, banner.Load(folder.c_str(), "goodwork.jpg", 0));
+    EXPECT_EQ(240 * S, banner.w);
+    EXPECT_LE(banner.h, 160 * S); // drawn at y 60, it must leave the screen's lower part free
+    ASSERT_EQ(0, bar.Load(folder.c_str(), "czas.jpg", 0));
+    EXPECT_GE(bar.w, 230 * S);
+    EXPECT_GE(bar.h, 5 * S);
+    ASSERT_EQ(0, small.Load(folder.c_str(), "verdana20b.bmp", 1));
+    EXPECT_EQ(2 * 16 * S, small.h); // two looks stacked, one line apart
+    ASSERT_EQ(0, big.Load(folder.c_str(), "nerwus36.bmp", 1));
+    EXPECT_GE(big.h, 27 * S);
+}
+
+TEST_P(MediaSet, KeyedSheetsHaveTheirBackgroundInTheTopLeftPixel) {
+    for (const char* name : {"verdana20b.bmp", "nerwus36.bmp", "rakieta1.bmp", "rakieta2.bmp"}) {
+        SCOPED_TRACE(name);
+        std::string bmp = pack_bytes(gfx, name);
+        SDL_Surface* s =
+            SDL_LoadBMP_RW(SDL_RWFromConstMem(bmp.data(), static_cast<int>(bmp.size())), 1);
+        ASSERT_NE(nullptr, s);
+        ASSERT_EQ(8, s->format->BitsPerPixel);
+        const Uint8* px = static_cast<const Uint8*>(s->pixels);
+        Uint8 key = px[0];
+        // The key fills the corners and most of the sheet, yet the sheet has something drawn.
+        long keyed = 0, total = 0;
+        for (int y = 0; y < s->h; ++y)
+            for (int x = 0; x < s->w; ++x, ++total)
+                keyed += px[y * s->pitch + x] == key;
+        EXPECT_EQ(key, px[s->w - 1]);
+        EXPECT_EQ(key, px[(s->h - 1) * s->pitch]);
+        EXPECT_GT(keyed, total / 4);
+        EXPECT_LT(keyed, total);
+        SDL_FreeSurface(s);
+    }
+}
+
+TEST_P(MediaSet, LevelPicturesAreSquareDistinctAndDetailedInEveryTile) {
+    const int side = 225 * scale, tile = 45 * scale;
+    std::vector<std::vector<double>> means(20);
+    for (int n = 1; n <= 20; ++n) {
+        std::string name = std::to_string(n) + ".jpg";
+        SCOPED_TRACE(name);
+        sprite s;
+        ASSERT_EQ(0, s.Load(folder.c_str(), name.c_str(), 0));
+        ASSERT_EQ(side, s.w);
+        ASSERT_EQ(side, s.h);
+        // Each tile must hold something to remember: not one flat colour.
+        for (int ty = 0; ty < 5; ++ty)
+            for (int tx = 0; tx < 5; ++tx) {
+                double sum = 0, sum2 = 0;
+                int count = 0;
+                for (int y = ty * tile; y < (ty + 1) * tile; y += 2)
+                    for (int x = tx * tile; x < (tx + 1) * tile; x += 2, ++count) {
+                        double l = luminance(s.surface, x, y);
+                        sum += l;
+                        sum2 += l * l;
+                    }
+                double mean = sum / count, spread = std::sqrt(sum2 / count - mean * mean);
+                EXPECT_GT(spread, 6.0) << "tile " << tx << "," << ty << " is nearly flat";
+                for (int c = 0; c < 3; ++c) {
+                    double m = 0;
+                    for (int y = ty * tile; y < (ty + 1) * tile; y += 3)
+                        for (int x = tx * tile; x < (tx + 1) * tile; x += 3) {
+                            rgb p = pixel_at(s.surface, x, y);
+                            m += c == 0 ? p.r : (c == 1 ? p.g : p.b);
+                        }
+                    means[n - 1].push_back(m);
+                }
+            }
+    }
+    // Tile by tile colour, compared between every two pictures: no two pictures look alike.
+    for (int a = 0; a < 20; ++a)
+        for (int b = a + 1; b < 20; ++b) {
+            double diff = 0, norm = 0;
+            for (std::size_t i = 0; i < means[a].size(); ++i) {
+                diff += std::fabs(means[a][i] - means[b][i]);
+                norm += means[a][i] + means[b][i];
+            }
+            EXPECT_GT(diff / norm, 0.08) << "pictures " << a + 1 << " and " << b + 1;
+        }
+}
+
+TEST_P(MediaSet, FontsParseWithTheGameReaderAndCoverEveryText) {
+    struct spec {
+        const char *sheet, *metrics;
+        int space, line, looks;
+    };
+    const spec fonts[] = {{"verdana20b.bmp", "verdana20b.txt", 4 * scale, 16 * scale, 2},
+                          {"nerwus36.bmp", "nerwus36.txt", 12 * scale, 27 * scale, 1}};
+    for (const spec& f : fonts) {
+        SCOPED_TRACE(f.metrics);
+        font fnt;
+        ASSERT_EQ(0, fnt.Load(folder.c_str(), f.sheet, 1));
+        testing::internal::CaptureStderr();
+        fnt.LoadMetrics(folder.c_str(), f.metrics, f.space, f.line);
+        EXPECT_EQ("", testing::internal::GetCapturedStderr());
+        ASSERT_GT(fnt.glyph_count, 0);
+        // Glyph 0 belongs to the first character the file lists (18 bytes past the count's
+        // line end); every other character of the texts has a glyph number of its own.
+        std::string text = read_file(folder + f.metrics);
+        unsigned char first = static_cast<unsigned char>(text.at(text.find('\n') + 18));
+        for (const char* text : kGameTexts)
+            for (const char* p = text; *p; ++p) {
+                unsigned char c = static_cast<unsigned char>(*p);
+                if (c == ' ')
+                    continue;
+                EXPECT_TRUE(fnt.glyph_of[c] != 0 || c == first) << "no glyph for '" << *p << "'";
+                const glyph_rect& g = fnt.glyphs[fnt.glyph_of[c]];
+                EXPECT_GT(g.w, 0);
+                EXPECT_LE(g.h, f.line);
+                EXPECT_LE(g.x + g.w, fnt.w);
+                EXPECT_LE(g.y + g.h + (f.looks - 1) * f.line, fnt.h);
+            }
+        // Every glyph rectangle lies inside the sheet in every look.
+        for (int i = 0; i < fnt.glyph_count; ++i) {
+            const glyph_rect& g = fnt.glyphs[i];
+            EXPECT_GE(g.x, 0);
+            EXPECT_LE(g.x + g.w, fnt.w) << i;
+            EXPECT_LE(g.y + g.h + (f.looks - 1) * f.line, fnt.h) << i;
+        }
+    }
+}
+
+TEST_P(MediaSet, TextsFitTheirPlacesOnScreen) {
+    font small, big;
+    ASSERT_EQ(0, small.Load(folder.c_str(), "verdana20b.bmp", 1));
+    small.LoadMetrics(folder.c_str(), "verdana20b.txt", 4 * scale, 16 * scale);
+    ASSERT_EQ(0, big.Load(folder.c_str(), "nerwus36.bmp", 1));
+    big.LoadMetrics(folder.c_str(), "nerwus36.txt", 12 * scale, 27 * scale);
+    // "Level:" from x 12 clears a two-digit level that ends at x 72; "Score:" from x 140 clears
+    // a four-digit score ending at x 230; the score lines' labels end before their number at x 110.
+    EXPECT_LT(12 * scale + small.TextWidth("Level:"), 72 * scale - small.TextWidth("20"));
+    EXPECT_LT(140 * scale + small.TextWidth("Score:"), 230 * scale - small.TextWidth("-1234"));
+    EXPECT_LT(20 * scale + small.TextWidth("Best score:"), 110 * scale);
+    EXPECT_LT(20 * scale + small.TextWidth("Your score:"), 110 * scale);
+    EXPECT_LT(small.TextWidth("Would you like to continue"), 236 * scale);
+    for (const char* title :
+         {"Start Game", "Exit Game", "Continue game?", "Game Over", "Good work"})
+        EXPECT_LT(big.TextWidth(title), 236 * scale) << title;
+    // Glyphs are not tiny: a capital is at least half the line tall.
+    EXPECT_GE(small.TextWidth("W"), 6 * scale);
+}
+
+TEST_P(MediaSet, SoundsAndTheTuneLoadInTheSoundLayer) {
+    // The test screen opened the game's own device already; loading needs one open.
+    ASSERT_EQ(0, speaker.open(22050, 16, true, 1, 16));
+    std::vector<std::string> seen;
+    for (const char* name : kSounds) {
+        SCOPED_TRACE(name);
+        std::string wav = pack_bytes(msx, name);
+        ASSERT_GT(wav.size(), 44u);
+        EXPECT_EQ(wav.size(), wav_declared_length(
+                                  reinterpret_cast<const unsigned char*>(wav.data()), wav.size()));
+        EXPECT_EQ(0, std::memcmp(wav.data() + 20, "\x01\x00\x01\x00", 4)); // PCM, mono
+        EXPECT_EQ(16, wav[34]);                                            // 16-bit
+        for (const std::string& other : seen)
+            EXPECT_NE(other, wav) << "two effects are the same sound";
+        seen.push_back(wav);
+        hssSound sound;
+        EXPECT_EQ(0, sound.load(&wav[0], true, wav.size()));
+        EXPECT_TRUE(sound.loaded());
+    }
+    std::string mod = pack_bytes(msx, "1.mod");
+    EXPECT_EQ(mod.size(),
+              mod_declared_length(reinterpret_cast<const unsigned char*>(mod.data()), mod.size()));
+    hssMusic music;
+    EXPECT_EQ(0, music.load(&mod[0], true, mod.size()));
+    EXPECT_TRUE(music.loaded());
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScales, MediaSet, ::testing::Values(1, 2));
+
+TEST(MediaTune, IsAFourChannelModuleOfOneToTwoMinutes) {
+    temp_dir d;
+    ASSERT_EQ(0, run(builder() + " --scale 1 --out " + d.path()));
+    open_packs(d.path());
+    std::string m = pack_bytes(msx, "1.mod");
+    ASSERT_GT(m.size(), 1084u);
+    EXPECT_EQ("M.K.", m.substr(1080, 4));
+    std::string title = m.substr(0, 20);
+    EXPECT_EQ(std::string::npos, title.find("ID3"));
+    EXPECT_EQ(std::string::npos, title.find("OggS"));
+    EXPECT_NE(0, std::memcmp(m.data(), "ID3", 3));
+    // Rows at the speed and tempo the song sets: between one and two minutes.
+    int positions = static_cast<unsigned char>(m[950]);
+    int speed = 6, tempo = 125;
+    double seconds = 0;
+    int instruments_used = 0;
+    bool used[32] = {};
+    for (int pos = 0; pos < positions; ++pos) {
+        int pattern = static_cast<unsigned char>(m[952 + pos]);
+        for (int row = 0; row < 64; ++row) {
+            for (int ch = 0; ch < 4; ++ch) {
+                const unsigned char* c = reinterpret_cast<const unsigned char*>(m.data()) + 1084 +
+                                         pattern * 1024 + row * 16 + ch * 4;
+                int effect = c[2] & 0x0F, param = c[3];
+                if (effect == 0xF && param)
+                    (param < 32 ? speed : tempo) = param;
+                int inst = (c[0] & 0xF0) | (c[2] >> 4);
+                if (inst && !used[inst]) {
+                    used[inst] = true;
+                    ++instruments_used;
+                }
+            }
+            seconds += speed * 2.5 / tempo;
+        }
+    }
+    EXPECT_GE(seconds, 60.0);
+    EXPECT_LE(seconds, 120.0);
+    EXPECT_GE(instruments_used, 4); // melody, accompaniment, bass and drums
+}
+
+TEST(MediaTune, PlaysAudibleSoundThroughTheMixer) {
+    temp_dir d;
+    ASSERT_EQ(0, run(builder() + " --scale 1 --out " + d.path()));
+    open_packs(d.path());
+    std::string m = pack_bytes(msx, "1.mod");
+    std::vector<std::int16_t> samples;
+    {
+        // Only one device at a time: the game's own one (if a test screen opened it) goes first.
+        speaker.close();
+        sound_files::disk_output out(d.file("out.raw"));
+        hssSpeaker sp;
+        ASSERT_EQ(0, sp.open(22050, 16, true, 1, 16));
+        hssMusic music;
+        ASSERT_EQ(0, music.load(&m[0], true, m.size()));
+        music.loop(true);
+        sp.volumeMusics(64);
+        SDL_LockAudio();
+        out.mark();
+        sp.playMusic(&music, 0x10000000);
+        SDL_UnlockAudio();
+        EXPECT_TRUE(out.wait_for(4 * 44100)); // a couple of seconds of stereo
+        sp.close();
+        samples = out.samples();
+    }
+    ASSERT_GT(samples.size(), 4u * 44100);
+    EXPECT_GT(sound_files::peak(samples), 3000);
+    // Not one loud click: the second half of what was captured is as lively as the first.
+    std::size_t half = samples.size() / 2;
+    EXPECT_GT(sound_files::peak(samples, half), 1500);
+}
+
+} // namespace
