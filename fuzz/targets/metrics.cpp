@@ -16,6 +16,10 @@ int fuzz_metrics(const uint8_t* data, size_t size) {
     FUZZ_CHECK(f.space_width == 4 && f.line_height == 16 && f.style == 0);
     for (int c = 0; c < 256; c++)
         FUZZ_CHECK(f.glyph_of[c] == 0 || f.glyph_of[c] < f.glyph_count);
+    // Glyphs lie inside what a picture can hold: widths and positions stay far from overflowing.
+    for (const glyph_rect& g : f.glyphs)
+        FUZZ_CHECK(g.x >= 0 && g.x <= 32767 && g.y >= 0 && g.y <= 32767 && g.w >= 0 &&
+                   g.w <= 32767 && g.h >= 0 && g.h <= 32767);
 
     // Every byte value once, as a word and with spaces: the widths and positions the game would
     // compute from this file. Nothing reaches the screen (drawing is off), only the arithmetic.
@@ -31,7 +35,7 @@ int fuzz_metrics(const uint8_t* data, size_t size) {
     drawing_enabled = 0;
     f.x = 10.0f;
     f.y = 20.0f;
-    f.TextWidth(text);
+    FUZZ_CHECK(f.TextWidth(text) >= 0);
     for (int style = 0; style < 3; style++) {
         f.style = style;
         for (int mode = 0; mode < 4; mode++)
