@@ -18,7 +18,7 @@ struct target {
 
 const target Targets[] = {
     {"pack", fuzz_pack},     {"metrics", fuzz_metrics}, {"cont", fuzz_cont},
-    {"config", fuzz_config}, {"replay", fuzz_replay},
+    {"config", fuzz_config}, {"replay", fuzz_replay},   {"hss", fuzz_hss},
 };
 
 std::vector<std::string> files_in(const std::string& folder) {
