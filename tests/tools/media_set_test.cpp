@@ -19,13 +19,14 @@
 #include "res/pack.h"
 #include "tests/platform/sound_files.h"
 #include "tests/support/test_support.h"
+#include "tests/tools/tool_paths.h"
 #include "text/font.h"
 #include "video/sprite.h"
 
 namespace {
 
 std::string builder() {
-    return build_dir() + "/tools/tessoli-media";
+    return tool_path("tessoli-media");
 }
 
 int run(const std::string& command) {

@@ -2,7 +2,7 @@
 # The tune as an independent player hears it: openmpt123 renders 1.mod to a WAV that lasts one to
 # two minutes and is not silent; every sound effect is a 16-bit mono WAV that sox can read.
 set -eu
-build="${TESSOLI_BUILD_DIR:-build}"
+build="${TESSOLI_BUILD_DIR:-$(dirname "$0")/../../build}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 

@@ -13,11 +13,12 @@
 #include <vector>
 
 #include "tests/support/test_support.h"
+#include "tests/tools/tool_paths.h"
 
 namespace {
 
 std::string tool(const char* name) {
-    return build_dir() + "/tools/" + name;
+    return tool_path(name);
 }
 
 int run(const std::string& command) {
