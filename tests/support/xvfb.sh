@@ -44,16 +44,17 @@ xvfb_find_window() {
     return 1
 }
 
-# Waits up to $1 seconds for the game process to end; prints its exit status.
+# Waits up to $1 seconds for the game process to end; sets STATUS to its exit status or "timeout".
+# (Not in a subshell: only this shell can collect its child's status.)
 xvfb_wait_game() {
+    STATUS=timeout
     for _ in $(seq 1 $(( ${1:-10} * 20 ))); do
         if ! kill -0 "$GPID" 2>/dev/null; then
-            wait "$GPID"
-            echo $?
+            STATUS=0
+            wait "$GPID" || STATUS=$?
             GPID=""
             return 0
         fi
         sleep 0.05
     done
-    echo timeout
 }

@@ -111,7 +111,8 @@ TEST_F(WholeGame, YesTurnsTheSoundUpAndTheMenuFadesIn) {
 TEST_F(WholeGame, StartGameWithoutASavedGameStartsLevelOne) {
     start_and_reach_menu();
     start_game();
-    EXPECT_EQ(GameSubState, "init");
+    // The press chose "init"; the release's frame already began the fade to the board.
+    EXPECT_EQ(GameSubState, "przejscie obrazek");
     EXPECT_EQ(ContinueFlag, 0);
     reach_play();
     EXPECT_EQ(Level, 1);
@@ -198,7 +199,8 @@ TEST_F(WholeGame, TwentyLevelsEndOnGoodWorkWithTheBestScore) {
     EXPECT_EQ(BestScore, final_score);
     // Starting again asks nothing: the saved time is 0.
     start_game();
-    EXPECT_EQ(GameSubState, "init");
+    EXPECT_EQ(GameSubState, "przejscie obrazek");
+    EXPECT_EQ(ContinueFlag, 0);
 }
 
 TEST_F(WholeGame, HintsUntilTheTimeRunsOutLoseTheGame) {
