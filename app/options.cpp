@@ -130,13 +130,18 @@ void finish_options() {
     std::sort(sorted.begin(), sorted.end());
     double median = sorted.empty() ? 0.0 : sorted[sorted.size() / 2];
     double worst = sorted.empty() ? 0.0 : sorted.back();
+    size_t worst_frame = 0;
+    for (size_t i = 0; i < FrameTimes.size(); i++)
+        if (FrameTimes[i] == worst)
+            worst_frame = i;
     rusage usage_now;
     getrusage(RUSAGE_SELF, &usage_now);
-    std::printf("timedemo: %zu frames in %.3f s, %.1f fps, median %.3f ms, worst %.3f ms, "
-                "splash %.1f ms, assets %.1f ms, peak %ld KiB, state %016llx, screen %016llx\n",
-                FrameTimes.size(), total, total > 0.0 ? FrameTimes.size() / total : 0.0,
-                median * 1000.0, worst * 1000.0, SplashSeconds * 1000.0, AssetsSeconds * 1000.0,
-                usage_now.ru_maxrss, static_cast<unsigned long long>(game_state_hash()),
-                static_cast<unsigned long long>(screen_hash()));
+    std::printf(
+        "timedemo: %zu frames in %.3f s, %.1f fps, median %.3f ms, worst %.3f ms (frame %zu), "
+        "splash %.1f ms, assets %.1f ms, peak %ld KiB, state %016llx, screen %016llx\n",
+        FrameTimes.size(), total, total > 0.0 ? FrameTimes.size() / total : 0.0, median * 1000.0,
+        worst * 1000.0, worst_frame, SplashSeconds * 1000.0, AssetsSeconds * 1000.0,
+        usage_now.ru_maxrss, static_cast<unsigned long long>(game_state_hash()),
+        static_cast<unsigned long long>(screen_hash()));
     std::fflush(stdout);
 }

@@ -1,0 +1,121 @@
+// The play screen's frame at Scale 2 with the real media set, beside its floor: one full-screen
+// background blit and one flip.
+#include <benchmark/benchmark.h>
+
+#include <SDL.h>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "app/frame_clock.h"
+#include "app/globals.h"
+#include "app/input.h"
+#include "app/startup.h"
+#include "app/state.h"
+#include "fx/effects.h"
+#include "fx/fade.h"
+#include "game/game_state.h"
+#include "game/play.h"
+#include "game/rules.h"
+#include "res/pack.h"
+#include "video/video.h"
+
+namespace {
+
+bool Ready;
+
+void load_media() {
+    if (Ready)
+        return;
+    Ready = true;
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    const char* media = std::getenv("TESSOLI_MEDIA");
+    std::string folder = std::string(media ? media : "build/media") + "/";
+    std::strncpy(MediaFolder, folder.c_str(), sizeof MediaFolder - 1);
+    MediaPath = folder;
+    VideoWindowed = 1;
+    init_video("Tessoli bench", 480, 640);
+    enable_drawing(1);
+    Scale = 2;
+    FramesPerSecond = 25;
+    set_frame_period(40);
+    load_pack_index(gfx, MediaFolder, "gfx.pak", "gfx.def");
+    GameBackground.Load(MediaFolder, "gra.jpg", 0);
+    TimeBarPicture.Load(MediaFolder, "czas.jpg", 0);
+    SmallFont.Load(MediaFolder, "verdana20b.bmp", 1);
+    SmallFont.LoadMetrics(MediaFolder, "verdana20b.txt", 8, 32);
+    ParticleSprite.Load(MediaFolder, "part.bmp", 0);
+    ParticleSprite2.Load(MediaFolder, "part2.bmp", 0);
+    RocketSprite1.Load(MediaFolder, "rakieta1.bmp", 1);
+    RocketSprite1.frame_w = 50;
+    RocketSprite1.frame_h = 25;
+    RocketSprite2.Load(MediaFolder, "rakieta2.bmp", 1);
+    RocketSprite2.frame_w = 25;
+    RocketSprite2.frame_h = 50;
+    LevelPicture.Load(MediaFolder, "1.jpg", 0);
+    LevelPicture.frame_w = LevelPicture.frame_h = 90;
+}
+
+// A level in play with half its tiles placed and a long time left.
+void half_placed_level() {
+    GameState = "gra";
+    GameSubState = "start_gry";
+    Fade.done = 1;
+    for (int cell = 0; cell < 25; cell++)
+        Board[cell] = cell % 2;
+    TileLast = -1;
+    for (int cell = 0; cell < 25; cell++)
+        if (!Board[cell])
+            TileList[++TileLast] = cell;
+    TileCurrent = 0;
+    TimeLeft = 100000; // the clock never ends the level while the benchmark runs
+    TimeFrames = 0;
+    RocketMode = 0;
+    HintActive = 0;
+    Score = 120;
+    Level = 7;
+    InputState = input_state{};
+}
+
+void BM_FrameFloor(benchmark::State& state) {
+    load_media();
+    for (auto _ : state) {
+        GameBackground.Blit();
+        flip_screen();
+    }
+}
+BENCHMARK(BM_FrameFloor)->Unit(benchmark::kMicrosecond);
+
+void BM_PlayFrame(benchmark::State& state) {
+    load_media();
+    half_placed_level();
+    for (auto _ : state)
+        game_frame();
+}
+BENCHMARK(BM_PlayFrame)->Unit(benchmark::kMicrosecond);
+
+// The same frame with the hint marker and a rocket flight knocking tiles out, restarted whenever
+// the rockets have left the board.
+void BM_PlayFrameWithEffects(benchmark::State& state) {
+    load_media();
+    half_placed_level();
+    std::srand(7);
+    int frame = 0;
+    for (auto _ : state) {
+        if (frame % 30 == 0) {
+            state.PauseTiming();
+            half_placed_level();
+            start_hint_marker(15, 15);
+            tap_on_board(240, 240);
+            state.ResumeTiming();
+        }
+        game_frame();
+        frame++;
+    }
+}
+BENCHMARK(BM_PlayFrameWithEffects)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
