@@ -1,0 +1,138 @@
+// Recordings and replays: the file's form, what is refused, and a record/replay round trip.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+#include <deque>
+
+#include "app/input.h"
+#include "app/input_source.h"
+#include "app/replay.h"
+#include "app/startup.h"
+#include "tests/support/test_support.h"
+
+namespace {
+
+const char* Header = "tessoli-replay 1\nscale 2\nseed 99\n";
+
+bool parses(const std::string& text, std::string* why = nullptr) {
+    replay_data data;
+    std::string error;
+    bool ok = replay_parse(text, data, error);
+    if (why)
+        *why = error;
+    return ok;
+}
+
+std::deque<SDL_Event> Queue;
+int queued(SDL_Event* e) {
+    if (Queue.empty())
+        return 0;
+    *e = Queue.front();
+    Queue.pop_front();
+    return 1;
+}
+
+void record_a_few_polls(const std::string& path) {
+    Scale = 1;
+    startup_seed = [] { return 4242u; };
+    record_begin(path.c_str());
+    startup_seed();
+    input_event_source = queued;
+    input_state in{};
+    SDL_Event down{};
+    down.type = SDL_MOUSEBUTTONDOWN;
+    down.button.button = 1;
+    down.button.x = 33;
+    down.button.y = 44;
+    SDL_Event key{};
+    key.type = SDL_KEYUP;
+    key.key.keysym.sym = SDLK_RETURN;
+    input_poll(in);
+    Queue.push_back(down);
+    input_poll(in);
+    input_poll(in);
+    Queue.push_back(key);
+    input_poll(in);
+    record_finish();
+    std::exit(0);
+}
+
+} // namespace
+
+TEST(Replay, ParsesHeaderEventsAndEnd) {
+    replay_data data;
+    std::string error;
+    ASSERT_TRUE(replay_parse(std::string(Header) + "0 5 1 100 200\n7 6 1 100 200\n\n9 2 53 0 0\n"
+                                                   "end 12\n",
+                             data, error))
+        << error;
+    EXPECT_EQ(data.scale, 2);
+    EXPECT_EQ(data.seed, 99u);
+    ASSERT_EQ(data.events.size(), 3u);
+    EXPECT_EQ(data.events[1].poll, 7u);
+    EXPECT_EQ(data.events[1].type, SDL_MOUSEBUTTONUP);
+    EXPECT_EQ(data.events[0].b, 100);
+    EXPECT_EQ(data.events[0].c, 200);
+    EXPECT_EQ(data.events[2].a, 53);
+    EXPECT_EQ(data.end_poll, 12u);
+}
+
+TEST(Replay, RefusesWhatIsNotASoundReplay) {
+    std::string why;
+    EXPECT_FALSE(parses("tessoli-replay 2\nscale 2\nseed 1\nend 0\n", &why));
+    EXPECT_EQ(why, "line 1: a replay of another version");
+    EXPECT_FALSE(parses("tessoli-replay 1\nscale 0\nseed 1\nend 0\n", &why));
+    EXPECT_EQ(why, "line 2: Scale out of range");
+    EXPECT_FALSE(parses("a recording\n", &why));
+    EXPECT_EQ(why, "line 1: not the header of a replay");
+    EXPECT_FALSE(parses("", &why));
+    EXPECT_FALSE(parses(std::string(Header) + "0 5 1 1 1\n", &why));
+    EXPECT_EQ(why, "line 4: no end line");
+    EXPECT_FALSE(parses(std::string(Header) + "3 5 1 1 1\n3 6 1 1 1\nend 9\n", &why));
+    EXPECT_EQ(why, "line 5: poll numbers must rise: one event per poll");
+    EXPECT_FALSE(parses(std::string(Header) + "3 99 1 1 1\nend 9\n", &why));
+    EXPECT_EQ(why, "line 4: unknown event type");
+    EXPECT_FALSE(parses(std::string(Header) + "3 5 1 70000 1\nend 9\n", &why));
+    EXPECT_FALSE(parses(std::string(Header) + "3 5 1 1\nend 9\n", &why));
+    EXPECT_FALSE(parses(std::string(Header) + "8 5 1 1 1\nend 8\n", &why));
+    EXPECT_EQ(why, "line 5: the end comes before the last event");
+    EXPECT_FALSE(parses(std::string(Header) + "end 8\n1 5 1 1 1\n", &why));
+    EXPECT_FALSE(parses(std::string(Header) + "-1 5 1 1 1\nend 8\n", &why));
+}
+
+TEST(ReplayDeathTest, AnotherScaleStopsWithAMessage) {
+    temp_dir dir;
+    write_file(dir.file("r.replay"), "tessoli-replay 1\nscale 1\nseed 5\nend 3\n");
+    EXPECT_EXIT(
+        {
+            replay_begin(dir.file("r.replay").c_str());
+            Scale = 2;
+            startup_seed();
+        },
+        testing::ExitedWithCode(1), "replay: recorded at Scale 1, but config.tll says Scale 2");
+    write_file(dir.file("bad.replay"), "tessoli-replay 7\nscale 1\nseed 5\nend 3\n");
+    EXPECT_EXIT(replay_begin(dir.file("bad.replay").c_str()), testing::ExitedWithCode(1),
+                "replay .*bad.replay: line 1: a replay of another version");
+    EXPECT_EXIT(replay_begin(dir.file("missing.replay").c_str()), testing::ExitedWithCode(1),
+                "Couldn't read replay .*missing.replay");
+}
+
+TEST(ReplayDeathTest, RecordedEventsComeBackAtTheirPolls) {
+    // Recorded in a child process, so the recording's hooks stay out of the other tests.
+    temp_dir dir;
+    std::string path = dir.file("round.replay");
+    EXPECT_EXIT(record_a_few_polls(path), testing::ExitedWithCode(0), "");
+    replay_data data;
+    std::string error;
+    ASSERT_TRUE(replay_parse(read_file(path), data, error)) << error;
+    EXPECT_EQ(data.scale, 1);
+    EXPECT_EQ(data.seed, 4242u);
+    ASSERT_EQ(data.events.size(), 2u);
+    EXPECT_EQ(data.events[0].poll, 1u);
+    EXPECT_EQ(data.events[0].type, SDL_MOUSEBUTTONDOWN);
+    EXPECT_EQ(data.events[0].b, 33);
+    EXPECT_EQ(data.events[0].c, 44);
+    EXPECT_EQ(data.events[1].poll, 3u);
+    EXPECT_EQ(data.events[1].a, SDLK_RETURN);
+    EXPECT_EQ(data.end_poll, 4u);
+}
