@@ -21,6 +21,11 @@ const target Targets[] = {
     {"config", fuzz_config}, {"replay", fuzz_replay},   {"hss", fuzz_hss},
 };
 
+// Names the target in test output instead of dumping its bytes.
+void PrintTo(const target& t, std::ostream* os) {
+    *os << t.name;
+}
+
 std::vector<std::string> files_in(const std::string& folder) {
     std::vector<std::string> files;
     if (DIR* d = opendir(folder.c_str())) {
