@@ -4,6 +4,7 @@
 #include <SDL.h>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <sys/resource.h>
@@ -97,6 +98,7 @@ int parse_options(int argc, char** argv) {
     if (replay)
         replay_begin(replay);
     if (Timedemo) {
+        VideoWindowed = 1; // a measurement never takes over the display
         frame_clock_delay = no_delay;
         loading_rest = no_rest;
         LoadingHoldMs = 0;
@@ -134,6 +136,14 @@ void finish_options() {
     for (size_t i = 0; i < FrameTimes.size(); i++)
         if (FrameTimes[i] == worst)
             worst_frame = i;
+    // The whole series, for a closer look at where the time goes.
+    if (const char* series = std::getenv("TESSOLI_FRAME_TIMES")) {
+        if (FILE* f = std::fopen(series, "w")) {
+            for (size_t i = 0; i < FrameTimes.size(); i++)
+                std::fprintf(f, "%zu %.4f\n", i, FrameTimes[i] * 1000.0);
+            std::fclose(f);
+        }
+    }
     rusage usage_now;
     getrusage(RUSAGE_SELF, &usage_now);
     std::printf(

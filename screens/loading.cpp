@@ -45,6 +45,10 @@ static void load_assets() {
     load_sound(Button2Sound, MediaFolder, "button2.wav");
     load_sound(GoodPSound, MediaFolder, "good_p.wav");
     load_music(Music, MediaFolder, "1.mod");
+    // Every level start decodes a level picture; doing one here, behind the loading picture,
+    // takes the first-time cost of that (fresh memory, cold decoder) off the first level's frame.
+    // The level sets its own picture before it shows one.
+    LevelPicture.Load(MediaFolder, "1.jpg", 0);
 }
 
 void loading_screen() {

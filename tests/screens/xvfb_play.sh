@@ -85,4 +85,4 @@ echo "empty board shown ($d)"
 "$B/tests/wm-close" "$win"
 xvfb_wait_game 10
 echo "exit status: $STATUS"
-[ "$STATUS" = "0" ]
+[ "$STATUS" = "0" ] || { echo "the program did not end cleanly:"; tail -30 "$WORK/err.txt"; exit 1; }
