@@ -51,9 +51,11 @@ void init_video(const char* caption, int width, int height) {
             std::fprintf(stderr, "Couldn't open joystick 0: %s\n", SDL_GetError());
     }
 
+    // Without video information (never seen on a working display) ask for 16 bits and no square.
     const SDL_VideoInfo* info = SDL_GetVideoInfo();
-    int depth = video_depth_for(info->vfmt->BitsPerPixel);
-    screen_h = video_height_for(screen_w, screen_h, info->current_w, info->current_h);
+    int depth = video_depth_for(info && info->vfmt ? info->vfmt->BitsPerPixel : 16);
+    if (info)
+        screen_h = video_height_for(screen_w, screen_h, info->current_w, info->current_h);
 
     Uint32 preferred = SDL_HWSURFACE | SDL_ASYNCBLIT;
     Uint32 fallback = 0;
