@@ -9,17 +9,6 @@
 
 #include "video/video.h"
 
-// Float to int truncating toward zero, pinned to the int range.
-static int trunc_int(float value) {
-    if (std::isnan(value))
-        return 0;
-    if (value >= 2147483647.0f)
-        return 2147483647;
-    if (value <= -2147483648.0f)
-        return -2147483647 - 1;
-    return static_cast<int>(value);
-}
-
 // Skips count characters; false when the file ends first.
 static bool skip(std::FILE* f, int count) {
     for (int i = 0; i < count; i++)
@@ -126,7 +115,7 @@ int font::TextWidth(const char* text) {
     }
     text_box.w = width;
     text_box.h = frame_h;
-    return trunc_int(width);
+    return trunc_to_int(width);
 }
 
 void font::DrawText(const char* text, int mode, int left, int right) {
@@ -160,9 +149,9 @@ void font::DrawText(const char* text, int mode, int left, int right) {
             BlitPart(g.x, g.y + style * line_height, g.w, g.h);
             x = (static_cast<float>(g.w) + x) + 1.0f;
         } else {
-            int whole = trunc_int(extra);
+            int whole = trunc_to_int(extra);
             carry = (extra - static_cast<float>(whole)) + carry;
-            x = static_cast<float>(trunc_int(carry) + whole + space_width) + x;
+            x = static_cast<float>(trunc_to_int(carry) + whole + space_width) + x;
             if (carry >= 1.0f)
                 carry -= 1.0f;
         }

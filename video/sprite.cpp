@@ -7,8 +7,7 @@
 
 #include "video/video.h"
 
-// Float to int truncating toward zero, pinned to the int range so wild positions stay defined.
-static int trunc_px(float value) {
+int trunc_to_int(float value) {
     if (std::isnan(value))
         return 0;
     if (value >= 2147483647.0f)
@@ -34,7 +33,7 @@ sprite::~sprite() {
 }
 
 void sprite::Blit() {
-    SDL_Rect dst = make_rect(trunc_px(x), trunc_px(y), 0, 0);
+    SDL_Rect dst = make_rect(trunc_to_int(x), trunc_to_int(y), 0, 0);
     if (SDL_BlitSurface(surface, nullptr, screen, &dst) < 0)
         std::fputs("Blit error: sprite::Blit()\n", stderr);
 }
@@ -45,22 +44,22 @@ void sprite::ChooseBlit(int number) {
     // A frame wider than the picture (or none at all) leaves no whole frame in a row: skip.
     if (!(frame_w > 0.0f))
         return;
-    int per_row = trunc_px(static_cast<float>(w) / frame_w);
+    int per_row = trunc_to_int(static_cast<float>(w) / frame_w);
     if (per_row <= 0)
         return;
     int column = number % per_row;
     int row = number / per_row;
-    SDL_Rect src = make_rect(trunc_px(static_cast<float>(column) * frame_w),
-                             trunc_px(static_cast<float>(row) * frame_h), trunc_px(frame_w),
-                             trunc_px(frame_h));
-    SDL_Rect dst = make_rect(trunc_px(x), trunc_px(y), 0, 0);
+    SDL_Rect src = make_rect(trunc_to_int(static_cast<float>(column) * frame_w),
+                             trunc_to_int(static_cast<float>(row) * frame_h), trunc_to_int(frame_w),
+                             trunc_to_int(frame_h));
+    SDL_Rect dst = make_rect(trunc_to_int(x), trunc_to_int(y), 0, 0);
     if (drawing_enabled && SDL_BlitSurface(surface, &src, screen, &dst) < 0)
         std::fputs("Blit error: sprite::ChooseBlit(int number)\n", stderr);
 }
 
 void sprite::BlitPart(int x, int y, int x1, int y1) {
     SDL_Rect src = make_rect(x, y, x1, y1);
-    SDL_Rect dst = make_rect(trunc_px(this->x), trunc_px(this->y), 0, 0);
+    SDL_Rect dst = make_rect(trunc_to_int(this->x), trunc_to_int(this->y), 0, 0);
     if (drawing_enabled && SDL_BlitSurface(surface, &src, screen, &dst) < 0)
         std::fputs("Blit error: sprite::BlitPart(int x, int y, int x1, int y1)\n", stderr);
 }

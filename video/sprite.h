@@ -3,6 +3,9 @@
 
 struct SDL_Surface;
 
+// Float to int truncating toward zero, pinned to the int range so wild positions stay defined.
+int trunc_to_int(float value);
+
 class sprite {
   public:
     float x = 0.0f;
@@ -22,7 +25,7 @@ class sprite {
     void ChooseBlit(int number);
     void BlitPart(int x, int y, int x1, int y1);
     void Alpha(int value);
-    // Picture from the graphics pack (or the loose file folder + name); key 1 keys a palette picture
-    // on its top-left pixel. 0 on success, -1 on failure.
+    // Picture from the graphics pack (or the loose file folder + name); key 1 keys a palette
+    // picture on its top-left pixel. 0 on success, -1 on failure.
     int Load(const char* folder, const char* name, int key);
 };

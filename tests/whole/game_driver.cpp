@@ -75,26 +75,23 @@ void game_driver::enter_menu() {
     GameState = "init_intro";
 }
 
-void game_driver::push_down(int x, int y) {
+static void push_button(Uint8 type, int x, int y) {
     SDL_Event e{};
-    e.type = SDL_MOUSEBUTTONDOWN;
-    e.button.type = SDL_MOUSEBUTTONDOWN;
+    e.type = type;
+    e.button.type = type;
     e.button.button = SDL_BUTTON_LEFT;
-    e.button.state = SDL_PRESSED;
+    e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
     e.button.x = static_cast<Uint16>(x);
     e.button.y = static_cast<Uint16>(y);
     SDL_PushEvent(&e);
 }
 
+void game_driver::push_down(int x, int y) {
+    push_button(SDL_MOUSEBUTTONDOWN, x, y);
+}
+
 void game_driver::push_up(int x, int y) {
-    SDL_Event e{};
-    e.type = SDL_MOUSEBUTTONUP;
-    e.button.type = SDL_MOUSEBUTTONUP;
-    e.button.button = SDL_BUTTON_LEFT;
-    e.button.state = SDL_RELEASED;
-    e.button.x = static_cast<Uint16>(x);
-    e.button.y = static_cast<Uint16>(y);
-    SDL_PushEvent(&e);
+    push_button(SDL_MOUSEBUTTONUP, x, y);
 }
 
 void game_driver::frame(int n) {
