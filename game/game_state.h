@@ -1,4 +1,5 @@
-// The game state: plain integers shared by the rules, the levels, the play screen and the saved game.
+// The game state: plain integers shared by the rules, the levels, the play screen and the saved
+// game.
 #pragma once
 
 #include <cstdint>

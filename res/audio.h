@@ -12,7 +12,8 @@ extern int sounds_off;
 extern int music_volume;
 extern int sound_volume;
 
-void set_audio(int music_off_value, int sounds_off_value, int music_volume_value, int sound_volume_value);
+void set_audio(int music_off_value, int sounds_off_value, int music_volume_value,
+               int sound_volume_value);
 void load_music(hssMusic& music, const char* folder, const char* name);
 void load_sound(hssSound& sound, const char* folder, const char* name);
 void play_music(hssMusic& music);

@@ -13,7 +13,8 @@ extern PackIndex gfx;
 extern PackIndex msx;
 
 // Ends the process when the .def cannot be opened.
-void load_pack_index(PackIndex& pack, const char* folder, const char* pak_name, const char* def_name);
+void load_pack_index(PackIndex& pack, const char* folder, const char* pak_name,
+                     const char* def_name);
 
 // A new buffer (release with free()) holding the asset's bytes, its length in *size.
 // Null when the .pak is missing or the entry does not lie inside it; pack_error() then says why.
