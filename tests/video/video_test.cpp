@@ -154,24 +154,6 @@ TEST(Video, CopyFailuresPrintTheirMessagesExactly) {
                    "int y1)");
 }
 
-TEST(Video, ClipAndLockRule) {
-    SDL_Surface* s = open_test_screen(240, 320);
-    set_clip(7, 7, 225, 225, s);
-    fill_rect(s, 0, 0, 240, 320, 50, 60, 70);
-    SDL_Rect clip;
-    SDL_GetClipRect(s, &clip);
-    EXPECT_EQ(clip.x, 7);
-    EXPECT_EQ(clip.w, 225);
-    set_clip(0, 0, 240, 320, s);
-    // A plain software surface needs no lock; locking it must not complain.
-    SDL_Surface* soft = surface_of_depth(32);
-    testing::internal::CaptureStderr();
-    lock_surface(soft);
-    unlock_surface(soft);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-    SDL_FreeSurface(soft);
-}
-
 TEST(Video, FreeScreen2ReleasesAll) {
     open_test_screen(240, 320);
     free_screen2();
