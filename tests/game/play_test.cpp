@@ -4,8 +4,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <numeric>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/globals.h"
@@ -23,7 +25,7 @@
 
 namespace {
 
-const int kBackground[3] = {0, 64, 0};
+const rgb kBackground = {0, 64, 0};
 
 SDL_Surface* solid(int w, int h, int r, int g, int b) {
     SDL_Surface* made = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xff0000, 0xff00, 0xff, 0);
@@ -48,38 +50,45 @@ void take(sprite& s) {
     s.surface = nullptr;
 }
 
-// Level picture n: each 45 x 45 cell in its own colour, red telling the picture, green the cell.
-int picture_red(int n) {
-    return 8 * n;
-}
-int cell_green(int cell) {
-    return 8 * cell;
-}
-
+// Level picture n: each 45 x 45 cell in its own colour, red 8 * n telling the picture, green
+// 8 * cell the cell. A loose "n.jpg" may hold any format the loader recognises.
 void write_pictures(const temp_dir& dir) {
     for (int n = 1; n <= 20; n++) {
         SDL_Surface* p = solid(225, 225, 0, 0, 0);
         for (int cell = 0; cell < 25; cell++)
-            fill_rect(p, 45 * (cell % 5), 45 * (cell / 5), 45, 45, picture_red(n), cell_green(cell),
-                      64);
-        // A loose "picture.jpg" may hold any format the loader recognises.
+            fill_rect(p, 45 * (cell % 5), 45 * (cell / 5), 45, 45, 8 * n, 8 * cell, 64);
         SDL_SaveBMP(p, dir.file(std::to_string(n) + ".jpg").c_str());
         SDL_FreeSurface(p);
     }
 }
 
-bool near(rgb got, int r, int g, int b) {
-    return std::abs(got.r - r) <= 4 && std::abs(got.g - g) <= 4 && std::abs(got.b - b) <= 4;
+const rgb kWhite = {248, 248, 248}, kBlack = {0, 0, 0}, kBar = {248, 0, 0},
+          kGoodWork = {248, 128, 0};
+rgb tile(int picture, int cell) {
+    return {8 * picture, 8 * cell, 64};
+}
+
+bool near(int x, int y, rgb want) {
+    rgb got = pixel_at(screen, x, y);
+    return std::abs(got.r - want.r) <= 4 && std::abs(got.g - want.g) <= 4 &&
+           std::abs(got.b - want.b) <= 4;
 }
 bool background_at(int x, int y) {
-    return near(pixel_at(screen, x, y), kBackground[0], kBackground[1], kBackground[2]);
+    return near(x, y, kBackground);
 }
-bool white_at(int x, int y) {
-    return near(pixel_at(screen, x, y), 248, 248, 248);
+
+// Every listed screen point shows the colour.
+void expect_at(rgb colour, std::initializer_list<std::pair<int, int>> points) {
+    for (auto p : points)
+        EXPECT_TRUE(near(p.first, p.second, colour)) << "at " << p.first << ", " << p.second;
 }
-bool tile_at(int x, int y, int picture, int cell) {
-    return near(pixel_at(screen, x, y), picture_red(picture), cell_green(cell), 64);
+
+// The game's progress at a glance: state, sub-state, level, score and seconds left.
+using progress = std::tuple<std::string, std::string, int, int, int>;
+progress now() {
+    return {GameState, GameSubState, Level, Score, TimeLeft};
 }
+
 // The middle of a cell on the screen at Scale 1.
 int mid(int n) {
     return 7 + 45 * n + 22;
@@ -87,13 +96,12 @@ int mid(int n) {
 
 void push_button(Uint8 type, int x, int y) {
     SDL_Event e;
-    std::memset(&e, 0, sizeof e);
-    e.type = type;
-    e.button.type = type;
-    e.button.button = SDL_BUTTON_LEFT;
-    e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-    e.button.x = static_cast<Uint16>(x);
-    e.button.y = static_cast<Uint16>(y);
+    e.button = {type,
+                0,
+                SDL_BUTTON_LEFT,
+                Uint8(type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED),
+                Uint16(x),
+                Uint16(y)};
     SDL_PushEvent(&e);
 }
 
@@ -110,7 +118,8 @@ void tap(int x, int y) {
     input_poll(InputState);
 }
 
-std::vector<std::pair<hssSound*, int>> sounds_played;
+using sound_list = std::vector<std::pair<hssSound*, int>>; // sound and channel
+sound_list sounds_played;
 void record_sound(hssSound* sound, int channel) {
     sounds_played.push_back({sound, channel});
 }
@@ -124,7 +133,7 @@ class PlayScreen : public ::testing::Test {
         MediaPath = dir.path();
         std::strcpy(MediaFolder, dir.path().c_str());
         write_pictures(dir);
-        give(GameBackground, solid(240, 320, kBackground[0], kBackground[1], kBackground[2]));
+        give(GameBackground, solid(240, 320, kBackground.r, kBackground.g, kBackground.b));
         give(TimeBarPicture, solid(230, 5, 248, 0, 0));
         give(GoodWorkPicture, solid(240, 100, 248, 128, 0));
         SDL_Surface* r1 = solid(24, 8, 0, 0, 248);
@@ -142,28 +151,31 @@ class PlayScreen : public ::testing::Test {
         SmallFont.glyph_count = 1;
         SmallFont.line_height = 8;
         SmallFont.space_width = 4;
-        SDL_Event e;
-        while (SDL_PollEvent(&e)) {
+        for (SDL_Event e; SDL_PollEvent(&e);) {
         }
         input_reset(InputState);
         sounds_played.clear();
         play_sound_observer = record_sound;
-        ContinueFlag = 0;
+        ContinueFlag = Score = 0;
         Level = 1;
-        Score = 0;
         std::fill(PictureUsed, PictureUsed + 20, 0);
     }
     void TearDown() override { play_sound_observer = nullptr; }
 
+    // Seeds rand so that the next miss flies horizontally (1) or vertically (0).
+    static void next_miss_flies(int horizontal) {
+        for (unsigned seed = 1;; seed++) {
+            srand(seed);
+            if (rand() % 2 == horizontal)
+                return srand(seed);
+        }
+    }
+
     // A new level, played through its fades and preview into play.
     void into_play() {
         setup_level();
-        for (int i = 0; i < 100 && GameSubState != "start_gry"; i++) {
-            if (GameSubState == "5sec")
-                tap(120, 120);
-            else
-                frame();
-        }
+        for (int i = 0; i < 100 && GameSubState != "start_gry"; i++)
+            GameSubState == "5sec" ? tap(120, 120) : frame();
         ASSERT_EQ(GameSubState, "start_gry");
     }
 
@@ -186,37 +198,23 @@ class PlayScreen : public ::testing::Test {
 
 TEST_F(PlayScreen, ALevelFadesInIsShownWithItsGridAndFadesToTheBoard) {
     setup_level();
-    EXPECT_EQ(GameState, "gra");
-    EXPECT_EQ(GameSubState, "przejscie obrazek");
+    EXPECT_EQ(now(), (progress{"gra", "przejscie obrazek", 1, 0, 230}));
     int picture = PictureNumber + 1;
-    EXPECT_EQ(std::count(PictureUsed, PictureUsed + 20, 1), 1);
-    std::vector<int> pile(TileList, TileList + 25);
-    std::sort(pile.begin(), pile.end());
-    for (int c = 0; c < 25; c++)
-        EXPECT_EQ(pile[c], c);
-    EXPECT_EQ(TileCurrent, 0);
-    EXPECT_EQ(TileLast, 24);
-    EXPECT_EQ(TimeLeft, 230);
-
     // A press during the fade neither acts nor is consumed; it ends the preview at once.
     push_button(SDL_MOUSEBUTTONDOWN, 120, 120);
     int frames = 0;
-    while (GameSubState == "przejscie obrazek" && frames < 60) {
+    for (; GameSubState == "przejscie obrazek" && frames < 60; frames++) {
         frame();
-        frames++;
         EXPECT_EQ(InputState.stylusDown, 1);
     }
     ASSERT_EQ(GameSubState, "5sec");
     EXPECT_EQ(frames, 26); // the fade is seen done on its 26th frame
-    EXPECT_TRUE(tile_at(30, 30, picture, 0));
-    EXPECT_TRUE(tile_at(53, 60, picture, 6));
-    EXPECT_TRUE(near(pixel_at(screen, 52, 100), 0, 0, 0)); // grid lines at 52, 97, 142, 187
-    EXPECT_TRUE(near(pixel_at(screen, 100, 187), 0, 0, 0));
-    EXPECT_TRUE(near(pixel_at(screen, 187, 7), 0, 0, 0));
-    EXPECT_TRUE(near(pixel_at(screen, 187, 232), 0, 0, 0));
-    EXPECT_FALSE(near(pixel_at(screen, 187, 233), 0, 0, 0));
-    EXPECT_TRUE(tile_at(100, 231, picture, 22)); // no frame round the board
-    EXPECT_TRUE(tile_at(8, 8, picture, 0));
+    // Grid lines at 52, 97, 142 and 187 from 7 to 232; no frame round the board.
+    expect_at(kBlack, {{52, 100}, {100, 187}, {187, 7}, {187, 232}});
+    expect_at(kBackground, {{187, 233}});
+    expect_at(tile(picture, 0), {{8, 8}, {30, 30}});
+    expect_at(tile(picture, 6), {{53, 60}});
+    expect_at(tile(picture, 22), {{100, 231}});
 
     frame();
     EXPECT_EQ(GameSubState, "przejscie obrazek2");
@@ -225,12 +223,10 @@ TEST_F(PlayScreen, ALevelFadesInIsShownWithItsGridAndFadesToTheBoard) {
         frame();
     EXPECT_EQ(GameSubState, "przejscie obrazek2");
     frame();
-    EXPECT_EQ(GameSubState, "start_gry");
-    EXPECT_EQ(TimeLeft, 230); // the preview costs no time
+    EXPECT_EQ(now(), (progress{"gra", "start_gry", 1, 0, 230})); // the preview costs no time
     EXPECT_TRUE(background_at(30, 30));
-}
 
-TEST_F(PlayScreen, WithoutAPressThePreviewLastsFiveSeconds) {
+    // Without a press the picture stays five seconds.
     setup_level();
     while (GameSubState == "przejscie obrazek")
         frame();
@@ -246,32 +242,27 @@ TEST_F(PlayScreen, PlayFrameDrawsOfferedAndPlacedTiles) {
     int picture = PictureNumber + 1;
     arrange({0, 7, 24});
     frame();
-    // Offered: cell 1, at (97, 245).
-    EXPECT_TRUE(tile_at(97, 245, picture, 1));
-    EXPECT_TRUE(tile_at(141, 289, picture, 1));
-    EXPECT_TRUE(background_at(96, 245));
-    EXPECT_TRUE(background_at(142, 289));
-    EXPECT_TRUE(tile_at(mid(0), mid(0), picture, 0));
-    EXPECT_TRUE(tile_at(mid(2), mid(1), picture, 7));
-    EXPECT_TRUE(tile_at(231, 231, picture, 24));
-    EXPECT_TRUE(background_at(mid(1), mid(0)));
+    // Offered: cell 1, from (97, 245) to (141, 289).
+    expect_at(tile(picture, 1), {{97, 245}, {141, 289}});
+    expect_at(kBackground, {{96, 245}, {142, 289}, {mid(1), mid(0)}});
+    expect_at(tile(picture, 0), {{mid(0), mid(0)}});
+    expect_at(tile(picture, 7), {{mid(2), mid(1)}});
+    expect_at(tile(picture, 24), {{231, 231}});
 
     tap(165, 270); // next tile
     EXPECT_EQ(TileCurrent, 1);
-    EXPECT_TRUE(tile_at(120, 260, picture, 2));
+    expect_at(tile(picture, 2), {{120, 260}});
     tap(72, 270); // previous tile
     tap(72, 270); // and round to the last one
     EXPECT_EQ(TileCurrent, TileLast);
-    EXPECT_TRUE(tile_at(120, 260, picture, 23));
-    ASSERT_EQ(sounds_played.size(), 3u);
-    EXPECT_EQ(sounds_played[2].first, &Button2Sound);
-    EXPECT_EQ(sounds_played[2].second, 3);
+    expect_at(tile(picture, 23), {{120, 260}});
+    EXPECT_EQ(sounds_played, sound_list(3, {&Button2Sound, 3}));
 
     tap(mid(3), mid(4)); // cell 23, the offered one
     EXPECT_EQ(Board[23], 1);
     EXPECT_EQ(Score, 5);
-    EXPECT_TRUE(tile_at(mid(3), mid(4), picture, 23));
-    EXPECT_TRUE(tile_at(120, 260, picture, 22));
+    expect_at(tile(picture, 23), {{mid(3), mid(4)}});
+    expect_at(tile(picture, 22), {{120, 260}});
 
     // A tap on nothing changes nothing and is consumed.
     tap(236, 250);
@@ -285,36 +276,19 @@ TEST_F(PlayScreen, HudNumbersEndAtTheirRightEdges) {
     Score = -15;
     TimeLeft = 100;
     frame();
-    // "Level:" from x 12: six 5-wide blocks one pixel apart.
-    EXPECT_TRUE(white_at(12, 296));
-    EXPECT_TRUE(white_at(46, 303));
-    EXPECT_TRUE(background_at(47, 296));
-    EXPECT_TRUE(white_at(140, 296));
-    // "7" ends at x 72 (its last pixel at 70, then the one-pixel gap).
-    EXPECT_TRUE(background_at(65, 297));
-    EXPECT_TRUE(white_at(66, 297));
-    EXPECT_TRUE(white_at(70, 297));
-    EXPECT_TRUE(background_at(71, 297));
-    // "-15" ends at x 230.
-    EXPECT_TRUE(background_at(211, 297));
-    EXPECT_TRUE(white_at(212, 297));
-    EXPECT_TRUE(white_at(228, 297));
-    EXPECT_TRUE(background_at(229, 297));
-    // The time bar: 100 pixels from x 5.
-    EXPECT_TRUE(near(pixel_at(screen, 5, 315), 248, 0, 0));
-    EXPECT_TRUE(near(pixel_at(screen, 104, 319), 248, 0, 0));
-    EXPECT_TRUE(background_at(105, 317));
+    // "Level:" from x 12 (six 5-wide blocks one pixel apart) and "Score:" from x 140; "7" ends
+    // at x 72 (its last pixel at 70, then the gap) and "-15" at 230; the time bar is 100 long.
+    expect_at(kWhite,
+              {{12, 296}, {46, 303}, {140, 296}, {66, 297}, {70, 297}, {212, 297}, {228, 297}});
+    expect_at(kBackground, {{47, 296}, {65, 297}, {71, 297}, {211, 297}, {229, 297}, {105, 317}});
+    expect_at(kBar, {{5, 315}, {104, 319}});
 
     Level = 12;
     Score = 1234;
-    TimeLeft = 0;
-    TimeFrames = 0;
+    TimeLeft = TimeFrames = 0;
     frame();
-    EXPECT_TRUE(background_at(59, 297));
-    EXPECT_TRUE(white_at(60, 297));
-    EXPECT_TRUE(background_at(205, 297));
-    EXPECT_TRUE(white_at(206, 297));
-    EXPECT_TRUE(background_at(5, 316)); // no bar without time
+    expect_at(kWhite, {{60, 297}, {206, 297}});
+    expect_at(kBackground, {{59, 297}, {205, 297}, {5, 316}}); // no bar without time
     EXPECT_EQ(GameState, "init_game_over");
 }
 
@@ -326,49 +300,31 @@ TEST_F(PlayScreen, RocketsAndEffectsStayOnTheBoard) {
     // Row 2 and column 2 have tiles at both edges for the rockets to blow up.
     arrange({10, 14, 2, 22});
     ASSERT_EQ(TileList[0], 0);
-    auto outside_clean = [] {
-        for (int y = 0; y < 240; y++)
-            for (int x = 0; x < 240; x++) {
-                bool on_board = x >= 7 && x < 232 && y >= 7 && y < 232;
-                if (!on_board && !background_at(x, y))
-                    return testing::AssertionFailure() << "(" << x << ", " << y << ")";
-            }
-        return testing::AssertionSuccess();
+    auto fly_clipped = [] {
+        for (int i = 0; i < 40; i++) {
+            frame();
+            for (int y = 0; y < 240; y++)
+                for (int x = 0; x < 240; x++)
+                    if ((x < 7 || x >= 232 || y < 7 || y >= 232) && !background_at(x, y))
+                        FAIL() << "frame " << i << " at (" << x << ", " << y << ")";
+        }
     };
 
-    for (unsigned seed = 1;; seed++) {
-        srand(seed);
-        if (rand() % 2 == 1) {
-            srand(seed);
-            break;
-        }
-    }
+    next_miss_flies(1);
     tap(mid(1), mid(2)); // cell 11: a miss, flying sideways
     ASSERT_EQ(RocketMode, 1);
-    // After one step rocket 1 (frame 0) is at x 65, rocket 2 (frame 1) at x 83.
-    EXPECT_TRUE(near(pixel_at(screen, 66, 114), 0, 0, 248));
-    EXPECT_TRUE(near(pixel_at(screen, 93, 120), 0, 248, 248));
-    EXPECT_TRUE(tile_at(mid(4), mid(2) - 15, picture, 14)); // not reached yet
-    for (int i = 0; i < 40; i++) {
-        frame();
-        ASSERT_TRUE(outside_clean()) << "frame " << i;
-    }
+    // After one step rocket 1 (frame 0) is at x 65, rocket 2 (frame 1) at x 83; 14 not reached.
+    expect_at({0, 0, 248}, {{66, 114}});
+    expect_at({0, 248, 248}, {{93, 120}});
+    expect_at(tile(picture, 14), {{mid(4), mid(2) - 15}});
+    fly_clipped();
     EXPECT_EQ(Board[10] + Board[14], 0);
     EXPECT_EQ(Score, -10);
 
-    for (unsigned seed = 1;; seed++) {
-        srand(seed);
-        if (rand() % 2 == 0) {
-            srand(seed);
-            break;
-        }
-    }
+    next_miss_flies(0);
     tap(mid(2), mid(3)); // cell 17: up and down the middle column
     ASSERT_EQ(RocketMode, 2);
-    for (int i = 0; i < 40; i++) {
-        frame();
-        ASSERT_TRUE(outside_clean()) << "frame " << i;
-    }
+    fly_clipped();
     EXPECT_EQ(Board[2] + Board[22], 0);
     EXPECT_EQ(Score, -20);
 }
@@ -376,47 +332,38 @@ TEST_F(PlayScreen, RocketsAndEffectsStayOnTheBoard) {
 TEST_F(PlayScreen, TheLastTileShowsGoodWorkAndATapStartsTheNextLevel) {
     into_play();
     int picture = PictureNumber + 1;
-    std::vector<int> placed;
-    for (int c = 0; c < 25; c++)
-        if (c != 18)
-            placed.push_back(c);
+    std::vector<int> placed(25);
+    std::iota(placed.begin(), placed.end(), 0);
+    placed.erase(placed.begin() + 18);
     arrange(placed);
-    Score = 0;
+    Score = TimeFrames = 0;
     TimeLeft = 230;
-    TimeFrames = 0;
     tap(mid(3), mid(3));
-    EXPECT_EQ(GameSubState, "nextlevel");
-    EXPECT_EQ(Level, 2);
-    EXPECT_EQ(Score, 5 + 230);
-    // The good-work picture over the board, every tile under it, and the score before the bonus.
-    EXPECT_TRUE(near(pixel_at(screen, 5, 65), 248, 128, 0));
-    EXPECT_TRUE(near(pixel_at(screen, 239, 159), 248, 128, 0));
-    EXPECT_TRUE(tile_at(mid(3), mid(3) + 20, picture, 18));
-    EXPECT_TRUE(tile_at(mid(3), 30, picture, 3));
-    EXPECT_TRUE(background_at(120, 260)); // nothing offered
-    EXPECT_TRUE(white_at(224, 297));
-    EXPECT_TRUE(background_at(218, 297));
+    EXPECT_EQ(now(), (progress{"gra", "nextlevel", 2, 5 + 230, 230}));
+    // The good-work picture over the board, every tile under it, nothing offered, and the score
+    // before the bonus.
+    expect_at(kGoodWork, {{5, 65}, {239, 159}});
+    expect_at(tile(picture, 18), {{mid(3), mid(3) + 20}});
+    expect_at(tile(picture, 3), {{mid(3), 30}});
+    expect_at(kBackground, {{120, 260}, {218, 297}});
+    expect_at(kWhite, {{224, 297}});
     ASSERT_FALSE(sounds_played.empty());
-    EXPECT_EQ(sounds_played.back().first, &GoodSound);
-    EXPECT_EQ(sounds_played.back().second, 0);
+    EXPECT_EQ(sounds_played.back(), std::make_pair(&GoodSound, 0));
 
     frame();
     frame();
     EXPECT_EQ(GameSubState, "nextlevel");
-    EXPECT_TRUE(near(pixel_at(screen, 5, 65), 248, 128, 0));
+    expect_at(kGoodWork, {{5, 65}});
     tap(120, 120);
-    EXPECT_EQ(GameSubState, "przejscie obrazek");
-    EXPECT_EQ(TimeLeft, 230);
+    EXPECT_EQ(now(), (progress{"gra", "przejscie obrazek", 2, 235, 230}));
     EXPECT_EQ(std::count(PictureUsed, PictureUsed + 20, 1), 2);
     EXPECT_NE(PictureNumber + 1, picture);
-}
 
-TEST_F(PlayScreen, TheLastLevelEndsTheGameAsWon) {
+    // On the last level the last tile ends the game as won.
     into_play();
     Level = 20;
-    std::vector<int> placed;
-    for (int c = 1; c < 25; c++)
-        placed.push_back(c);
+    placed.assign(24, 0);
+    std::iota(placed.begin(), placed.end(), 1);
     arrange(placed);
     tap(mid(0), mid(0));
     EXPECT_EQ(Level, 21);
@@ -424,31 +371,24 @@ TEST_F(PlayScreen, TheLastLevelEndsTheGameAsWon) {
     EXPECT_EQ(GameSubState, "init");
 }
 
-TEST_F(PlayScreen, TheMenuButtonSavesTheGameBeforeTheClockTicks) {
-    into_play();
-    TimeLeft = 50;
-    TimeFrames = 24;
-    Score = 35;
-    tap(213, 252);
-    EXPECT_EQ(GameState, "init_intro");
-    EXPECT_EQ(TimeLeft, 49); // the rest of the frame still ran
-    ASSERT_FALSE(sounds_played.empty());
-    EXPECT_EQ(sounds_played[0].first, &ButtonSound);
-    std::string saved = read_file(dir.file("cont.tll"));
-    EXPECT_EQ(saved.substr(0, 3), "50 ");
-    EXPECT_TRUE(saved_game_exists());
-}
-
-TEST_F(PlayScreen, AHintMarksTheHomeCellAndCosts) {
+TEST_F(PlayScreen, MenuButtonSavesBeforeTheClockTicksAndHintsMarkTheHomeCell) {
     into_play();
     TimeLeft = 100;
     int offered = TileList[TileCurrent];
-    tap(20, 250);
-    EXPECT_EQ(Score, -10);
-    EXPECT_EQ(TimeLeft, 93);
+    tap(20, 250); // a hint: 10 points and 7 seconds
+    EXPECT_EQ(now(), (progress{"gra", "start_gry", 1, -10, 93}));
     EXPECT_EQ(HintActive, 1);
     EXPECT_EQ(hint_marker.x, 45 * (offered % 5) + 7);
     EXPECT_EQ(hint_marker.y, 45 * (offered / 5) + 7);
+
+    TimeLeft = 50;
+    TimeFrames = 24;
+    tap(213, 252);
+    EXPECT_EQ(GameState, "init_intro");
+    EXPECT_EQ(TimeLeft, 49); // the rest of the frame still ran
+    EXPECT_EQ(sounds_played.back().first, &ButtonSound);
+    EXPECT_EQ(read_file(dir.file("cont.tll")).substr(0, 3), "50 ");
+    EXPECT_TRUE(saved_game_exists());
 }
 
 TEST_F(PlayScreen, TwentyLevelsShowEveryPictureOnce) {
@@ -457,109 +397,91 @@ TEST_F(PlayScreen, TwentyLevelsShowEveryPictureOnce) {
         setup_level();
         shown.insert(PictureNumber);
         // The picture loaded is the one drawn.
-        rgb p = pixel_at(LevelPicture.surface, 2, 2);
-        EXPECT_TRUE(std::abs(p.r - picture_red(PictureNumber + 1)) <= 4);
+        EXPECT_NEAR(pixel_at(LevelPicture.surface, 2, 2).r, 8 * (PictureNumber + 1), 4);
     }
     EXPECT_EQ(shown.size(), 20u);
     EXPECT_EQ(LevelPicture.frame_w, 45.0f);
-
     // Every flag already set: the set starts over instead of searching forever.
     setup_level();
     EXPECT_EQ(std::count(PictureUsed, PictureUsed + 20, 1), 1);
 }
 
+// The deal draws from rand until every cell is in the pile, then the picture takes the next draw.
 TEST_F(PlayScreen, SetUpShufflesBeforeItDrawsThePicture) {
     srand(1234);
     setup_level();
-    std::vector<int> dealt(TileList, TileList + 25);
-    int picture = PictureNumber;
     srand(1234);
     std::vector<int> used(25, 0), expected;
     while (expected.size() < 25) {
         int r = rand() % 25;
-        if (!used[r]) {
-            used[r] = 1;
+        if (!used[r]++)
             expected.push_back(r);
-        }
     }
-    EXPECT_EQ(dealt, expected);
-    EXPECT_EQ(picture, rand() % 20);
+    EXPECT_EQ(std::vector<int>(TileList, TileList + 25), expected);
+    EXPECT_EQ(PictureNumber, rand() % 20);
 }
 
 TEST_F(PlayScreen, AContinuedGameIsRestoredOverTheNewLevel) {
     // The saved game: picture 14 with cells 0..4 placed, level 6, 80 seconds left.
-    TimeLeft = 80;
-    BestScore = 300;
-    Level = 6;
-    Score = -5;
-    PictureNumber = 13;
+    std::tie(TimeLeft, BestScore, Level, Score, PictureNumber, TileLast, TileCurrent) =
+        std::make_tuple(80, 300, 6, -5, 13, 19, 4);
     for (int c = 0; c < 25; c++) {
         Board[c] = c < 5 ? 1 : 0;
         ShuffleUsed[c] = 1;
         TileList[c] = c < 20 ? 24 - c : 0;
     }
-    TileLast = 19;
-    TileCurrent = 4;
-    for (int i = 0; i < 20; i++)
-        PictureUsed[i] = i < 6 ? 1 : 0;
+    std::fill(PictureUsed, PictureUsed + 6, 1);
     save_game();
     std::vector<int> saved_list(TileList, TileList + 25);
 
-    Level = 1;
-    Score = 0;
-    std::fill(PictureUsed, PictureUsed + 20, 0);
+    auto fresh_level = [] {
+        Level = 1;
+        Score = 0;
+        std::fill(PictureUsed, PictureUsed + 20, 0);
+        setup_level();
+    };
     ContinueFlag = 1;
-    setup_level();
+    fresh_level();
+    EXPECT_EQ(now(), (progress{"gra", "przejscie obrazek", 6, -5, 80}));
     EXPECT_EQ(PictureNumber, 13);
-    EXPECT_EQ(TimeLeft, 80);
-    EXPECT_EQ(Level, 6);
-    EXPECT_EQ(Score, -5);
     EXPECT_EQ(TileCurrent, 4);
     EXPECT_EQ(std::vector<int>(TileList, TileList + 25), saved_list);
     EXPECT_EQ(std::count(PictureUsed, PictureUsed + 20, 1), 6);
     EXPECT_EQ(ContinueFlag, 1);
-    rgb p = pixel_at(LevelPicture.surface, 2, 2);
-    EXPECT_TRUE(std::abs(p.r - picture_red(14)) <= 4);
+    EXPECT_NEAR(pixel_at(LevelPicture.surface, 2, 2).r, 8 * 14, 4);
 
     // A file damaged since the prompt: the fresh level stands.
     write_file(dir.file("cont.tll"), "80 300 19 4 6 -5 13 1 1");
-    Level = 1;
-    Score = 0;
-    std::fill(PictureUsed, PictureUsed + 20, 0);
     testing::internal::CaptureStderr();
-    setup_level();
+    fresh_level();
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "No saved game to continue in " + dir.file("cont.tll") + "\n");
-    EXPECT_EQ(TimeLeft, 230);
-    EXPECT_EQ(Level, 1);
+    EXPECT_EQ(now(), (progress{"gra", "przejscie obrazek", 1, 0, 230}));
     EXPECT_EQ(TileLast, 24);
     EXPECT_EQ(std::count(PictureUsed, PictureUsed + 20, 1), 1);
 }
 
 TEST(DrawLine, StepsAlongTheLongerAxis) {
     SDL_Surface* s = open_test_screen(240, 320);
-    fill_rect(s, 0, 0, 20, 20, 0, 0, 0);
     uint32_t white = map_rgb(248, 248, 248);
+    auto lit = [s] {
+        std::vector<int> at; // x * 100 + y of every lit pixel
+        for (int x = 0; x < 12; x++)
+            for (int y = 0; y < 12; y++)
+                if (pixel_at(s, x, y).r > 100)
+                    at.push_back(x * 100 + y);
+        fill_rect(s, 0, 0, 20, 20, 0, 0, 0);
+        return at;
+    };
+    fill_rect(s, 0, 0, 20, 20, 0, 0, 0);
     draw_line(2, 2, 8, 5, white, s); // slope 0.5: y 2, 2.5, 3, ...
-    std::vector<int> ys;
-    for (int x = 0; x < 12; x++)
-        for (int y = 0; y < 12; y++)
-            if (pixel_at(s, x, y).r > 100)
-                ys.push_back(x * 100 + y);
-    EXPECT_EQ(ys, (std::vector<int>{202, 303, 403, 504, 604, 705, 805}));
-
-    fill_rect(s, 0, 0, 20, 20, 0, 0, 0);
+    EXPECT_EQ(lit(), (std::vector<int>{202, 303, 403, 504, 604, 705, 805}));
     draw_line(5, 9, 4, 1, white, s); // y major, drawn upwards from the first point
-    int count = 0;
-    for (int x = 0; x < 12; x++)
-        for (int y = 0; y < 12; y++)
-            count += pixel_at(s, x, y).r > 100;
-    EXPECT_EQ(count, 9);
-    EXPECT_GT(pixel_at(s, 5, 9).r, 100);
-    EXPECT_GT(pixel_at(s, 4, 1).r, 100);
-
-    fill_rect(s, 0, 0, 20, 20, 0, 0, 0);
+    std::vector<int> steep = lit();
+    ASSERT_EQ(steep.size(), 9u);
+    EXPECT_EQ(steep.front(), 401);
+    EXPECT_EQ(steep.back(), 509);
     draw_line(3, 3, 3, 3, white, s);
-    EXPECT_GT(pixel_at(s, 3, 3).r, 100);
+    EXPECT_EQ(lit(), std::vector<int>{303});
     draw_line(-5, 300, 250, 330, white, s); // runs off the surface without harm
 }

@@ -16,30 +16,27 @@
 
 namespace {
 
-std::vector<std::pair<hssSound*, int>> sounds_played;
+using cells = std::vector<int>;
+
+using sound_list = std::vector<std::pair<hssSound*, int>>; // sound and channel
+sound_list sounds_played;
 void record_sound(hssSound* sound, int channel) {
     sounds_played.push_back({sound, channel});
 }
 
-// A fresh level with the pile in the given order and nothing placed.
-void deal(const std::vector<int>& pile) {
+// A fresh level with the pile in the given order and every other cell placed.
+void deal(const cells& pile) {
     Scale = 1;
     FramesPerSecond = 25;
-    for (int i = 0; i < 25; i++) {
-        Board[i] = 1;
-        TileList[i] = 0;
-    }
+    std::fill(Board, Board + 25, 1);
+    std::fill(TileList, TileList + 25, 0);
     for (size_t i = 0; i < pile.size(); i++) {
         TileList[i] = pile[i];
         Board[pile[i]] = 0;
     }
     TileLast = static_cast<int>(pile.size()) - 1;
-    TileCurrent = 0;
-    Score = 0;
+    TileCurrent = Score = TimeFrames = RocketMode = HintActive = 0;
     TimeLeft = 230;
-    TimeFrames = 0;
-    RocketMode = 0;
-    HintActive = 0;
     Level = 1;
     GameState = "gra";
     GameSubState = "start_gry";
@@ -47,26 +44,21 @@ void deal(const std::vector<int>& pile) {
     play_sound_observer = record_sound;
 }
 
-std::vector<int> all_but(const std::vector<int>& placed) {
-    std::vector<int> pile;
+cells all_but(const cells& placed) {
+    cells pile;
     for (int c = 0; c < 25; c++)
         if (std::find(placed.begin(), placed.end(), c) == placed.end())
             pile.push_back(c);
     return pile;
 }
 
-std::vector<int> pile() {
-    return std::vector<int>(TileList, TileList + TileLast + 1);
-}
-
-// Placed cells and the pile are disjoint and together all 25 cells.
+// Placed cells and the pile are disjoint and together all 25 cells; the offer is in the pile.
 void expect_invariant() {
-    ASSERT_GE(TileLast, -1);
-    ASSERT_LE(TileLast, 24);
-    std::vector<int> seen(25, 0);
+    ASSERT_TRUE(TileLast >= -1 && TileLast <= 24) << TileLast;
+    ASSERT_TRUE(TileLast < 0 || (TileCurrent >= 0 && TileCurrent <= TileLast)) << TileCurrent;
+    cells seen(25, 0);
     for (int i = 0; i <= TileLast; i++) {
-        ASSERT_GE(TileList[i], 0);
-        ASSERT_LE(TileList[i], 24);
+        ASSERT_TRUE(TileList[i] >= 0 && TileList[i] <= 24) << TileList[i];
         seen[TileList[i]]++;
     }
     for (int c = 0; c < 25; c++)
@@ -82,126 +74,102 @@ int mid(int n) {
 void next_miss_flies(int horizontal) {
     for (unsigned seed = 1;; seed++) {
         srand(seed);
-        if (rand() % 2 == horizontal) {
-            srand(seed);
-            return;
-        }
+        if (rand() % 2 == horizontal)
+            return srand(seed);
     }
 }
 
 // Cells knocked out, in order, while the rockets fly until both are well off the board.
-std::vector<int> fly_out() {
+cells fly_out() {
     int before = TileLast;
     for (int frame = 0; frame < 40; frame++) {
         rocket_move();
         rocket_knock_out();
     }
-    return std::vector<int>(TileList + before + 1, TileList + TileLast + 1);
+    return cells(TileList + before + 1, TileList + TileLast + 1);
 }
 
 } // namespace
 
-TEST(Rules, OfferingStepsThroughThePileAndWraps) {
+TEST(Rules, OffersWrapAndRightTapsRemoveTheOfferedTile) {
+    deal({7});
+    offer_next_tile();
+    offer_previous_tile();
+    EXPECT_EQ(TileCurrent, 0); // one tile wraps onto itself both ways
+
     deal({3, 8, 1, 20});
     offer_previous_tile();
     EXPECT_EQ(TileCurrent, 3);
     offer_next_tile();
-    EXPECT_EQ(TileCurrent, 0);
     offer_next_tile();
     EXPECT_EQ(TileCurrent, 1);
-
-    deal({7});
-    offer_next_tile();
-    EXPECT_EQ(TileCurrent, 0);
-    offer_previous_tile();
-    EXPECT_EQ(TileCurrent, 0);
-}
-
-TEST(Rules, RightTapsRemoveTheOfferedEntry) {
-    deal({3, 8, 1, 20});
     // A middle entry: the tile that followed it is offered next.
-    TileCurrent = 1;
     EXPECT_FALSE(tap_on_board(mid(3), mid(1)));
-    EXPECT_EQ(Board[8], 1);
-    EXPECT_EQ(pile(), (std::vector<int>{3, 1, 20}));
+    EXPECT_EQ(cells(TileList, TileList + TileLast + 1), (cells{3, 1, 20}));
     EXPECT_EQ(TileCurrent, 1);
     EXPECT_EQ(Score, 5);
-    ASSERT_EQ(sounds_played.size(), 1u);
-    EXPECT_EQ(sounds_played[0].first, &GoodPSound);
-    EXPECT_EQ(sounds_played[0].second, 0);
-
+    EXPECT_EQ(sounds_played, (sound_list{{&GoodPSound, 0}}));
     // The last entry: the one before it is offered next.
     TileCurrent = 2;
     EXPECT_FALSE(tap_on_board(mid(0), mid(4)));
-    EXPECT_EQ(pile(), (std::vector<int>{3, 1}));
+    EXPECT_EQ(cells(TileList, TileList + TileLast + 1), (cells{3, 1}));
     EXPECT_EQ(TileCurrent, 1);
     EXPECT_EQ(Score, 10);
     expect_invariant();
-}
+    // A tap on a placed cell neither scores, sounds nor fires.
+    EXPECT_FALSE(tap_on_board(mid(1), mid(1)));
+    EXPECT_EQ(sounds_played.size(), 2u);
+    EXPECT_EQ(Score, 10);
+    EXPECT_EQ(RocketMode, 0);
+    EXPECT_EQ(Board[6], 1);
 
-TEST(Rules, PlacingTheLastTileCompletesTheLevel) {
+    // The one tile left: placing it completes the level and leaves nothing offered.
     deal({12});
     EXPECT_TRUE(tap_on_board(mid(2), mid(2)));
     EXPECT_EQ(TileLast, -1);
     EXPECT_EQ(TileCurrent, -1);
     expect_invariant();
-    // Nothing is offered any more: a hint has no cell to mark and costs nothing.
+    // A hint has no cell to mark then and costs nothing.
     take_hint();
     EXPECT_EQ(Score, 5);
     EXPECT_EQ(TimeLeft, 230);
 }
 
-TEST(Rules, TapOnAPlacedCellDoesNothing) {
-    deal(all_but({6}));
-    EXPECT_FALSE(tap_on_board(mid(1), mid(1)));
-    EXPECT_TRUE(sounds_played.empty());
-    EXPECT_EQ(Score, 0);
-    EXPECT_EQ(RocketMode, 0);
-    EXPECT_EQ(Board[6], 1);
-}
-
-TEST(Rules, HorizontalMissClearsItsRowInRocketOrderOnly) {
-    // Row 2 holds 10, 13 and 14; rows 1 and 3 hold tiles that must survive.
-    std::vector<int> placed = {10, 13, 14, 5, 9, 16, 18};
-    deal(all_but(placed));
-    ASSERT_EQ(TileList[0], 0); // cell 0 is offered, so a tap on the empty cell 12 misses
-    next_miss_flies(1);
-    EXPECT_FALSE(tap_on_board(mid(2), mid(2)));
-    EXPECT_EQ(RocketMode, 1);
-    ASSERT_EQ(sounds_played.size(), 1u);
-    EXPECT_EQ(sounds_played[0].first, &RocketSound);
-    EXPECT_EQ(sounds_played[0].second, 0);
-    EXPECT_EQ(RocketSprite1.x, 119.0f);
-    EXPECT_EQ(RocketSprite1.y, 113.0f);
-    EXPECT_EQ(RocketSprite2.x, 119.0f);
-    EXPECT_EQ(RocketSprite2.y, 119.0f);
-    EXPECT_EQ(Score, 0); // the miss itself is free
-
-    // Rocket 2 meets 13 on frame 3; on frame 8 rocket 1 meets 10 just before rocket 2 meets 14.
-    EXPECT_EQ(fly_out(), (std::vector<int>{13, 10, 14}));
-    EXPECT_EQ(Score, -15);
-    for (int c = 10; c < 15; c++)
-        EXPECT_EQ(Board[c], 0) << c;
-    for (int c : {5, 9, 16, 18})
-        EXPECT_EQ(Board[c], 1) << c;
-    EXPECT_EQ(TileCurrent, 0);
-    expect_invariant();
-}
-
-TEST(Rules, VerticalMissClearsItsColumnOnly) {
-    std::vector<int> placed = {1, 6, 21, 0, 2, 20, 22, 8};
-    deal(all_but(placed));
-    next_miss_flies(0);
-    tap_on_board(mid(1), mid(2)); // cell 11, empty; cell 3 is offered
-    EXPECT_EQ(RocketMode, 2);
-    EXPECT_EQ(RocketSprite2.x, 68.0f);
-    EXPECT_EQ(RocketSprite2.y, 119.0f);
-    EXPECT_EQ(RocketSprite1.x, 74.0f);
-    EXPECT_EQ(fly_out(), (std::vector<int>{6, 1, 21}));
-    for (int c : {0, 2, 20, 22, 8})
-        EXPECT_EQ(Board[c], 1) << c;
-    EXPECT_EQ(Score, -15);
-    expect_invariant();
+// A miss launches two rockets along the tapped cell's row or column; each placed tile they meet
+// goes back to the pile at -5 in the order met, and the other rows and columns are untouched.
+TEST(Rules, MissesClearOnlyTheirLineInRocketOrder) {
+    struct miss {
+        int horizontal, column, row;
+        cells placed;
+        std::vector<float> sprites; // rocket 1 x, y, rocket 2 x, y
+        cells knocked, untouched;
+    };
+    const miss misses[] = {
+        // Cell 12: rocket 2 meets 13 on frame 3; on frame 8 rocket 1 meets 10 just before
+        // rocket 2 meets 14. Rocket 1 rides 6 pixels above the line.
+        {1, 2, 2, {10, 13, 14, 5, 9, 16, 18}, {119, 113, 119, 119}, {13, 10, 14}, {5, 9, 16, 18}},
+        // Cell 11 up and down its column; rocket 2 rides 6 pixels left of it.
+        {0, 1, 2, {1, 6, 21, 0, 2, 20, 22, 8}, {74, 119, 68, 119}, {6, 1, 21}, {0, 2, 20, 22, 8}},
+    };
+    for (const miss& m : misses) {
+        SCOPED_TRACE(m.horizontal ? "row" : "column");
+        deal(all_but(m.placed));
+        int offered = TileList[0];
+        next_miss_flies(m.horizontal);
+        EXPECT_FALSE(tap_on_board(mid(m.column), mid(m.row)));
+        EXPECT_EQ(RocketMode, m.horizontal ? 1 : 2);
+        EXPECT_EQ(sounds_played, (sound_list{{&RocketSound, 0}}));
+        EXPECT_EQ((std::vector<float>{RocketSprite1.x, RocketSprite1.y, RocketSprite2.x,
+                                      RocketSprite2.y}),
+                  m.sprites);
+        EXPECT_EQ(Score, 0); // the miss itself is free
+        EXPECT_EQ(fly_out(), m.knocked);
+        EXPECT_EQ(Score, -15);
+        for (int c : m.untouched)
+            EXPECT_EQ(Board[c], 1) << c;
+        EXPECT_EQ(TileList[TileCurrent], offered);
+        expect_invariant();
+    }
 }
 
 TEST(Rules, RocketsRunAtTwiceTheSpeedAtScaleTwo) {
@@ -209,46 +177,46 @@ TEST(Rules, RocketsRunAtTwiceTheSpeedAtScaleTwo) {
     Scale = 2;
     next_miss_flies(1);
     tap_on_board(15 + 90 * 2 + 10, 15 + 90 * 3 + 10); // cell 17 at Scale 2
-    EXPECT_EQ(trails[0].x, (45 * 2 + 22) * 2 + 15);
-    EXPECT_EQ(RocketSprite1.y, static_cast<float>((45 * 3 + 22) * 2 + 15 - 12));
+    const int x0 = (45 * 2 + 22) * 2 + 15, y0 = (45 * 3 + 22) * 2 + 15;
+    EXPECT_EQ(trails[0].x, x0);
+    EXPECT_EQ(RocketSprite1.y, static_cast<float>(y0 - 12));
     rocket_move();
-    EXPECT_EQ(trails[0].x, (45 * 2 + 22) * 2 + 15 - 19);
-    EXPECT_EQ(trails[1].x, (45 * 2 + 22) * 2 + 15 + 19);
-    EXPECT_EQ(trails[0].y, (45 * 3 + 22) * 2 + 15);
+    EXPECT_EQ(trails[0].x, x0 - 19);
+    EXPECT_EQ(trails[1].x, x0 + 19);
+    EXPECT_EQ(trails[0].y, y0);
 }
 
 TEST(Rules, BoardEdgesAndCells) {
+    int column = -1, row = -1;
     for (int scale : {1, 2}) {
         Scale = scale;
-        int t = scale == 1 ? 7 : 15;
-        int size = 225 * scale;
+        int t = scale == 1 ? 7 : 15, size = 225 * scale;
         // Taps exactly on the edges are not on the board.
         EXPECT_FALSE(in_rect(t, 100, t, t, size, size));
         EXPECT_FALSE(in_rect(100, t, t, t, size, size));
         EXPECT_FALSE(in_rect(t + size, 100, t, t, size, size));
         EXPECT_FALSE(in_rect(100, t + size, t, t, size, size));
-        for (int p = t + 1; p < t + size; p++) {
-            int column = -1, row = -1;
-            ASSERT_TRUE(cell_under(p, p, &column, &row)) << p;
-            ASSERT_GE(column, 0);
-            ASSERT_LE(column, 4);
-            ASSERT_EQ(row, column);
-        }
+        for (int p = t + 1; p < t + size; p++)
+            ASSERT_TRUE(cell_under(p, p, &column, &row) && column >= 0 && column <= 4 &&
+                        row == column)
+                << p;
     }
+    // Column and row under a point at Scale 1, or none; truncation toward zero means up to 37.5
+    // pixels left of the board still answers column 0.
     Scale = 1;
-    int column = -1, row = -1;
-    ASSERT_TRUE(cell_under(52, 53, &column, &row));
-    EXPECT_EQ(column, 0);
-    EXPECT_EQ(row, 1);
-    // Truncation toward zero: up to 37.5 pixels left of the board still answers column 0.
-    ASSERT_TRUE(cell_under(-29, 100, &column, &row));
-    EXPECT_EQ(column, 0);
-    EXPECT_FALSE(cell_under(-38, 100, &column, &row));
-    EXPECT_FALSE(cell_under(233, 100, &column, &row));
-    EXPECT_FALSE(cell_under(100000000, -100000000, &column, &row));
+    const int points[][4] = {{52, 53, 0, 1},
+                             {-29, 100, 0, 2},
+                             {-38, 100, -1, -1},
+                             {233, 100, -1, -1},
+                             {100000000, -100000000, -1, -1}};
+    for (const auto& p : points) {
+        bool on = cell_under(p[0], p[1], &column, &row);
+        EXPECT_EQ((on ? cells{column, row} : cells{-1, -1}), (cells{p[2], p[3]})) << p[0];
+    }
 }
 
-TEST(Rules, HintCostsAndCanEndTheGame) {
+TEST(Rules, HintsTheClockAndTheTimeBonus) {
+    // A hint at 5 seconds costs 10 points and 7 seconds, and the next tick ends the game.
     deal({17, 3});
     TimeLeft = 5;
     take_hint();
@@ -257,10 +225,8 @@ TEST(Rules, HintCostsAndCanEndTheGame) {
     second_tick();
     EXPECT_EQ(GameState, "init_game_over");
     EXPECT_EQ(GameSubState, "init");
-    EXPECT_EQ(Score, -10);
-}
 
-TEST(Rules, LevelCompleteAddsTheSecondsLeft) {
+    // A completed level adds the seconds left; completing level 20 wins.
     deal({});
     Score = 120;
     TimeLeft = 37;
@@ -270,24 +236,16 @@ TEST(Rules, LevelCompleteAddsTheSecondsLeft) {
     EXPECT_EQ(Score, 157);
     EXPECT_EQ(Level, 5);
     EXPECT_EQ(ContinueFlag, 0);
-    EXPECT_EQ(GameState, "gra");
     EXPECT_EQ(GameSubState, "nextlevel");
-
-    deal({});
     Level = 20;
-    TimeLeft = 3;
     level_complete();
-    EXPECT_EQ(Level, 21);
-    EXPECT_EQ(Score, 3);
+    EXPECT_EQ(Score, 194);
     EXPECT_EQ(GameState, "init_koniec_gry");
-    EXPECT_EQ(GameSubState, "init");
-}
 
-TEST(Rules, LastTileOnTheFrameTheTimeRunsOutCompletesTheLevel) {
+    // The last tile on the frame the time runs out still completes the level.
     deal({24});
     TimeLeft = 1;
     TimeFrames = 24;
-    Score = 50;
     bool complete = tap_on_board(mid(4), mid(4));
     second_tick();
     ASSERT_TRUE(complete);
@@ -295,19 +253,19 @@ TEST(Rules, LastTileOnTheFrameTheTimeRunsOutCompletesTheLevel) {
     level_complete();
     EXPECT_EQ(GameState, "gra");
     EXPECT_EQ(GameSubState, "nextlevel");
-    EXPECT_EQ(Score, 55);
+    EXPECT_EQ(Score, 5);
     EXPECT_EQ(Level, 2);
 }
 
 // Any mix of taps, offers, hints and rocket flights keeps every tile either placed or in the pile.
 TEST(Rules, RandomPlayKeepsTheBoardWhole) {
     srand(7);
-    std::vector<int> order;
+    cells order;
     for (int c = 0; c < 25; c++)
         order.push_back((c * 7) % 25);
     deal(order);
     TimeLeft = 1000000;
-    for (int frame = 0; frame < 5000; frame++) {
+    for (int frame = 0; frame < 5000 && !HasFailure(); frame++) {
         int action = rand() % 10;
         if (action == 0)
             offer_previous_tile();
@@ -321,13 +279,7 @@ TEST(Rules, RandomPlayKeepsTheBoardWhole) {
             tap_on_board(mid(TileList[TileCurrent] % 5), mid(TileList[TileCurrent] / 5));
         rocket_move();
         rocket_knock_out();
-        if (TileLast >= 0) {
-            ASSERT_GE(TileCurrent, 0);
-            ASSERT_LE(TileCurrent, TileLast);
-        }
         expect_invariant();
-        if (HasFailure())
-            return;
         if (TileLast < 0)
             deal(order);
     }

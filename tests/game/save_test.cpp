@@ -1,9 +1,13 @@
 // cont.tll: round trips, the exact bytes, damaged and hostile files, and saves that are cut short.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 #include "app/startup.h"
@@ -27,13 +31,8 @@ std::vector<int> snapshot() {
 
 // A game in progress: cells 0..9 placed, the rest in the pile in reverse order.
 void game_in_progress() {
-    TimeLeft = 97;
-    BestScore = -20;
-    TileLast = 14;
-    TileCurrent = 6;
-    Level = 7;
-    Score = -35;
-    PictureNumber = 11;
+    std::tie(TimeLeft, BestScore, TileLast, TileCurrent, Level, Score, PictureNumber) =
+        std::make_tuple(97, -20, 14, 6, 7, -35, 11);
     for (int i = 0; i < 25; i++) {
         Board[i] = i < 10 ? 1 : 0;
         ShuffleUsed[i] = 1;
@@ -45,10 +44,9 @@ void game_in_progress() {
 
 void scramble() {
     TimeLeft = BestScore = TileLast = TileCurrent = Level = Score = PictureNumber = 3;
-    for (int i = 0; i < 25; i++)
-        TileList[i] = ShuffleUsed[i] = Board[i] = 3;
-    for (int i = 0; i < 20; i++)
-        PictureUsed[i] = 3;
+    for (int* a : {TileList, ShuffleUsed, Board})
+        std::fill(a, a + 25, 3);
+    std::fill(PictureUsed, PictureUsed + 20, 3);
 }
 
 // The numbers of a saved game as text, one change applied by position (0-based).
@@ -63,10 +61,7 @@ std::string file_with(int position, const std::string& value) {
 
 class SavedGame : public ::testing::Test {
   protected:
-    void SetUp() override {
-        MediaPath = dir.path();
-        save_game_before_rename = nullptr;
-    }
+    void SetUp() override { MediaPath = dir.path(); }
     void TearDown() override { save_game_before_rename = nullptr; }
     std::string cont() const { return dir.file("cont.tll"); }
     temp_dir dir;
@@ -74,116 +69,71 @@ class SavedGame : public ::testing::Test {
 
 } // namespace
 
-TEST_F(SavedGame, SaveAndLoadRestoreEveryField) {
+TEST_F(SavedGame, WritesOneLineOfNumbersAndReadsEveryFieldBack) {
     game_in_progress();
     std::vector<int> saved = snapshot();
     save_game();
+    EXPECT_EQ(read_file(cont()),
+              "97 -20 14 6 7 -35 11 "
+              "24 1 1 23 1 1 22 1 1 21 1 1 20 1 1 19 1 1 18 1 1 17 1 1 16 1 1 15 1 1 "
+              "14 1 0 13 1 0 12 1 0 11 1 0 10 1 0 15 1 0 16 1 0 17 1 0 18 1 0 19 1 0 "
+              "20 1 0 21 1 0 22 1 0 23 1 0 24 1 0 "
+              "1 0 0 1 0 0 1 0 0 1 0 0 1 0 0 1 0 0 1 0 ");
+    EXPECT_FALSE(file_exists(dir.file("cont.tll.tmp")));
     scramble();
     EXPECT_TRUE(saved_game_exists());
     EXPECT_EQ(BestScore, -20);
     load_game();
     EXPECT_EQ(snapshot(), saved);
-    EXPECT_FALSE(file_exists(dir.file("cont.tll.tmp")));
-}
 
-TEST_F(SavedGame, WritesOneLineOfNumbersEachFollowedByASpace) {
-    TimeLeft = 17;
-    BestScore = -3;
-    TileLast = 24;
-    TileCurrent = 3;
-    Level = 2;
-    Score = -40;
-    PictureNumber = 4;
-    for (int i = 0; i < 25; i++) {
-        TileList[i] = i;
-        ShuffleUsed[i] = 1;
-        Board[i] = 0;
-    }
-    for (int i = 0; i < 20; i++)
-        PictureUsed[i] = i == 4 ? 1 : 0;
-    save_game();
-    EXPECT_EQ(read_file(cont()),
-              "17 -3 24 3 2 -40 4 "
-              "0 1 0 1 1 0 2 1 0 3 1 0 4 1 0 5 1 0 6 1 0 7 1 0 8 1 0 9 1 0 10 1 0 11 1 0 12 1 0 "
-              "13 1 0 14 1 0 15 1 0 16 1 0 17 1 0 18 1 0 19 1 0 20 1 0 21 1 0 22 1 0 23 1 0 "
-              "24 1 0 "
-              "0 0 0 0 1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 ");
-}
-
-TEST_F(SavedGame, ReadsFilesWithOtherWhiteSpace) {
-    std::string text = file_with(-1, "");
-    std::vector<int> expected = snapshot();
-    for (char& c : text)
-        if (c == ' ')
-            c = '\n';
+    // Other white space between the numbers, and words after them, read the same.
+    std::string text = read_file(cont());
+    std::replace(text.begin(), text.end(), ' ', '\n');
     write_file(cont(), "  \r\n" + text + "\ttrailing words are never read");
     scramble();
     ASSERT_TRUE(saved_game_exists());
     load_game();
-    EXPECT_EQ(snapshot(), expected);
+    EXPECT_EQ(snapshot(), saved);
 }
 
-TEST_F(SavedGame, NoFileMeansNoGameAndKeepsTheBestScore) {
-    BestScore = 55;
-    EXPECT_FALSE(saved_game_exists());
-    EXPECT_EQ(BestScore, 55);
-    scramble();
-    std::vector<int> before = snapshot();
-    testing::internal::CaptureStderr();
-    load_game();
-    testing::internal::GetCapturedStderr();
-    EXPECT_EQ(snapshot(), before);
-}
-
-TEST_F(SavedGame, AFinishedGameKeepsOnlyTheBestScore) {
-    // Lost: the end screen writes the time as 0.
-    write_file(cont(), file_with(0, "0"));
-    BestScore = 0;
-    EXPECT_FALSE(saved_game_exists());
-    EXPECT_EQ(BestScore, -20);
-    write_file(cont(), file_with(0, "-5"));
-    BestScore = 0;
-    EXPECT_FALSE(saved_game_exists());
-    EXPECT_EQ(BestScore, -20);
-
+TEST_F(SavedGame, AFinishedGameOffersNothingButTheBestScore) {
+    // Lost: the end screen writes the time as 0 (or less).
+    for (const char* time : {"0", "-5"}) {
+        write_file(cont(), file_with(0, time));
+        BestScore = 0;
+        EXPECT_FALSE(saved_game_exists()) << time;
+        EXPECT_EQ(BestScore, -20);
+    }
     // Won: level 21 with an empty pile, as the last level leaves it.
     game_in_progress();
     TimeLeft = 0;
     Level = 21;
     TileLast = TileCurrent = -1;
-    for (int i = 0; i < 25; i++)
-        Board[i] = 1;
+    std::fill(Board, Board + 25, 1);
     BestScore = 640;
     save_game();
     BestScore = 0;
     EXPECT_FALSE(saved_game_exists());
     EXPECT_EQ(BestScore, 640);
+
+    // The best score rises only on a greater score.
+    Score = 640;
+    update_best_score();
+    EXPECT_EQ(BestScore, 640);
+    Score = 641;
+    update_best_score();
+    EXPECT_EQ(BestScore, 641);
 }
 
-TEST_F(SavedGame, BestScoreRisesOnlyOnAGreaterScore) {
-    BestScore = 100;
-    Score = 100;
-    update_best_score();
-    EXPECT_EQ(BestScore, 100);
-    Score = 101;
-    update_best_score();
-    EXPECT_EQ(BestScore, 101);
-    TimeLeft = 0;
-    save_game();
-    BestScore = 0;
-    saved_game_exists();
-    EXPECT_EQ(BestScore, 101);
-}
-
-// Damaged or hostile files never crash, never apply part of themselves, and offer nothing.
+// Missing, damaged or hostile files never crash, never apply part of themselves, and offer nothing.
 TEST_F(SavedGame, DamagedFilesOfferNothingAndChangeNothing) {
     struct damaged {
-        const char* what;
-        std::string text;
+        std::string what, text;
         bool best_score_read;
     };
     std::string whole = file_with(-1, "");
     std::vector<damaged> files = {
+        {"no file", "", false},
         {"empty", "", false},
         {"one number", "12 ", false},
         {"short", whole.substr(0, whole.size() / 2), true},
@@ -193,32 +143,25 @@ TEST_F(SavedGame, DamagedFilesOfferNothingAndChangeNothing) {
         {"binary", std::string("\x00\xff\x80\x01", 4), false},
         {"huge time", file_with(0, "99999999999"), false},
         {"huge best score", file_with(1, "-2147483649"), false},
-        {"huge score", file_with(5, "4294967296"), true},
-        {"time above a level", file_with(0, "231"), true},
-        {"pile too long", file_with(2, "25"), true},
-        {"pile below empty", file_with(2, "-2"), true},
-        {"offer past the pile", file_with(3, "15"), true},
-        {"offer before the pile", file_with(3, "-1"), true},
-        {"level 0", file_with(4, "0"), true},
-        {"level 21", file_with(4, "21"), true},
-        {"picture 20", file_with(6, "20"), true},
-        {"picture -1", file_with(6, "-1"), true},
-        {"tile out of range", file_with(7, "25"), true},
-        {"stale tile out of range", file_with(7 + 3 * 20, "-7"), true},
-        {"shuffle flag 2", file_with(8, "2"), true},
-        {"board flag -1", file_with(9 + 3 * 12, "-1"), true},
-        {"picture flag 5", file_with(82 + 19, "5"), true},
-        {"tile both placed and listed", file_with(7, "3"), true},
-        {"tile listed twice", file_with(10, "24"), true},
-        {"a tile missing", file_with(9, "0"), true},
     };
+    // One number out of range or at odds with the others, by position: 0 time, 1 best score,
+    // 2 pile end, 3 offer, 4 level, 5 score, 6 picture, from 7 a tile, shuffle and board flag per
+    // cell (tiles past the pile end stale), from 82 the picture flags. The best score is read.
+    const std::pair<int, const char*> numbers[] = {
+        {5, "4294967296"}, {0, "231"}, {2, "25"},  {2, "-2"}, {3, "15"},  {3, "-1"},
+        {4, "0"},          {4, "21"},  {6, "20"},  {6, "-1"}, {7, "25"},  {7 + 3 * 20, "-7"},
+        {8, "2"},          {45, "-1"}, {101, "5"}, {7, "3"},  {10, "24"}, {9, "0"}};
+    for (const auto& n : numbers)
+        files.push_back(
+            {std::to_string(n.first) + " = " + n.second, file_with(n.first, n.second), true});
     for (const damaged& d : files) {
         SCOPED_TRACE(d.what);
-        write_file(cont(), d.text);
-        scramble();
+        if (d.what == "no file")
+            std::remove(cont().c_str());
+        else
+            write_file(cont(), d.text);
         BestScore = 77;
-        bool exists = saved_game_exists();
-        EXPECT_FALSE(exists);
+        EXPECT_FALSE(saved_game_exists());
         EXPECT_EQ(BestScore, d.best_score_read ? -20 : 77);
         scramble();
         std::vector<int> before = snapshot();
@@ -256,7 +199,7 @@ TEST_F(SavedGame, ASaveThatCannotWriteKeepsTheOldFile) {
     game_in_progress();
     save_game();
     std::string old_file = read_file(cont());
-    ASSERT_EQ(mkdir(dir.file("cont.tll.tmp").c_str(), 0700), 0);
+    ASSERT_EQ(mkdir(dir.file("cont.tll.tmp").c_str(), 0700), 0); // the temporary name is taken
     Score = 1;
     save_game();
     EXPECT_EQ(read_file(cont()), old_file);
