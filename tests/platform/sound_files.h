@@ -25,32 +25,24 @@ inline void put32(std::string& s, std::uint32_t v) {
     put16(s, v >> 16);
 }
 
-// A mono 16-bit PCM RIFF WAVE of the given samples.
-inline std::string wav(const std::vector<std::int16_t>& samples, unsigned rate = 22050) {
-    std::string fmt, data, out;
-    put16(fmt, 1); // PCM
-    put16(fmt, 1); // mono
-    put32(fmt, rate);
-    put32(fmt, rate * 2);
-    put16(fmt, 2);
-    put16(fmt, 16);
-    for (std::int16_t v : samples)
-        put16(data, std::uint16_t(v));
-    std::string body = "WAVE";
-    body += "fmt ";
-    put32(body, std::uint32_t(fmt.size()));
-    body += fmt;
-    body += "data";
-    put32(body, std::uint32_t(data.size()));
-    body += data;
-    out = "RIFF";
-    put32(out, std::uint32_t(body.size()));
-    return out + body;
-}
-
-// A steady level: its mixed output sits well above the music's, which swings about zero.
+// A mono 16-bit PCM RIFF WAVE at 22050 Hz holding `frames` samples of one steady level: mixed,
+// it sits well above the music, which swings about zero.
 inline std::string level_wav(std::int16_t level, int frames) {
-    return wav(std::vector<std::int16_t>(std::size_t(frames), level));
+    std::string out = "RIFF";
+    put32(out, std::uint32_t(36 + 2 * frames));
+    out += "WAVEfmt ";
+    put32(out, 16);
+    for (unsigned v : {1, 1}) // PCM, mono
+        put16(out, v);
+    put32(out, 22050);
+    put32(out, 22050 * 2);
+    for (unsigned v : {2, 16})
+        put16(out, v);
+    out += "data";
+    put32(out, std::uint32_t(2 * frames));
+    for (int i = 0; i < frames; ++i)
+        put16(out, std::uint16_t(level));
+    return out;
 }
 
 struct module_options {
@@ -59,12 +51,10 @@ struct module_options {
     int speed = 0;         // 0 keeps the default of 6 ticks a row
     int sample_words = 64; // length of the one sample, in words
     int rows = 64;         // rows played of each pattern (a pattern break ends it early)
-    std::string tag = "M.K.";
-    int channels = 4;
 };
 
-// A module whose one looping square-wave sample sounds a note on channel 1 at every
-// 16th row of every pattern.
+// A four-channel "M.K." module whose one looping square-wave sample sounds a note on channel 1
+// at every 16th row of every pattern.
 inline std::string module(const module_options& o = module_options()) {
     std::string m(20, '\0');
     std::memcpy(&m[0], "test tune", 9);
@@ -72,11 +62,9 @@ inline std::string module(const module_options& o = module_options()) {
         std::string header(30, '\0');
         if (s == 0) {
             std::memcpy(&header[0], "square", 6);
-            header[22] = char(o.sample_words >> 8);
-            header[23] = char(o.sample_words & 0xFF);
-            header[25] = 64; // volume
-            header[28] = char(o.sample_words >> 8);
-            header[29] = char(o.sample_words & 0xFF); // loop over the whole sample
+            header[22] = header[28] = char(o.sample_words >> 8);
+            header[23] = header[29] = char(o.sample_words & 0xFF); // loop over the whole sample
+            header[25] = 64;                                       // volume
         } else {
             header[29] = 1; // empty samples carry a loop length of one word
         }
@@ -87,26 +75,23 @@ inline std::string module(const module_options& o = module_options()) {
     std::string order(128, '\0');
     for (int i = 0; i < o.positions; ++i)
         order[std::size_t(i)] = char(i % o.patterns);
-    m += order;
-    m += o.tag;
+    m += order + "M.K.";
     for (int p = 0; p < o.patterns; ++p) {
         for (int row = 0; row < 64; ++row) {
-            for (int ch = 0; ch < o.channels; ++ch) {
-                unsigned char cell[4] = {0, 0, 0, 0};
-                if (ch == 0 && row % 16 == 0) {
-                    int period = 428; // C-2
-                    cell[0] = (1 & 0xF0) | (period >> 8);
-                    cell[1] = period & 0xFF;
-                    cell[2] = (1 & 0x0F) << 4;
-                }
-                if (ch == 1 && row == 0 && o.speed > 0) {
-                    cell[2] = 0x0F;
-                    cell[3] = static_cast<unsigned char>(o.speed);
-                }
-                if (ch == 2 && row == o.rows - 1 && o.rows < 64)
-                    cell[2] = 0x0D; // pattern break to the next position
-                m.append(reinterpret_cast<char*>(cell), 4);
+            unsigned char cells[4][4] = {};
+            if (row % 16 == 0) {
+                // Period 428 (C-2) with sample 1.
+                cells[0][0] = 428 >> 8;
+                cells[0][1] = 428 & 0xFF;
+                cells[0][2] = 0x10;
             }
+            if (row == 0 && o.speed > 0) {
+                cells[1][2] = 0x0F;
+                cells[1][3] = static_cast<unsigned char>(o.speed);
+            }
+            if (row == o.rows - 1 && o.rows < 64)
+                cells[2][2] = 0x0D; // pattern break to the next position
+            m.append(reinterpret_cast<char*>(cells), 16);
         }
     }
     for (int i = 0; i < o.sample_words * 2; ++i)
@@ -119,13 +104,9 @@ inline void use_dummy_audio() {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
 }
 
-inline long file_size(const std::string& path) {
-    struct stat st;
-    return stat(path.c_str(), &st) == 0 ? long(st.st_size) : -1;
-}
-
 // While alive, devices opened in this process write what they play as raw samples into `path`
-// as fast as the mixer makes them.
+// as fast as the mixer makes them. The file holds the device's own rate, which SDL may have
+// raised above what the mixer asked for: compare lengths, not seconds.
 class disk_output {
   public:
     explicit disk_output(const std::string& path) : path_(path) {
@@ -139,34 +120,30 @@ class disk_output {
         unsetenv("SDL_DISKAUDIODELAY");
     }
     // Remembers how much has been written, for wait_for.
-    void mark() { mark_ = std::max(0L, file_size(path_)); }
-    // Waits until `samples` more 16-bit samples have been written since the mark, at most a few
-    // seconds of real time. Returns whether they were. The file holds the device's own rate,
-    // which SDL may have raised above what the mixer asked for: compare lengths, not seconds.
+    void mark() { mark_ = std::max(0L, size()); }
+    // Waits, a few seconds at most, until `samples` more samples were written since the mark.
     bool wait_for(long samples) const {
-        long want = mark_ + samples * 2;
-        for (int i = 0; i < 500; ++i) {
-            if (file_size(path_) >= want)
+        for (int i = 0; i < 500; ++i, SDL_Delay(10))
+            if (size() >= mark_ + samples * 2)
                 return true;
-            SDL_Delay(10);
-        }
         return false;
     }
     // The samples written so far (read once the device is closed).
     std::vector<std::int16_t> samples() const {
-        std::vector<std::int16_t> out;
+        std::vector<std::int16_t> out(std::size_t(std::max(0L, size() / 2)));
         std::FILE* f = std::fopen(path_.c_str(), "rb");
-        if (!f)
-            return out;
-        std::int16_t block[4096];
-        std::size_t n;
-        while ((n = std::fread(block, sizeof block[0], 4096, f)) > 0)
-            out.insert(out.end(), block, block + n);
-        std::fclose(f);
+        if (f) {
+            out.resize(std::fread(out.data(), 2, out.size(), f));
+            std::fclose(f);
+        }
         return out;
     }
 
   private:
+    long size() const {
+        struct stat st;
+        return stat(path_.c_str(), &st) == 0 ? long(st.st_size) : -1;
+    }
     std::string path_;
     long mark_ = 0;
 };
@@ -188,10 +165,8 @@ inline double mean(const std::vector<std::int16_t>& s, std::size_t from, std::si
 }
 
 inline std::size_t first_sound(const std::vector<std::int16_t>& s) {
-    for (std::size_t i = 0; i < s.size(); ++i)
-        if (s[i] != 0)
-            return i;
-    return s.size();
+    auto it = std::find_if(s.begin(), s.end(), [](std::int16_t v) { return v != 0; });
+    return std::size_t(it - s.begin());
 }
 
 } // namespace sound_files

@@ -47,6 +47,18 @@ void write_pack(const std::string& folder,
     write_file(folder + "msx.pak", pak);
 }
 
+void load_all(const std::string& folder) {
+    for (int i = 0; i < 7; ++i)
+        load_sound(Sounds[i], folder.c_str(), sound_names[i]);
+    load_music(Music, folder.c_str(), "1.mod");
+}
+
+void write_loose(const std::string& folder) {
+    for (int i = 0; i < 7; ++i)
+        write_file(folder + sound_names[i], sound_file(i));
+    write_file(folder + "1.mod", module());
+}
+
 class Audio : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -62,70 +74,39 @@ class Audio : public ::testing::Test {
         msx.count = 0;
         set_audio(0, 0, 0, 0);
     }
-    void load_all(const std::string& folder) {
-        for (int i = 0; i < 7; ++i)
-            load_sound(Sounds[i], folder.c_str(), sound_names[i]);
-        load_music(Music, folder.c_str(), "1.mod");
-    }
-    void write_loose(const std::string& folder) {
-        for (int i = 0; i < 7; ++i)
-            write_file(folder + sound_names[i], sound_file(i));
-        write_file(folder + "1.mod", module());
-    }
     temp_dir dir;
 };
 
 } // namespace
 
-TEST_F(Audio, PlaySoundPassesItsChannelAndTheHalvedVolume) {
+TEST_F(Audio, PlaySoundAndMusicPassTheirChannelAndTheHalvedVolume) {
     write_loose(dir.path());
     load_all(dir.path());
     play_sound_observer = record;
-
-    set_audio(0, 0, 128, 128);
-    play_sound(ExplosionSound, 1);
-    EXPECT_EQ(64u, speaker.soundVolume());
-    EXPECT_EQ(128, Mix_Volume(1, -1));
-    play_sound(Button2Sound, 3);
-    EXPECT_TRUE(Mix_Playing(1));
-    EXPECT_TRUE(Mix_Playing(3));
-    EXPECT_FALSE(Mix_Playing(0));
-    EXPECT_FALSE(Mix_Playing(2));
-
-    set_audio(0, 0, 127, 127); // halving truncates
-    play_sound(HintSound, 2);
-    EXPECT_EQ(63u, speaker.soundVolume());
-    EXPECT_EQ(126, Mix_Volume(2, -1));
-
-    set_audio(0, 0, 0, 0); // "No": still played, at volume 0
-    play_sound(GoodPSound, 0);
-    EXPECT_EQ(0u, speaker.soundVolume());
-    EXPECT_TRUE(Mix_Playing(0));
-    EXPECT_EQ(0, Mix_Volume(0, -1));
-
-    Mix_HaltChannel(-1);
+    // Settings volume, layer volume, channel; halving truncates, and "No" (0) still plays.
+    const int cases[3][3] = {{128, 64, 1}, {127, 63, 2}, {0, 0, 0}};
+    hssSound* sounds[3] = {&ExplosionSound, &HintSound, &GoodPSound};
+    for (int i = 0; i < 3; ++i) {
+        set_audio(0, 0, cases[i][0], cases[i][0]);
+        play_sound(*sounds[i], cases[i][2]);
+        EXPECT_EQ(unsigned(cases[i][1]), speaker.soundVolume()) << i;
+        for (int channel = 0; channel < 4; ++channel)
+            EXPECT_EQ(channel == cases[i][2], Mix_Playing(channel) != 0) << i << channel;
+        EXPECT_EQ(2 * cases[i][1], Mix_Volume(cases[i][2], -1)) << i;
+        Mix_HaltChannel(-1);
+    }
     set_audio(0, 1, 128, 128); // sounds off: watched, not played
     play_sound(RocketSound, 0);
     EXPECT_FALSE(Mix_Playing(0));
-
-    std::vector<std::pair<hssSound*, int>> expected = {{&ExplosionSound, 1},
-                                                       {&Button2Sound, 3},
-                                                       {&HintSound, 2},
-                                                       {&GoodPSound, 0},
-                                                       {&RocketSound, 0}};
+    std::vector<std::pair<hssSound*, int>> expected = {
+        {&ExplosionSound, 1}, {&HintSound, 2}, {&GoodPSound, 0}, {&RocketSound, 0}};
     EXPECT_EQ(expected, heard);
-}
-
-TEST_F(Audio, PlayMusicLoopsSetsTheHalvedVolumeAndStartsUnlessOff) {
-    write_loose(dir.path());
-    load_all(dir.path());
 
     set_audio(1, 0, 128, 128);
     play_music(Music);
     EXPECT_TRUE(Music.looping());
     EXPECT_EQ(64u, speaker.musicVolume());
     EXPECT_FALSE(Mix_PlayingMusic());
-
     set_audio(0, 0, 101, 0);
     play_music(Music);
     EXPECT_EQ(50u, speaker.musicVolume());
@@ -142,7 +123,6 @@ TEST_F(Audio, LoadsLooseFilesThroughAnyPath) {
     for (int i = 0; i < 7; ++i)
         EXPECT_TRUE(Sounds[i].loaded()) << sound_names[i];
     EXPECT_TRUE(Music.loaded());
-
     hssSound missing;
     load_sound(missing, folder.c_str(), "nothing.wav");
     EXPECT_FALSE(missing.loaded());
@@ -157,16 +137,14 @@ TEST_F(Audio, LoadsFromThePackAndRefusesDamagedEntries) {
     load_pack_index(msx, dir.path().c_str(), "msx.pak", "msx.def");
     ASSERT_EQ(8, msx.count);
     load_all(dir.path());
-    for (int i = 0; i < 7; ++i)
-        EXPECT_TRUE(Sounds[i].loaded()) << sound_names[i];
     EXPECT_TRUE(Music.loaded());
-
-    // The entry really was the one asked for: each sound plays at its own level.
-    set_audio(0, 0, 128, 128);
-    play_sound(GoodSound, 0);
-    const Mix_Chunk* chunk = static_cast<const Mix_Chunk*>(GoodSound.chunk());
-    ASSERT_GT(chunk->alen, 4u);
-    EXPECT_EQ(3000, *reinterpret_cast<const std::int16_t*>(chunk->abuf));
+    // Each entry really was the one asked for: each sound holds its own level.
+    for (int i = 0; i < 7; ++i) {
+        ASSERT_TRUE(Sounds[i].loaded()) << sound_names[i];
+        const Mix_Chunk* chunk = static_cast<const Mix_Chunk*>(Sounds[i].chunk());
+        ASSERT_GT(chunk->alen, 4u);
+        EXPECT_EQ(1000 * (i + 1), *reinterpret_cast<const std::int16_t*>(chunk->abuf));
+    }
     shutdown_audio();
 
     // Entries cut short by the index, a corrupted module, and an entry past the end of the .pak.
@@ -178,14 +156,14 @@ TEST_F(Audio, LoadsFromThePackAndRefusesDamagedEntries) {
                {{"button_p.wav", wav}, {"explosion.wav", wav}, {"1.mod", corrupt}, {"far.wav", ""}},
                {int(wav.size()) - 1, 30, int(corrupt.size()), 5000});
     load_pack_index(msx, dir.path().c_str(), "msx.pak", "msx.def");
-    load_sound(ButtonSound, dir.path().c_str(), "button_p.wav");
-    load_sound(ExplosionSound, dir.path().c_str(), "explosion.wav");
-    load_music(Music, dir.path().c_str(), "1.mod");
-    load_sound(GoodSound, dir.path().c_str(), "far.wav");
-    EXPECT_FALSE(ButtonSound.loaded());
-    EXPECT_FALSE(ExplosionSound.loaded());
+    load_all(dir.path());
+    for (hssSound* s : {&ButtonSound, &ExplosionSound})
+        EXPECT_FALSE(s->loaded());
     EXPECT_FALSE(Music.loaded());
-    EXPECT_FALSE(GoodSound.loaded());
+    hssSound far;
+    load_sound(far, dir.path().c_str(), "far.wav");
+    EXPECT_FALSE(far.loaded());
+    set_audio(0, 0, 128, 128);
     play_sound(ButtonSound, 0);
     play_music(Music);
     EXPECT_FALSE(Mix_PlayingMusic());
@@ -221,13 +199,9 @@ class AudioExit : public ::testing::Test {
             setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
         SDL_Init(SDL_INIT_VIDEO);
         speaker.open(22050, 16, true, 1, 16);
-        for (int i = 0; i < 7; ++i)
-            write_file(dir.file(sound_names[i]), sound_file(i));
-        write_file(dir.file("1.mod"), module());
+        write_loose(dir.path());
         msx.count = 0;
-        for (int i = 0; i < 7; ++i)
-            load_sound(Sounds[i], dir.path().c_str(), sound_names[i]);
-        load_music(Music, dir.path().c_str(), "1.mod");
+        load_all(dir.path());
         set_audio(0, 0, 128, 128);
         play_music(Music);
         play_sound(ExplosionSound, 1);
@@ -241,10 +215,10 @@ class AudioExit : public ::testing::Test {
 
 TEST_F(AudioExit, CleanWithAndWithoutShutdownAndDevice) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(run_and_exit(true, true), ::testing::ExitedWithCode(0), "");
-    EXPECT_EXIT(run_and_exit(false, true), ::testing::ExitedWithCode(0), "");
-    EXPECT_EXIT(run_and_exit(true, false), ::testing::ExitedWithCode(0), "");
-    EXPECT_EXIT(run_and_exit(false, false), ::testing::ExitedWithCode(0), "");
+    for (bool shut_down : {true, false})
+        for (bool device : {true, false})
+            EXPECT_EXIT(run_and_exit(shut_down, device), ::testing::ExitedWithCode(0), "")
+                << shut_down << device;
 }
 
 // What the game's settings make the device put out.
@@ -270,9 +244,7 @@ TEST_F(Audio, TheSoundQuestionDecidesWhatIsHeard) {
         std::vector<std::int16_t> s = out.samples();
         EXPECT_GT(s.size(), 44100u);
         EXPECT_EQ(a.heard, peak(s) > 2000) << a.music_off << " " << a.volume;
-        if (!a.heard) {
-            EXPECT_EQ(0, peak(s));
-        }
+        EXPECT_TRUE(a.heard || peak(s) == 0) << a.music_off << " " << a.volume;
     }
     ASSERT_EQ(0, speaker.open(22050, 16, true, 1, 16)); // for TearDown
 }
