@@ -391,11 +391,18 @@ TEST_F(PlayScreen, MenuButtonSavesBeforeTheClockTicksAndHintsMarkTheHomeCell) {
     EXPECT_TRUE(saved_game_exists());
 }
 
-TEST_F(PlayScreen, TwentyLevelsShowEveryPictureOnce) {
+TEST_F(PlayScreen, TwentyLevelsDealEveryCellAndShowEveryPictureOnce) {
     std::set<int> shown;
+    std::vector<int> cells(25);
+    std::iota(cells.begin(), cells.end(), 0);
     for (int level = 0; level < 20; level++) {
         setup_level();
         shown.insert(PictureNumber);
+        // Every cell dealt once into the pile, the first one offered.
+        std::vector<int> pile(TileList, TileList + 25);
+        std::sort(pile.begin(), pile.end());
+        EXPECT_EQ(pile, cells);
+        EXPECT_EQ(std::make_pair(TileLast, TileCurrent), std::make_pair(24, 0));
         // The picture loaded is the one drawn.
         EXPECT_NEAR(pixel_at(LevelPicture.surface, 2, 2).r, 8 * (PictureNumber + 1), 4);
     }
@@ -404,21 +411,6 @@ TEST_F(PlayScreen, TwentyLevelsShowEveryPictureOnce) {
     // Every flag already set: the set starts over instead of searching forever.
     setup_level();
     EXPECT_EQ(std::count(PictureUsed, PictureUsed + 20, 1), 1);
-}
-
-// The deal draws from rand until every cell is in the pile, then the picture takes the next draw.
-TEST_F(PlayScreen, SetUpShufflesBeforeItDrawsThePicture) {
-    srand(1234);
-    setup_level();
-    srand(1234);
-    std::vector<int> used(25, 0), expected;
-    while (expected.size() < 25) {
-        int r = rand() % 25;
-        if (!used[r]++)
-            expected.push_back(r);
-    }
-    EXPECT_EQ(std::vector<int>(TileList, TileList + 25), expected);
-    EXPECT_EQ(PictureNumber, rand() % 20);
 }
 
 TEST_F(PlayScreen, AContinuedGameIsRestoredOverTheNewLevel) {

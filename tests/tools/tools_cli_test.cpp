@@ -17,9 +17,7 @@
 
 namespace {
 
-std::string tool(const char* name) {
-    return tool_path(name);
-}
+const std::string media = tool_path("tessoli-media"), pack = tool_path("tessoli-pack");
 
 int run(const std::string& command) {
     int status = std::system((command + " >/dev/null 2>&1").c_str());
@@ -28,50 +26,42 @@ int run(const std::string& command) {
 
 std::string capture(const std::string& command) {
     std::string out;
-    if (FILE* p = popen((command + " 2>&1").c_str(), "r")) {
-        char buf[4096];
-        std::size_t n;
-        while ((n = fread(buf, 1, sizeof buf, p)) > 0)
-            out.append(buf, n);
+    FILE* p = popen((command + " 2>&1").c_str(), "r");
+    for (int c; p && (c = fgetc(p)) != EOF;)
+        out += static_cast<char>(c);
+    if (p)
         pclose(p);
-    }
     return out;
 }
 
 const char* const kSetFiles[] = {"config.tll", "gfx.def",        "gfx.pak",     "msx.def",
                                  "msx.pak",    "verdana20b.txt", "nerwus36.txt"};
 
-// A BMP of w x h whose left half is red and right half is blue, saved as the given format by
-// SDL_image's writers where there is one, else as BMP.
+// A BMP of w x h whose left half is red and right half is blue.
 void write_halves_bmp(const std::string& path, int w, int h) {
     SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 24, 0xff, 0xff00, 0xff0000, 0);
-    SDL_Rect left = {0, 0, static_cast<Uint16>(w / 2), static_cast<Uint16>(h)};
-    SDL_Rect right = {static_cast<Sint16>(w / 2), 0, static_cast<Uint16>(w - w / 2),
-                      static_cast<Uint16>(h)};
-    SDL_FillRect(s, &left, SDL_MapRGB(s->format, 230, 20, 20));
-    SDL_FillRect(s, &right, SDL_MapRGB(s->format, 20, 20, 230));
+    fill_rect(s, 0, 0, w / 2, h, 230, 20, 20);
+    fill_rect(s, w / 2, 0, w - w / 2, h, 20, 20, 230);
     SDL_SaveBMP(s, path.c_str());
     SDL_FreeSurface(s);
 }
 
 } // namespace
 
-TEST(MediaBuilder, WritesTheSameBytesEveryTimeAndOnlyItsOwnFiles) {
+TEST(MediaBuilder, WritesTheSameBytesEveryTime) {
     temp_dir a, b;
-    ASSERT_EQ(0, run(tool("tessoli-media") + " --scale 2 --out " + a.path()));
-    ASSERT_EQ(0, run(tool("tessoli-media") + " --scale 2 --out " + b.path()));
+    for (const temp_dir* d : {&a, &b}) {
+        ASSERT_EQ(0, run(media + " --scale 2 --out " + d->path()));
+        ASSERT_EQ(0, run(media + " --preview " + d->file("one.png")));
+    }
     for (const char* f : kSetFiles) {
-        SCOPED_TRACE(f);
-        ASSERT_TRUE(file_exists(a.file(f)));
-        EXPECT_EQ(read_file(a.file(f)), read_file(b.file(f)));
+        ASSERT_TRUE(file_exists(a.file(f))) << f;
+        EXPECT_EQ(read_file(a.file(f)), read_file(b.file(f))) << f;
     }
     EXPECT_EQ("0 2 480 640\n", read_file(a.file("config.tll")));
-    ASSERT_EQ(0, run(tool("tessoli-media") + " --scale 1 --out " + a.path() + "s1"));
-    EXPECT_EQ("0 1 240 320\n", read_file(a.path() + "s1/config.tll"));
-    run("rm -rf " + a.path() + "s1");
+    ASSERT_EQ(0, run(media + " --scale 1 --out " + b.path()));
+    EXPECT_EQ("0 1 240 320\n", read_file(b.file("config.tll")));
 
-    ASSERT_EQ(0, run(tool("tessoli-media") + " --preview " + a.file("one.png")));
-    ASSERT_EQ(0, run(tool("tessoli-media") + " --preview " + b.file("one.png")));
     std::string png = read_file(a.file("one.png"));
     EXPECT_EQ(png, read_file(b.file("one.png")));
     EXPECT_EQ(0u, png.find("\x89PNG"));
@@ -91,7 +81,7 @@ TEST(MediaBuilder, RebuildingLeavesAPlayersSavedGameAlone) {
     write_file(d.file("gfx.pak"), "old");
     write_file(d.file("elsewhere.txt"), "keep me");
     ASSERT_EQ(0, symlink("elsewhere.txt", d.file("msx.pak").c_str()));
-    ASSERT_EQ(0, run(tool("tessoli-media") + " --scale 1 --out " + d.path()));
+    ASSERT_EQ(0, run(media + " --scale 1 --out " + d.path()));
     EXPECT_EQ(saved, read_file(d.file("cont.tll")));
     EXPECT_EQ("keep me", read_file(d.file("elsewhere.txt")));
     EXPECT_NE("old", read_file(d.file("gfx.pak")));
@@ -100,25 +90,21 @@ TEST(MediaBuilder, RebuildingLeavesAPlayersSavedGameAlone) {
     EXPECT_FALSE(S_ISLNK(st.st_mode));
 
     // A rebuild with nothing changed does not rewrite the set either.
-    ASSERT_EQ(0, stat(d.file("gfx.pak").c_str(), &st));
-    struct timespec before = st.st_mtim;
     ASSERT_EQ(0, run("touch -d '2001-01-01' " + d.file("gfx.pak")));
-    ASSERT_EQ(0, run(tool("tessoli-media") + " --scale 1 --out " + d.path()));
+    ASSERT_EQ(0, run(media + " --scale 1 --out " + d.path()));
     ASSERT_EQ(0, stat(d.file("gfx.pak").c_str(), &st));
-    EXPECT_LT(st.st_mtim.tv_sec, before.tv_sec);
+    EXPECT_LT(st.st_mtim.tv_sec, 1000000000); // still January 2001
     EXPECT_EQ(saved, read_file(d.file("cont.tll")));
 }
 
 TEST(MediaBuilder, RefusesBadArguments) {
     temp_dir d;
-    EXPECT_NE(0, run(tool("tessoli-media") + " --scale 3 --out " + d.path()));
-    EXPECT_NE(0, run(tool("tessoli-media") + " --scale 1"));
-    EXPECT_NE(0, run(tool("tessoli-media") + " --out " + d.path()));
-    EXPECT_NE(0, run(tool("tessoli-media") + " --bogus"));
+    write_file(d.file("plain"), "x"); // an output that cannot be a folder
+    for (std::string args :
+         {" --scale 3 --out " + d.path(), std::string(" --scale 1"), " --out " + d.path(),
+          std::string(" --bogus"), " --scale 1 --out " + d.file("plain")})
+        EXPECT_NE(0, run(media + args)) << args;
     EXPECT_FALSE(file_exists(d.file("gfx.def")));
-    // An output that cannot be a folder is reported, not half-written.
-    write_file(d.file("plain"), "x");
-    EXPECT_NE(0, run(tool("tessoli-media") + " --scale 1 --out " + d.file("plain")));
 }
 
 TEST(PackTool, CreateListAndExtractRoundTrip) {
@@ -126,15 +112,14 @@ TEST(PackTool, CreateListAndExtractRoundTrip) {
     write_file(d.file("a.txt"), "alpha");
     write_file(d.file("b.bin"), std::string("\0\1\2bravo", 8));
     write_file(d.file("empty"), "");
-    ASSERT_EQ(0, run(tool("tessoli-pack") + " create " + d.file("p.def") + " " + d.file("a.txt") +
-                     " " + d.file("b.bin") + " " + d.file("empty")));
+    ASSERT_EQ(0, run(pack + " create " + d.file("p.def") + " " + d.file("a.txt") + " " +
+                     d.file("b.bin") + " " + d.file("empty")));
     EXPECT_EQ("a.txt 0 5\nb.bin 5 8\nempty 13 0\nend 0 0\n", read_file(d.file("p.def")));
     EXPECT_EQ(std::string("alpha\0\1\2bravo", 13), read_file(d.file("p.pak")));
-    std::string listing = capture(tool("tessoli-pack") + " list " + d.file("p.def"));
+    std::string listing = capture(pack + " list " + d.file("p.def"));
     EXPECT_NE(std::string::npos, listing.find("b.bin"));
     EXPECT_NE(std::string::npos, listing.find("3 entries"));
-    ASSERT_EQ(0,
-              run(tool("tessoli-pack") + " extract " + d.file("p.def") + " " + d.path() + "out"));
+    ASSERT_EQ(0, run(pack + " extract " + d.file("p.def") + " " + d.path() + "out"));
     EXPECT_EQ("alpha", read_file(d.path() + "out/a.txt"));
     EXPECT_EQ(std::string("\0\1\2bravo", 8), read_file(d.path() + "out/b.bin"));
     EXPECT_TRUE(file_exists(d.path() + "out/empty"));
@@ -142,9 +127,9 @@ TEST(PackTool, CreateListAndExtractRoundTrip) {
 
     // Names the game cannot hold, or two files with one name, are refused.
     write_file(d.file("end"), "x");
-    EXPECT_NE(0, run(tool("tessoli-pack") + " create " + d.file("q.def") + " " + d.file("end")));
-    EXPECT_NE(0, run(tool("tessoli-pack") + " create " + d.file("q.def") + " " + d.file("a.txt") +
-                     " " + d.file("a.txt")));
+    EXPECT_NE(0, run(pack + " create " + d.file("q.def") + " " + d.file("end")));
+    EXPECT_NE(0, run(pack + " create " + d.file("q.def") + " " + d.file("a.txt") + " " +
+                     d.file("a.txt")));
     EXPECT_FALSE(file_exists(d.file("q.def")));
 }
 
@@ -152,57 +137,47 @@ TEST(PackTool, BrokenOrHostilePacksAreRefused) {
     temp_dir d;
     write_file(d.file("p.pak"), "0123456789");
     write_file(d.file("p.def"), "a 0 4\nb 4 20\nend 0 0\n"); // b runs past the end of the .pak
-    EXPECT_NE(0, run(tool("tessoli-pack") + " list " + d.file("p.def")));
+    EXPECT_NE(0, run(pack + " list " + d.file("p.def")));
     write_file(d.file("p.def"), "../escape 0 4\nend 0 0\n");
-    EXPECT_NE(0, run(tool("tessoli-pack") + " extract " + d.file("p.def") + " " + d.path() + "x"));
+    EXPECT_NE(0, run(pack + " extract " + d.file("p.def") + " " + d.path() + "x"));
     EXPECT_FALSE(file_exists(d.path() + "escape"));
-    EXPECT_NE(0, run(tool("tessoli-pack") + " list " + d.file("missing.def")));
+    EXPECT_NE(0, run(pack + " list " + d.file("missing.def")));
 }
 
 TEST(PackTool, LevelsPutAPlayersPicturesIntoTheSet) {
     temp_dir d;
-    ASSERT_EQ(0, run(tool("tessoli-media") + " --scale 1 --out " + d.path()));
+    ASSERT_EQ(0, run(media + " --scale 1 --out " + d.path()));
     write_file(d.file("cont.tll"), "99 5 ");
     // A wide BMP is no JPEG or PNG: refused. Its JPEG and PNG copies go in.
     write_halves_bmp(d.file("wide.bmp"), 400, 300);
-    EXPECT_NE(0, run(tool("tessoli-pack") + " levels " + d.path() + " " + d.file("wide.bmp")));
+    EXPECT_NE(0, run(pack + " levels " + d.path() + " " + d.file("wide.bmp")));
     ASSERT_EQ(0, run("convert " + d.file("wide.bmp") + " -quality 95 " + d.file("wide.jpg")));
     write_halves_bmp(d.file("tall.bmp"), 100, 500);
     ASSERT_EQ(0, run("convert " + d.file("tall.bmp") + " " + d.file("tall.png")));
     std::string before = read_file(d.file("gfx.pak"));
-    ASSERT_EQ(0, run(tool("tessoli-pack") + " levels " + d.path() + " " + d.file("wide.jpg") + " " +
-                     d.file("tall.png")));
+    ASSERT_EQ(
+        0, run(pack + " levels " + d.path() + " " + d.file("wide.jpg") + " " + d.file("tall.png")));
     EXPECT_EQ("99 5 ", read_file(d.file("cont.tll")));
-    ASSERT_EQ(0,
-              run(tool("tessoli-pack") + " extract " + d.file("gfx.def") + " " + d.path() + "x"));
+    ASSERT_EQ(0, run(pack + " extract " + d.file("gfx.def") + " " + d.path() + "x"));
 
-    SDL_Surface* one = IMG_Load((d.path() + "x/1.jpg").c_str());
-    SDL_Surface* two = IMG_Load((d.path() + "x/2.jpg").c_str());
-    ASSERT_NE(nullptr, one);
-    ASSERT_NE(nullptr, two);
-    EXPECT_EQ(225, one->w);
-    EXPECT_EQ(225, one->h);
-    EXPECT_EQ(225, two->w);
-    // The centre square of the wide picture still shows red at the left and blue at the right.
-    rgb l = pixel_at(one, 20, 112), r = pixel_at(one, 205, 112);
-    EXPECT_GT(l.r, 180);
-    EXPECT_LT(l.b, 80);
-    EXPECT_GT(r.b, 180);
-    EXPECT_LT(r.r, 80);
-    // The tall one is cut to its middle: still split down the centre.
-    EXPECT_GT(pixel_at(two, 30, 10).r, 180);
-    EXPECT_GT(pixel_at(two, 195, 215).b, 180);
-    SDL_FreeSurface(one);
-    SDL_FreeSurface(two);
-    // The other level pictures and every other asset are as they were.
-    EXPECT_TRUE(file_exists(d.path() + "x/3.jpg"));
-    EXPECT_TRUE(file_exists(d.path() + "x/20.jpg"));
-    EXPECT_TRUE(file_exists(d.path() + "x/gra.jpg"));
+    // Both come out 225 square from their centres, still red on the left and blue on the right.
+    for (const char* name : {"x/1.jpg", "x/2.jpg"}) {
+        SDL_Surface* p = IMG_Load((d.path() + name).c_str());
+        ASSERT_NE(nullptr, p) << name;
+        EXPECT_EQ(225, p->w);
+        EXPECT_EQ(225, p->h);
+        rgb l = pixel_at(p, 20, 112), r = pixel_at(p, 205, 112);
+        EXPECT_TRUE(l.r > 180 && l.b < 80 && r.b > 180 && r.r < 80) << name;
+        SDL_FreeSurface(p);
+    }
+    // The other level pictures and every other asset are still there.
+    for (const char* name : {"x/3.jpg", "x/20.jpg", "x/gra.jpg"})
+        EXPECT_TRUE(file_exists(d.path() + name)) << name;
     EXPECT_NE(before, read_file(d.file("gfx.pak")));
     run("rm -rf " + d.path() + "x");
 
-    std::string many = " " + d.path();
+    std::string many = " " + d.path(); // more than 20 pictures
     for (int i = 0; i < 21; ++i)
         many += " " + d.file("wide.jpg");
-    EXPECT_NE(0, run(tool("tessoli-pack") + " levels" + many));
+    EXPECT_NE(0, run(pack + " levels" + many));
 }
