@@ -183,14 +183,14 @@ std::string sheet_characters() {
     return chars;
 }
 
-glyph_sheet build_glyph_sheet(const font_spec& spec, const std::vector<glyph_look>& looks) {
+glyph_sheet build_glyph_sheet(const font_recipe& recipe, const std::vector<glyph_look>& looks) {
     const std::string chars = sheet_characters();
-    const int o = spec.outline, s = spec.shadow;
+    const int o = recipe.outline, s = recipe.shadow;
     glyph_sheet sheet;
 
     // The biggest size whose glyphs with outline and shadow fit the line and whose widest
     // texts fit their room.
-    int pixels = spec.line_height;
+    int pixels = recipe.line_height;
     std::vector<glyph_bits> glyphs;
     int top_max = 0;
     for (; pixels > 4; --pixels) {
@@ -198,32 +198,32 @@ glyph_sheet build_glyph_sheet(const font_spec& spec, const std::vector<glyph_loo
         top_max = 0;
         int bottom_max = 0;
         for (char ch : chars) {
-            glyphs.push_back(render_glyph(spec.face, pixels, static_cast<unsigned char>(ch)));
+            glyphs.push_back(render_glyph(recipe.face, pixels, static_cast<unsigned char>(ch)));
             top_max = std::max(top_max, glyphs.back().top);
             bottom_max = std::max(bottom_max, glyphs.back().bits.h - glyphs.back().top);
         }
-        if (top_max + bottom_max + 2 * o + s > spec.line_height)
+        if (top_max + bottom_max + 2 * o + s > recipe.line_height)
             continue;
         auto width_of = [&](const char* text) {
             int total = 0;
             for (const char* p = text; *p; ++p) {
                 if (*p == ' ') {
-                    total += spec.space_width;
+                    total += recipe.space_width;
                     continue;
                 }
                 total += cell_width(glyphs[chars.find(*p)], o, s) + 1;
             }
             return total;
         };
-        if (spec.widest_text && width_of(spec.widest_text) > spec.widest_width)
+        if (recipe.widest_text && width_of(recipe.widest_text) > recipe.widest_width)
             continue;
-        if (spec.second_text && width_of(spec.second_text) > spec.second_width)
+        if (recipe.second_text && width_of(recipe.second_text) > recipe.second_width)
             continue;
         break;
     }
     sheet.pixel_size = pixels;
     // Glyph tops line up on one baseline; a spare line pixel goes above rather than below.
-    int slack = spec.line_height - (2 * o + s);
+    int slack = recipe.line_height - (2 * o + s);
     int bottom_max = 0;
     for (const glyph_bits& g : glyphs)
         bottom_max = std::max(bottom_max, g.bits.h - g.top);
@@ -242,7 +242,7 @@ glyph_sheet build_glyph_sheet(const font_spec& spec, const std::vector<glyph_loo
     }
     indexed_image& img = sheet.image;
     img.w = x + 1;
-    img.h = spec.line_height * static_cast<int>(looks.size());
+    img.h = recipe.line_height * static_cast<int>(looks.size());
     img.index.assign(static_cast<std::size_t>(img.w) * img.h, 0);
 
     // Palette: 0 key; per look 1 shadow colour and 8 fill rows of 15 blends with the outline.
@@ -273,7 +273,7 @@ glyph_sheet build_glyph_sheet(const font_spec& spec, const std::vector<glyph_loo
         // The glyph's coverage placed in its cell, then grown for the outline.
         mask m;
         m.w = c.w;
-        m.h = spec.line_height;
+        m.h = recipe.line_height;
         m.a.assign(static_cast<std::size_t>(m.w) * m.h, 0.0f);
         for (int y = 0; y < g.bits.h; ++y)
             for (int gx = 0; gx < g.bits.w; ++gx) {
@@ -296,7 +296,8 @@ glyph_sheet build_glyph_sheet(const font_spec& spec, const std::vector<glyph_loo
                     } else if (s > 0 && outer.at(cx, y - s) >= 0.5f) {
                         index = static_cast<std::uint8_t>(base);
                     }
-                    img.index[static_cast<std::size_t>(y + static_cast<int>(l) * spec.line_height) *
+                    img.index[static_cast<std::size_t>(y +
+                                                       static_cast<int>(l) * recipe.line_height) *
                                   img.w +
                               c.x + cx] = index;
                 }
@@ -322,7 +323,7 @@ glyph_sheet build_glyph_sheet(const font_spec& spec, const std::vector<glyph_loo
     t += "\nglyph_rectangles:";
     for (std::size_t i = 0; i < chars.size(); ++i) {
         std::snprintf(number, sizeof number, "\n%d %d %d %d", cells[i].x, 0, cells[i].w,
-                      spec.line_height);
+                      recipe.line_height);
         t += number;
     }
     t += "\n";
@@ -331,23 +332,23 @@ glyph_sheet build_glyph_sheet(const font_spec& spec, const std::vector<glyph_loo
 
 glyph_sheet build_small_font(int scale) {
     // "Level:" must clear a two-digit level that ends at x 72, "Best score:" the number at x 110.
-    font_spec spec{kSansCondensedBold, 16 * scale, 0,           scale,     4 * scale,
-                   "Best score:",      86 * scale, "Level: 20", 62 * scale};
+    font_recipe recipe{kSansCondensedBold, 16 * scale, 0,           scale,     4 * scale,
+                       "Best score:",      86 * scale, "Level: 20", 62 * scale};
     // Look 0 for the play screen's dark strip, look 1 for the menu's panels.
     std::vector<glyph_look> looks = {
         {hex(0xffffff), hex(0xbfe4ff), hex(0x0b1a33), hex(0x000000)},
         {hex(0xfff7c2), hex(0xffb52e), hex(0x3a1606), hex(0x000000)},
     };
-    return build_glyph_sheet(spec, looks);
+    return build_glyph_sheet(recipe, looks);
 }
 
 glyph_sheet build_big_font(int scale) {
-    font_spec spec{kSerifBold,       27 * scale,  scale,   scale, 12 * scale,
-                   "Continue game?", 214 * scale, nullptr, 0};
+    font_recipe recipe{kSerifBold,       27 * scale,  scale,   scale, 12 * scale,
+                       "Continue game?", 214 * scale, nullptr, 0};
     std::vector<glyph_look> looks = {
         {hex(0xffffff), hex(0xffc94d), hex(0x3b0f3f), hex(0x140414)},
     };
-    return build_glyph_sheet(spec, looks);
+    return build_glyph_sheet(recipe, looks);
 }
 
 int sheet_text_width(const glyph_sheet& sheet, const std::string& text, int space_width) {

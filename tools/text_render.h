@@ -15,7 +15,7 @@ struct glyph_look {
     color top, bottom, outline, shadow;
 };
 
-struct font_spec {
+struct font_recipe {
     const char* face;
     int line_height; // pixels; also the distance between two looks in the sheet
     int outline;     // pixels
@@ -36,7 +36,7 @@ struct glyph_sheet {
 
 // Every printable ASCII character except the space, one row, one copy per look stacked by
 // line_height; palette index 0 (the top-left pixel) is the see-through key.
-glyph_sheet build_glyph_sheet(const font_spec& spec, const std::vector<glyph_look>& looks);
+glyph_sheet build_glyph_sheet(const font_recipe& recipe, const std::vector<glyph_look>& looks);
 
 // The two game fonts at a Scale.
 glyph_sheet build_small_font(int scale);
