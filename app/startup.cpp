@@ -61,7 +61,7 @@ void read_config() {
         std::fprintf(stderr, "%s holds %d of its 4 numbers: the rest take Scale 1 at 240x320\n",
                      DataFilePath.c_str(), read);
     }
-    // Fields the file did not give take the handheld's own layout: Scale 1, and a screen the
+    // Fields the file did not give take the small portrait layout: Scale 1, and a screen the
     // size of the layout at whatever Scale was read.
     ReservedValue = read > 0 ? values[0] : 0;
     Scale = read > 1 ? values[1] : 1;

@@ -224,7 +224,7 @@ void hssSpeaker::volumeSounds(unsigned int volume) {
 }
 
 int hssSpeaker::playMusic(hssMusic* music, unsigned int flags) {
-    (void)flags; // the handheld's playback flags have no meaning over SDL_mixer
+    (void)flags; // the game's playback flags have no meaning over SDL_mixer
     if (!opened_ || !music || !music->loaded())
         return -1;
     Mix_VolumeMusic(int(music_volume_ * 2));

@@ -1,5 +1,4 @@
-// Our own sound library in place of the handheld one: speaker, sounds and a music module over
-// SDL_mixer.
+// Our own small sound library: speaker, sounds and a music module over SDL_mixer.
 #pragma once
 
 #include <cstddef>

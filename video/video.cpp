@@ -168,7 +168,7 @@ void put_pixel(int x, int y, uint32_t value, SDL_Surface* surface) {
         *reinterpret_cast<Uint16*>(p) = static_cast<Uint16>(value);
         break;
     case 3:
-        // Low byte first on every machine, as the handheld stored it.
+        // Low byte first on every machine: the stored colour must not depend on byte order.
         p[0] = static_cast<Uint8>(value);
         p[1] = static_cast<Uint8>(value >> 8);
         p[2] = static_cast<Uint8>(value >> 16);
