@@ -20,20 +20,28 @@ xvfb_start() {
         if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
             Xvfb ":$n" -screen 0 "${1:-1000x900x24}" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
             XPID=$!
-            export DISPLAY=":$n"
-            for _ in $(seq 1 100); do
-                [ -e "/tmp/.X11-unix/X$n" ] && return 0
+            # Ready once it answers a client, not merely once its socket exists.
+            for _ in $(seq 1 200); do
+                if ! kill -0 "$XPID" 2>/dev/null; then
+                    break # another server took this display meanwhile: try the next one
+                fi
+                if xdpyinfo -display ":$n" >/dev/null 2>&1; then
+                    export DISPLAY=":$n"
+                    return 0
+                fi
                 sleep 0.05
             done
+            kill "$XPID" 2>/dev/null || true
+            XPID=""
         fi
     done
     echo "could not start Xvfb" >&2
     return 1
 }
 
-# Prints the id of the first window named Tessoli, waiting up to 10 s for it.
+# Prints the id of the first window named Tessoli, waiting up to 20 s for it.
 xvfb_find_window() {
-    for _ in $(seq 1 200); do
+    for _ in $(seq 1 400); do
         id=$(xdotool search --name '^Tessoli$' 2>/dev/null | head -1 || true)
         if [ -n "$id" ]; then
             echo "$id"
