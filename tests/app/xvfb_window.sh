@@ -2,21 +2,26 @@
 set -eu
 . "$(dirname "$0")/../support/xvfb.sh"
 
-if [ ! -f "$B/media/gfx.def" ]; then
-    echo "no media set in $B/media (make media builds it)"
-    exit 77
+M=${TESSOLI_MEDIA_ROOT:-$B}
+if [ ! -f "$M/media/gfx.def" ]; then
+    echo "no media set in $M/media (make media builds it)"
+    exit 1
 fi
+# The program beside a copy of the media set, in a folder of our own.
+mkdir -p "$WORK/game/media"
+cp "$B/tessoli" "$WORK/game/"
+cp "$M/media"/*.def "$M/media"/*.pak "$M/media"/*.txt "$M/media/config.tll" "$WORK/game/media/"
 
 xvfb_start 1000x900x24
 set +e
-"$B/tessoli" --windowed 2>"$WORK/err.txt" &
+"$WORK/game/tessoli" --windowed 2>"$WORK/err.txt" &
 GPID=$!
 set -e
 
 win=$(xvfb_find_window) || { echo "no Tessoli window"; cat "$WORK/err.txt"; exit 1; }
 eval "$(xdotool getwindowgeometry --shell "$win")"
 echo "window $win: ${WIDTH}x${HEIGHT}"
-want=$(awk "{print \$3 \"x\" \$4}" "$B/media/config.tll")
+want=$(awk "{print \$3 \"x\" \$4}" "$WORK/game/media/config.tll")
 [ "${WIDTH}x${HEIGHT}" = "$want" ] || { echo "expected a $want window"; exit 1; }
 
 # The splash is drawn: the window is not one flat colour.
