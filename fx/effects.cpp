@@ -22,16 +22,29 @@ int frames_per_second() {
     return FramesPerSecond > 0 ? FramesPerSecond : 1;
 }
 
-// Shared by all three presets: one frame of a particle picture, picked at random.
-void common_settings(emitter& e, int x, int y, int F) {
-    float f = static_cast<float>(F);
+// What every preset is computed from: the frame rate F (and 1/F as a float) and the Scale S.
+struct preset_units {
+    int F;
+    float f, s, per_frame;
+};
+
+// Restarts an emitter with what all three presets share: one frame of a particle picture,
+// picked at random. Returns the units its own fields are computed from.
+preset_units restart(emitter& e, int x, int y) {
+    preset_units u;
+    u.F = frames_per_second();
+    u.f = static_cast<float>(u.F);
+    u.s = static_cast<float>(Scale);
+    u.per_frame = 1.0f / u.f;
+    e.Reset();
     e.x = x;
     e.y = y;
-    e.end_frame = 2 * F;
-    e.life = F;
-    e.life_range = static_cast<int>(f * 0.5f);
+    e.end_frame = 2 * u.F;
+    e.life = u.F;
+    e.life_range = static_cast<int>(u.f * 0.5f);
     e.frames = 1;
     e.random_frame = 1;
+    return u;
 }
 
 } // namespace
@@ -44,13 +57,10 @@ void start_explosion(int x, int y) {
     if (slot == 5)
         return;
 
-    const int F = frames_per_second();
-    const float f = static_cast<float>(F);
-    const float s = static_cast<float>(Scale);
-    const float per_frame = 1.0f / f;
     emitter& e = explosions[slot];
-    e.Reset();
-    common_settings(e, x, y, F);
+    const preset_units u = restart(e, x, y);
+    const int F = u.F;
+    const float f = u.f, s = u.s, per_frame = u.per_frame;
     e.x_range = static_cast<int>(45.0f * s);
     e.y_range = static_cast<int>(45.0f * s);
     e.burst = 200;
@@ -90,13 +100,10 @@ void clear_explosions() {
 void start_trail(int slot, int x, int y, const char* direction) {
     if (slot < 0 || slot > 1)
         return;
-    const int F = frames_per_second();
-    const float f = static_cast<float>(F);
-    const float s = static_cast<float>(Scale);
-    const float per_frame = 1.0f / f;
     emitter& e = trails[slot];
-    e.Reset();
-    common_settings(e, x, y, F);
+    const preset_units u = restart(e, x, y);
+    const int F = u.F;
+    const float f = u.f, s = u.s, per_frame = u.per_frame;
     e.x_range = 1;
     e.y_range = 1;
     e.burst = 2;
@@ -124,13 +131,9 @@ void start_trail(int slot, int x, int y, const char* direction) {
 
 void start_hint_marker(int x, int y) {
     play_sound(HintSound, 2);
-    const int F = frames_per_second();
-    const float f = static_cast<float>(F);
-    const float s = static_cast<float>(Scale);
-    const float per_frame = 1.0f / f;
     emitter& e = hint_marker;
-    e.Reset();
-    common_settings(e, x, y, F);
+    const preset_units u = restart(e, x, y);
+    const float f = u.f, s = u.s, per_frame = u.per_frame;
     e.x_range = static_cast<int>(44.0f * s);
     e.y_range = Scale;
     e.burst = 10;
