@@ -161,14 +161,21 @@ void canvas::ring(float cx, float cy, float r, float width, color c, float alpha
         [=](float, float) { return c; }, alpha);
 }
 
-void canvas::polygon(const std::vector<pt>& points, color c, float alpha) {
-    float x0 = points[0].x, x1 = x0, y0 = points[0].y, y1 = y0;
+// The box around a list of points.
+static void bounds_of(const std::vector<pt>& points, float& x0, float& y0, float& x1, float& y1) {
+    x0 = x1 = points[0].x;
+    y0 = y1 = points[0].y;
     for (const pt& p : points) {
         x0 = std::min(x0, p.x);
         x1 = std::max(x1, p.x);
         y0 = std::min(y0, p.y);
         y1 = std::max(y1, p.y);
     }
+}
+
+void canvas::polygon(const std::vector<pt>& points, color c, float alpha) {
+    float x0, y0, x1, y1;
+    bounds_of(points, x0, y0, x1, y1);
     shape(
         x0, y0, x1, y1, [&](float x, float y) { return sd_polygon(points, x, y); },
         [=](float, float) { return c; }, alpha);
@@ -186,13 +193,8 @@ void canvas::polyline(const std::vector<pt>& points, float width, color c, float
     if (points.size() < 2)
         return;
     float r = width / 2;
-    float x0 = points[0].x, x1 = x0, y0 = points[0].y, y1 = y0;
-    for (const pt& p : points) {
-        x0 = std::min(x0, p.x);
-        x1 = std::max(x1, p.x);
-        y0 = std::min(y0, p.y);
-        y1 = std::max(y1, p.y);
-    }
+    float x0, y0, x1, y1;
+    bounds_of(points, x0, y0, x1, y1);
     // One pass over the union so that joints are not painted twice.
     shape(
         x0 - r, y0 - r, x1 + r, y1 + r,
