@@ -2,8 +2,6 @@
 #include "app/state.h"
 
 #include <SDL.h>
-#include <cstdio>
-#include <cstring>
 
 #include "app/frame_clock.h"
 #include "app/globals.h"
