@@ -48,11 +48,7 @@ int reached(float c, float step, int end) {
 bool set_arriving_alpha(int alpha) {
     if (!screen2[1])
         return true;
-    // Fully opaque blends to the same pixels as a plain copy, and SDL 1.2 on SDL2 blends an
-    // opaque surface alpha through its slowest path (seven times the cost of the other frames).
-    if (alpha >= 255)
-        return SDL_SetAlpha(screen2[1], 0, 255) >= 0;
-    return SDL_SetAlpha(screen2[1], SDL_SRCALPHA, static_cast<Uint8>(alpha)) >= 0;
+    return set_surface_alpha(screen2[1], alpha) >= 0;
 }
 
 } // namespace

@@ -66,6 +66,6 @@ void sprite::BlitPart(int x, int y, int x1, int y1) {
 
 void sprite::Alpha(int value) {
     // SDL would dereference a missing surface; report it as the failure it is.
-    if (!surface || SDL_SetAlpha(surface, SDL_SRCALPHA, static_cast<Uint8>(value & 0xff)) < 0)
+    if (!surface || set_surface_alpha(surface, value & 0xff) < 0)
         std::fputs("Alpha error: sprite::Alpha(int value)", stderr);
 }

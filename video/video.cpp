@@ -203,3 +203,9 @@ void free_screen2() {
         screen2[i] = nullptr;
     }
 }
+
+int set_surface_alpha(SDL_Surface* surface, int alpha) {
+    if (alpha >= 255)
+        return SDL_SetAlpha(surface, 0, 255);
+    return SDL_SetAlpha(surface, SDL_SRCALPHA, static_cast<Uint8>(alpha));
+}

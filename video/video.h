@@ -29,6 +29,10 @@ void put_pixel(int x, int y, uint32_t value, SDL_Surface* surface);
 void lock_surface(SDL_Surface* surface);
 void unlock_surface(SDL_Surface* surface);
 void free_screen2();
+// Per-surface alpha 0..255 for later blits; SDL_SetAlpha's result. Fully opaque is set as a plain
+// copy: the same pixels, and SDL 1.2 on SDL2 blends an opaque surface alpha through its slowest
+// path.
+int set_surface_alpha(SDL_Surface* surface, int alpha);
 
 // Pieces of init_video kept apart so they can be checked without a display.
 int video_depth_for(int desktop_bpp); // prints "forced 16 bpp mode\n" when it forces 16
