@@ -319,16 +319,8 @@ TEST_F(PlayScreen, TheLastTileShowsGoodWorkOverTheBoardUntilATap) {
     EXPECT_EQ(now(), (progress{"gra", "przejscie obrazek", 2, 235, 230}));
 }
 
-TEST_F(PlayScreen, MenuButtonSavesBeforeTheClockTicksAndHintsMarkTheHomeCell) {
+TEST_F(PlayScreen, MenuButtonSavesBeforeTheClockTicks) {
     into_play();
-    TimeLeft = 100;
-    int offered = TileList[TileCurrent];
-    tap(20, 250); // a hint: 10 points and 7 seconds
-    EXPECT_EQ(now(), (progress{"gra", "start_gry", 1, -10, 93}));
-    EXPECT_EQ(HintActive, 1);
-    EXPECT_EQ(hint_marker.x, 45 * (offered % 5) + 7);
-    EXPECT_EQ(hint_marker.y, 45 * (offered / 5) + 7);
-
     std::tie(TimeLeft, TimeFrames) = std::make_tuple(50, 24);
     tap(213, 252);
     EXPECT_EQ(GameState, "init_intro");

@@ -158,8 +158,7 @@ TEST(Rules, RocketsRunAtTwiceTheSpeedAtScaleTwo) {
     EXPECT_EQ(trails[0].x, x0);
     EXPECT_EQ(RocketSprite1.y, static_cast<float>(y0 - 12));
     rocket_move();
-    EXPECT_EQ((std::vector<float>{trails[0].x, trails[1].x, trails[0].y}),
-              (std::vector<float>{x0 - 19.0f, x0 + 19.0f, float(y0)}));
+    EXPECT_EQ((cells{trails[0].x, trails[1].x, trails[0].y}), (cells{x0 - 19, x0 + 19, y0}));
 }
 
 TEST(Rules, BoardEdgesAndCells) {
@@ -191,11 +190,13 @@ TEST(Rules, BoardEdgesAndCells) {
 }
 
 TEST(Rules, HintsTheClockAndTheTimeBonus) {
-    // A hint at 5 seconds costs 10 points and 7 seconds, and the next tick ends the game.
+    // A hint at 5 seconds marks the offered tile's home cell and costs 10 points and 7 seconds;
+    // the next tick ends the game.
     deal({17, 3});
     TimeLeft = 5;
     take_hint();
-    EXPECT_EQ(std::make_pair(Score, TimeLeft), std::make_pair(-10, -2));
+    EXPECT_EQ((cells{Score, TimeLeft, HintActive, hint_marker.x, hint_marker.y}),
+              (cells{-10, -2, 1, 45 * 2 + 7, 45 * 3 + 7}));
     second_tick();
     EXPECT_EQ(GameState + "/" + GameSubState, "init_game_over/init");
 
