@@ -4,6 +4,7 @@
 #include <SDL.h>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "app/options.h"
 #include "platform/hss.h"
@@ -40,6 +41,16 @@ void init_video(const char* caption, int width, int height) {
         setenv("SDL12COMPAT_SCALE_METHOD", "nearest", 0);
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         std::fprintf(stderr, "Couldn't initialize SDL_VIDEO: %s\n", SDL_GetError());
+        std::exit(1);
+    }
+    // Without a reachable display SDL falls back to drawing off screen, and the game would wait
+    // for a tap nobody can give. That fallback is for those who ask for it by name.
+    char driver[32];
+    const char* asked = std::getenv("SDL_VIDEODRIVER");
+    if (SDL_VideoDriverName(driver, sizeof driver) && std::strcmp(driver, "offscreen") == 0 &&
+        !(asked && *asked)) {
+        std::fprintf(stderr, "Couldn't initialize SDL_VIDEO: no display (is DISPLAY set?)\n");
+        SDL_Quit();
         std::exit(1);
     }
     if (!OptionNoAudio)

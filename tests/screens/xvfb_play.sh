@@ -17,10 +17,7 @@ cp "$B/tessoli" "$WORK/game/"
 cp "$M/media"/*.def "$M/media"/*.pak "$M/media"/*.txt "$M/media/config.tll" "$WORK/game/media/"
 "$PACK" extract "$WORK/game/media/gfx.def" "$WORK/assets" >/dev/null
 
-xvfb_start 1000x900x24
-"$WORK/game/tessoli" --windowed 2>"$WORK/err.txt" &
-GPID=$!
-win=$(xvfb_find_window) || { echo "no Tessoli window"; cat "$WORK/err.txt"; exit 1; }
+xvfb_launch_game 1000x900x24 || exit 1
 
 shot() { import -window "$win" "$WORK/$1.png"; }
 tap() { xdotool mousemove --window "$win" "$1" "$2" click 1; }

@@ -18,7 +18,9 @@ trap xvfb_cleanup EXIT
 xvfb_start() {
     for n in $(seq 91 160); do
         if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-            Xvfb ":$n" -screen 0 "${1:-1000x900x24}" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+            # -noreset: every xdotool call is a client of its own, and a server that resets each
+            # time its last client leaves can turn the game's own connection away mid-reset.
+            Xvfb ":$n" -screen 0 "${1:-1000x900x24}" -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
             XPID=$!
             # Ready once it answers a client, not merely once its socket exists.
             for _ in $(seq 1 200); do
@@ -39,17 +41,34 @@ xvfb_start() {
     return 1
 }
 
-# Prints the id of the first window named Tessoli, waiting up to 20 s for it.
+# Prints the id of the first window named Tessoli, waiting up to 60 s for it (a sanitizer build on
+# a busy machine is slow to start); gives up at once if the game has ended.
 xvfb_find_window() {
-    for _ in $(seq 1 400); do
+    end=$(($(date +%s) + 60))
+    while [ "$(date +%s)" -lt "$end" ]; do
         id=$(xdotool search --name '^Tessoli$' 2>/dev/null | head -1 || true)
         if [ -n "$id" ]; then
             echo "$id"
             return 0
         fi
+        if [ -n "$GPID" ] && ! kill -0 "$GPID" 2>/dev/null; then
+            return 1
+        fi
         sleep 0.05
     done
     return 1
+}
+
+# What a failed check needs to be understood: the game's errors, whether it and the server live.
+xvfb_report() {
+    echo "--- game stderr"
+    cat "$WORK/err.txt" 2>/dev/null || true
+    if [ -n "$GPID" ] && kill -0 "$GPID" 2>/dev/null; then echo "--- game still running"; else echo "--- game ended"; fi
+    if [ -n "$XPID" ] && kill -0 "$XPID" 2>/dev/null; then echo "--- Xvfb running on $DISPLAY"; else echo "--- Xvfb ended"; fi
+    echo "--- windows:"
+    xdotool search --name '.' getwindowname %@ 2>/dev/null | head -10 || true
+    echo "--- Xvfb log"
+    tail -20 "$WORK/xvfb.log" 2>/dev/null || true
 }
 
 # Waits up to $1 seconds for the game process to end; sets STATUS to its exit status or "timeout".
@@ -65,4 +84,25 @@ xvfb_wait_game() {
         fi
         sleep 0.05
     done
+}
+
+# Starts a server of size $1 and the game in it (stderr to $WORK/err.txt); sets GPID and win.
+# A launch that shows no window is reported and tried once more on a fresh server, so that a
+# server that failed to come up is told apart from a game that cannot open its window.
+xvfb_launch_game() {
+    for attempt in 1 2; do
+        xvfb_start "$1" || return 1
+        "$WORK/game/tessoli" --windowed 2>"$WORK/err.txt" &
+        GPID=$!
+        if win=$(xvfb_find_window); then
+            return 0
+        fi
+        echo "no Tessoli window (attempt $attempt)"
+        xvfb_report
+        kill "$GPID" "$XPID" 2>/dev/null || true
+        wait "$GPID" "$XPID" 2>/dev/null || true
+        GPID=""
+        XPID=""
+    done
+    return 1
 }
