@@ -1,4 +1,4 @@
-// Input polling: one event per poll, the press lock, the key table and the quit request.
+// Input polling: one event per poll, the press lock and the key table.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
@@ -7,7 +7,6 @@
 #include "app/frame_clock.h"
 #include "app/input.h"
 #include "app/input_source.h"
-#include "tests/support/test_support.h"
 
 namespace {
 
@@ -56,10 +55,12 @@ class Input : public ::testing::Test {
 
 } // namespace
 
-TEST_F(Input, QueuedTapIsSeenForOneFrame) {
-    Queue.push_back(button(SDL_MOUSEBUTTONDOWN, 70, 130));
-    Queue.push_back(button(SDL_MOUSEBUTTONUP, 70, 130));
-    poll();
+TEST_F(Input, BeforeTheFirstResetNothingIsDroppedAndATapLastsOneFrame) {
+    // The loading screen and the first menu run with lockLength 0: a key does not lock the tap.
+    Queue = {key(SDL_KEYDOWN, SDLK_RETURN), button(SDL_MOUSEBUTTONDOWN, 70, 130),
+             button(SDL_MOUSEBUTTONUP, 70, 130)};
+    poll(2);
+    EXPECT_EQ(in.lockFrames, 0);
     EXPECT_EQ(in.stylusDown, 1);
     EXPECT_EQ(in.clickX, 70);
     EXPECT_EQ(in.clickY, 130);
@@ -68,17 +69,6 @@ TEST_F(Input, QueuedTapIsSeenForOneFrame) {
     EXPECT_EQ(in.clickX, 0);
     EXPECT_EQ(in.clickY, 0);
     EXPECT_EQ(in.pressX, 0);
-}
-
-TEST_F(Input, NoLockBeforeTheFirstReset) {
-    // The loading screen and the first menu run with lockLength 0: nothing is ever dropped.
-    Queue.push_back(key(SDL_KEYDOWN, SDLK_RETURN));
-    Queue.push_back(button(SDL_MOUSEBUTTONDOWN, 5, 6));
-    poll(2);
-    EXPECT_EQ(in.lockLength, 0);
-    EXPECT_EQ(in.lockFrames, 0);
-    EXPECT_EQ(in.stylusDown, 1);
-    EXPECT_EQ(in.clickX, 5);
 }
 
 TEST_F(Input, HeldStylusRearmsTheLockAndDropsKeys) {
@@ -125,7 +115,7 @@ TEST_F(Input, KeyDownLocksPressesForASecondUntilARelease) {
     EXPECT_EQ(in.clickX, 11);
 }
 
-TEST_F(Input, KeyTable) {
+TEST_F(Input, KeyTableAndSharedCodes) {
     // The handheld's arrow and application codes and a phone keypad's digits.
     const int table[][2] = {{37, KEY_LEFT},   {'4', KEY_LEFT},   {39, KEY_RIGHT}, {'6', KEY_RIGHT},
                             {40, KEY_DOWN},   {'8', KEY_DOWN},   {38, KEY_UP},    {'2', KEY_UP},
@@ -134,16 +124,11 @@ TEST_F(Input, KeyTable) {
                             {'9', KEY_APP4},  {196, KEY_APP4},   {'0', '0'},      {300, 300}};
     for (const auto& row : table)
         EXPECT_EQ(map_key(row[0]), row[1]) << "symbol " << row[0];
-}
 
-TEST_F(Input, UnmappedAndSharedKeys) {
-    Queue.push_back(key(SDL_KEYDOWN, 300));
+    // An unmapped key keeps its own slot; Return and '5' share one, and releasing either clears it.
+    Queue = {key(SDL_KEYDOWN, 300), key(SDL_KEYDOWN, '5'), key(SDL_KEYUP, SDLK_RETURN)};
     poll();
     EXPECT_EQ(in.keys[300], 1);
-    EXPECT_EQ(in.lastKeyDown, 300);
-    // Return and '5' share the action code; releasing either clears it.
-    Queue.push_back(key(SDL_KEYDOWN, '5'));
-    Queue.push_back(key(SDL_KEYUP, SDLK_RETURN));
     poll(2);
     EXPECT_EQ(in.lastKeyDown, KEY_ACTION);
     EXPECT_EQ(in.keys[KEY_ACTION], 0);
@@ -162,41 +147,4 @@ TEST_F(Input, ResetAndClearStylus) {
     input_reset(in);
     EXPECT_EQ(in.keys['q'], 0);
     EXPECT_EQ(in.lastKeyDown, 0);
-    EXPECT_EQ(in.lockLength, 25);
-}
-
-TEST_F(Input, QuitRequestAndOtherEvents) {
-    SDL_Event motion{};
-    motion.type = SDL_MOUSEMOTION;
-    Queue.push_back(motion);
-    poll();
-    EXPECT_EQ(in.stylusDown, 0);
-    EXPECT_EQ(in.quit, 0);
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    Queue.push_back(quit);
-    poll();
-    EXPECT_EQ(in.quit, 1);
-}
-
-TEST(InputSdl, RealEventsThroughSdlsQueue) {
-    open_test_screen();
-    input_state in{};
-    while (SDL_PollEvent(nullptr)) {
-        SDL_Event drop;
-        SDL_PollEvent(&drop);
-    }
-    SDL_Event down = button(SDL_MOUSEBUTTONDOWN, 123, 234);
-    SDL_Event up = button(SDL_MOUSEBUTTONUP, 123, 234);
-    ASSERT_EQ(SDL_PushEvent(&down), 0);
-    ASSERT_EQ(SDL_PushEvent(&up), 0);
-    for (int i = 0; i < 20 && !in.stylusDown; i++)
-        input_poll(in);
-    EXPECT_EQ(in.stylusDown, 1);
-    EXPECT_EQ(in.clickX, 123);
-    EXPECT_EQ(in.clickY, 234);
-    for (int i = 0; i < 20 && in.stylusDown; i++)
-        input_poll(in);
-    EXPECT_EQ(in.stylusDown, 0);
-    EXPECT_EQ(in.clickX, 0);
 }
