@@ -5,7 +5,6 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <sys/stat.h>
@@ -22,16 +21,6 @@ const std::string media = tool_path("tessoli-media"), pack = tool_path("tessoli-
 int run(const std::string& command) {
     int status = std::system((command + " >/dev/null 2>&1").c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::string capture(const std::string& command) {
-    std::string out;
-    FILE* p = popen((command + " 2>&1").c_str(), "r");
-    for (int c; p && (c = fgetc(p)) != EOF;)
-        out += static_cast<char>(c);
-    if (p)
-        pclose(p);
-    return out;
 }
 
 const char* const kSetFiles[] = {"config.tll", "gfx.def",        "gfx.pak",     "msx.def",
@@ -59,16 +48,11 @@ TEST(MediaBuilder, WritesTheSameBytesEveryTime) {
         EXPECT_EQ(read_file(a.file(f)), read_file(b.file(f))) << f;
     }
     EXPECT_EQ("0 2 480 640\n", read_file(a.file("config.tll")));
-    ASSERT_EQ(0, run(media + " --scale 1 --out " + b.path()));
-    EXPECT_EQ("0 1 240 320\n", read_file(b.file("config.tll")));
 
-    std::string png = read_file(a.file("one.png"));
-    EXPECT_EQ(png, read_file(b.file("one.png")));
-    EXPECT_EQ(0u, png.find("\x89PNG"));
+    EXPECT_EQ(read_file(a.file("one.png")), read_file(b.file("one.png")));
     SDL_Surface* sheet = IMG_Load(a.file("one.png").c_str());
     ASSERT_NE(nullptr, sheet);
-    EXPECT_GT(sheet->w, 1000);
-    EXPECT_GT(sheet->h, 1000);
+    EXPECT_TRUE(sheet->w > 1000 && sheet->h > 1000) << sheet->w << " x " << sheet->h;
     SDL_FreeSurface(sheet);
 }
 
@@ -83,6 +67,7 @@ TEST(MediaBuilder, RebuildingLeavesAPlayersSavedGameAlone) {
     ASSERT_EQ(0, symlink("elsewhere.txt", d.file("msx.pak").c_str()));
     ASSERT_EQ(0, run(media + " --scale 1 --out " + d.path()));
     EXPECT_EQ(saved, read_file(d.file("cont.tll")));
+    EXPECT_EQ("0 1 240 320\n", read_file(d.file("config.tll")));
     EXPECT_EQ("keep me", read_file(d.file("elsewhere.txt")));
     EXPECT_NE("old", read_file(d.file("gfx.pak")));
     struct stat st;
@@ -107,7 +92,7 @@ TEST(MediaBuilder, RefusesBadArguments) {
     EXPECT_FALSE(file_exists(d.file("gfx.def")));
 }
 
-TEST(PackTool, CreateListAndExtractRoundTrip) {
+TEST(PackTool, CreateListAndExtractRoundTripAndRefusals) {
     temp_dir d;
     write_file(d.file("a.txt"), "alpha");
     write_file(d.file("b.bin"), std::string("\0\1\2bravo", 8));
@@ -116,14 +101,14 @@ TEST(PackTool, CreateListAndExtractRoundTrip) {
                      d.file("b.bin") + " " + d.file("empty")));
     EXPECT_EQ("a.txt 0 5\nb.bin 5 8\nempty 13 0\nend 0 0\n", read_file(d.file("p.def")));
     EXPECT_EQ(std::string("alpha\0\1\2bravo", 13), read_file(d.file("p.pak")));
-    std::string listing = capture(pack + " list " + d.file("p.def"));
+    EXPECT_EQ(0, std::system((pack + " list " + d.file("p.def") + " >" + d.file("ls")).c_str()));
+    std::string listing = read_file(d.file("ls"));
     EXPECT_NE(std::string::npos, listing.find("b.bin"));
     EXPECT_NE(std::string::npos, listing.find("3 entries"));
     ASSERT_EQ(0, run(pack + " extract " + d.file("p.def") + " " + d.path() + "out"));
     EXPECT_EQ("alpha", read_file(d.path() + "out/a.txt"));
     EXPECT_EQ(std::string("\0\1\2bravo", 8), read_file(d.path() + "out/b.bin"));
     EXPECT_TRUE(file_exists(d.path() + "out/empty"));
-    run("rm -rf " + d.path() + "out");
 
     // Names the game cannot hold, or two files with one name, are refused.
     write_file(d.file("end"), "x");
@@ -131,12 +116,9 @@ TEST(PackTool, CreateListAndExtractRoundTrip) {
     EXPECT_NE(0, run(pack + " create " + d.file("q.def") + " " + d.file("a.txt") + " " +
                      d.file("a.txt")));
     EXPECT_FALSE(file_exists(d.file("q.def")));
-}
 
-TEST(PackTool, BrokenOrHostilePacksAreRefused) {
-    temp_dir d;
-    write_file(d.file("p.pak"), "0123456789");
-    write_file(d.file("p.def"), "a 0 4\nb 4 20\nend 0 0\n"); // b runs past the end of the .pak
+    // So are an entry past the end of the .pak, a name that leaves the folder, a missing index.
+    write_file(d.file("p.def"), "a 0 4\nb 4 20\nend 0 0\n");
     EXPECT_NE(0, run(pack + " list " + d.file("p.def")));
     write_file(d.file("p.def"), "../escape 0 4\nend 0 0\n");
     EXPECT_NE(0, run(pack + " extract " + d.file("p.def") + " " + d.path() + "x"));
@@ -154,7 +136,6 @@ TEST(PackTool, LevelsPutAPlayersPicturesIntoTheSet) {
     ASSERT_EQ(0, run("convert " + d.file("wide.bmp") + " -quality 95 " + d.file("wide.jpg")));
     write_halves_bmp(d.file("tall.bmp"), 100, 500);
     ASSERT_EQ(0, run("convert " + d.file("tall.bmp") + " " + d.file("tall.png")));
-    std::string before = read_file(d.file("gfx.pak"));
     ASSERT_EQ(
         0, run(pack + " levels " + d.path() + " " + d.file("wide.jpg") + " " + d.file("tall.png")));
     EXPECT_EQ("99 5 ", read_file(d.file("cont.tll")));
@@ -173,8 +154,6 @@ TEST(PackTool, LevelsPutAPlayersPicturesIntoTheSet) {
     // The other level pictures and every other asset are still there.
     for (const char* name : {"x/3.jpg", "x/20.jpg", "x/gra.jpg"})
         EXPECT_TRUE(file_exists(d.path() + name)) << name;
-    EXPECT_NE(before, read_file(d.file("gfx.pak")));
-    run("rm -rf " + d.path() + "x");
 
     std::string many = " " + d.path(); // more than 20 pictures
     for (int i = 0; i < 21; ++i)
