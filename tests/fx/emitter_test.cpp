@@ -162,9 +162,9 @@ TEST(Emitter, ParticlesFadeOutOverTheirLastFrames) {
     EXPECT_EQ(e.particles, nullptr);
 }
 
-TEST(Emitter, DrawsParticlesWithTheirAlpha) {
+TEST(Emitter, DrawsEachParticleWithItsAlphaAndFrame) {
     sprite s;
-    make_sprite(s, 4, {{255, 255, 255}});
+    make_sprite(s, 2, {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}});
     int tolerance = screen->format->BitsPerPixel > 16 ? 1 : 8;
     emitter e{};
     point_emitter(e, 1000, 0, 10, 1);
@@ -172,16 +172,16 @@ TEST(Emitter, DrawsParticlesWithTheirAlpha) {
     e.y = 60;
     e.alpha = 400;
     e.Update(0);
-    EXPECT_NEAR(draw_and_read(e, s, 50, 60).r, 100, tolerance);
-    EXPECT_EQ(pixel_at(screen, 54, 60).r, 0);
+    EXPECT_NEAR(draw_and_read(e, s, 51, 61).r, 100, tolerance);
+    EXPECT_EQ(pixel_at(screen, 52, 60).g, 0); // one frame only
 
     // With an alpha spread each particle uses its own alpha; one gone below zero draws nothing
     // instead of wrapping round to opaque.
     e.alpha_range = 2;
     e.particles->alpha = 1023;
-    EXPECT_EQ(draw_and_read(e, s, 51, 61).r, 255);
+    EXPECT_EQ(draw_and_read(e, s, 50, 60).r, 255);
     e.particles->alpha = -40;
-    EXPECT_EQ(draw_and_read(e, s, 51, 61).r, 0);
+    EXPECT_EQ(draw_and_read(e, s, 50, 60).r, 0);
 
     // A picture that failed to load draws nothing, quietly (its loader reported it).
     sprite empty;
@@ -189,23 +189,18 @@ TEST(Emitter, DrawsParticlesWithTheirAlpha) {
     e.Draw(empty);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     e.Clear();
-}
 
-TEST(Emitter, SequentialFramesRunDownAndStayInRange) {
-    sprite s;
-    make_sprite(s, 2, {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}});
-    emitter e{};
-    // The frame drawn for a particle with `life` left: 0 red, 1 green, 2 blue, -1 anything else.
+    // Frames run down with the life left: 0 red, 1 green, 2 blue, -1 anything else. A
+    // long-lived spark holds the last frame; with a life of 2, fewer life frames than pictures:
+    // no division by zero, never past the end.
     auto frame_drawn = [&](int life) {
         e.particles->life = life;
-        rgb p = draw_and_read(e, s, 10, 10);
+        rgb p = draw_and_read(e, s, 50, 60);
         return p.r + p.g + p.b != 255 ? -1 : p.r ? 0 : p.g ? 1 : 2;
     };
-    point_emitter(e);
-    e.x = e.y = 10;
+    e.alpha_range = 0;
+    e.alpha = 1023;
     e.frames = 3;
-    // A long-lived spark holds the last frame.
-    // With a life of 2, fewer life frames than pictures: no division by zero, never past the end.
     const int cases[][3] = {{30, 20, 2}, {30, 15, 1}, {30, 5, 0}, {30, 45, 2},
                             {2, 1, 1},   {2, 0, 0},   {2, 9, 2}};
     for (const auto& c : cases) {
