@@ -1,4 +1,4 @@
-// The particle engine: emission counts, random ranges, fading, sweeping, mends and drawn pixels.
+// The particle engine: emission counts, random ranges, fading, stopping, mends and drawn pixels.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
