@@ -43,56 +43,46 @@ bool in_state(const char* state, const char* sub) {
     return GameState == state && GameSubState == sub;
 }
 
-struct WholeGame : ::testing::Test {
-    game_driver g;
+void reach_menu(game_driver& g, const std::string& cont = std::string()) {
+    g.boot(1, cont);
+    g.load_and_answer(true);
+    g.enter_menu();
+    ASSERT_TRUE(g.run_until([] { return in_state("intro", "intro"); }, 100));
+}
 
-    void start_and_reach_menu(const std::string& cont = std::string()) {
-        g.boot(1, cont);
-        g.load_and_answer(true);
-        g.enter_menu();
-        ASSERT_TRUE(g.run_until([] { return in_state("intro", "intro"); }, 100));
-    }
-    void start_game() {
-        g.tap(120, 133); // "Start Game", centred at y 120
-        ASSERT_EQ(GameState, "init_gra");
-    }
-    void reach_play() {
-        ASSERT_TRUE(g.run_until([] { return GameState == "gra" && GameSubState == "5sec"; }, 200));
-        g.tap(120, 120); // a press ends the five-second look at once
-        ASSERT_TRUE(g.run_until([] { return in_state("gra", "start_gry"); }, 100));
-    }
-};
+void start_game(game_driver& g) {
+    g.tap(120, 133); // "Start Game", centred at y 120
+    ASSERT_EQ(GameState, "init_gra");
+}
 
 } // namespace
 
-TEST_F(WholeGame, SplashQueuedTapAndTheSoundQuestion) {
-    g.boot(1);
-    g.push_down(100, 100); // ends the splash
-    g.push_up(100, 100);
-    g.push_down(20, 300); // queued during loading; lies on neither answer
-    g.push_up(20, 300);
-    g.push_down(154, 138); // "No"
-    g.push_up(154, 138);
-    loading_screen();
-    EXPECT_EQ(music_off, 0);
-    EXPECT_EQ(sounds_off, 0);
-    EXPECT_EQ(music_volume, 0);
-    EXPECT_EQ(sound_volume, 0);
-    // Every asset is in place.
-    EXPECT_NE(IntroPicture.surface, nullptr);
-    EXPECT_NE(GameBackground.surface, nullptr);
-    EXPECT_GT(SmallFont.glyph_count, 40);
-    EXPECT_EQ(RocketSprite1.frame_w, 25.0f);
-    EXPECT_EQ(RocketSprite1.frame_h, 13.0f);
-    EXPECT_EQ(RocketSprite2.frame_w, 13.0f);
-    EXPECT_EQ(RocketSprite2.frame_h, 25.0f);
+// Either answer starts the music and every sound, "No" at volume 0; a tap queued during loading
+// that lies on neither answer waits for one that does.
+TEST(WholeGame, TheSoundAnswerSetsTheVolume) {
+    for (const auto& answer : {std::make_pair(74, 128), std::make_pair(154, 0)}) { // x, volume
+        game_driver g;
+        g.boot(1);
+        for (auto p : {std::make_pair(100, 100), std::make_pair(20, 300),
+                       std::make_pair(answer.first, 138)}) {
+            g.push_down(p.first, p.second);
+            g.push_up(p.first, p.second);
+        }
+        loading_screen();
+        EXPECT_EQ((std::vector<int>{music_off, sounds_off, music_volume, sound_volume}),
+                  (std::vector<int>{0, 0, answer.second, answer.second}));
+    }
 }
 
-TEST_F(WholeGame, YesTurnsTheSoundUpAndTheMenuFadesIn) {
+TEST(WholeGame, TheMenuFadesInOverTheIntroPictureAndExitEndsTheProgram) {
+    game_driver g;
     g.boot(1);
     g.load_and_answer(true);
-    EXPECT_EQ(music_volume, 128);
-    EXPECT_EQ(sound_volume, 128);
+    // Every asset is in place.
+    EXPECT_GT(SmallFont.glyph_count, 40);
+    EXPECT_EQ((std::vector<float>{RocketSprite1.frame_w, RocketSprite1.frame_h,
+                                  RocketSprite2.frame_w, RocketSprite2.frame_h}),
+              (std::vector<float>{25, 13, 13, 25}));
     g.enter_menu();
     g.frame();
     EXPECT_TRUE(in_state("intro", "przejscie obrazek"));
@@ -101,86 +91,59 @@ TEST_F(WholeGame, YesTurnsTheSoundUpAndTheMenuFadesIn) {
     EXPECT_TRUE(in_state("intro", "intro"));
     g.frame();
     // Away from the texts the screen shows the intro picture.
-    rgb shown = pixel_at(screen, 5, 5);
-    rgb picture = pixel_at(IntroPicture.surface, 5, 5);
-    EXPECT_EQ(shown.r, picture.r);
-    EXPECT_EQ(shown.g, picture.g);
-    EXPECT_EQ(shown.b, picture.b);
+    rgb shown = pixel_at(screen, 5, 5), picture = pixel_at(IntroPicture.surface, 5, 5);
+    EXPECT_EQ((std::vector<int>{shown.r, shown.g, shown.b}),
+              (std::vector<int>{picture.r, picture.g, picture.b}));
+    g.tap(120, 173); // "Exit Game", 40 below "Start Game"
+    EXPECT_EQ(GameRunning, 0);
 }
 
-TEST_F(WholeGame, StartGameWithoutASavedGameStartsLevelOne) {
-    start_and_reach_menu();
-    start_game();
+// "Yes" resumes the saved level; "No" starts afresh and leaves the file alone until the next save.
+TEST(WholeGame, TheContinuePromptResumesOrStartsAfresh) {
+    for (int yes : {1, 0}) {
+        SCOPED_TRACE(yes ? "Yes" : "No");
+        game_driver g;
+        reach_menu(g, saved_level_three());
+        EXPECT_EQ(BestScore, 50);
+        start_game(g);
+        EXPECT_EQ(GameSubState, "pre_init");
+        g.frame();
+        g.tap(yes ? 95 : 137, 188);
+        EXPECT_EQ(ContinueFlag, yes);
+        ASSERT_TRUE(g.run_until([] { return in_state("gra", "5sec"); }, 200));
+        if (yes) {
+            EXPECT_EQ(
+                (std::vector<int>{Level, Score, TimeLeft, PictureNumber, TileLast, TileCurrent}),
+                (std::vector<int>{3, 77, 100, 4, 19, 2}));
+            for (int cell = 0; cell < 25; cell++)
+                EXPECT_EQ(Board[cell], cell < 5 ? 1 : 0) << "cell " << cell;
+        } else {
+            EXPECT_EQ((std::vector<int>{Level, Score, TimeLeft}), (std::vector<int>{1, 0, 230}));
+            EXPECT_EQ(numbers_in(read_file(g.cont()))[0], 100);
+        }
+    }
+}
+
+// Twenty levels, each on its own picture and scoring 5 a tile plus the seconds left, end on the
+// win screen, which saves the time as 0 and the best score; starting again then asks nothing.
+TEST(WholeGame, TwentyLevelsEndOnGoodWorkWithTheBestScore) {
+    game_driver g;
+    reach_menu(g);
+    start_game(g);
     // The press chose "init"; the release's frame already began the fade to the board.
     EXPECT_EQ(GameSubState, "przejscie obrazek");
-    EXPECT_EQ(ContinueFlag, 0);
-    reach_play();
-    EXPECT_EQ(Level, 1);
-    EXPECT_EQ(Score, 0);
-    EXPECT_EQ(TimeLeft, 230);
-    EXPECT_EQ(TileLast, 24);
-}
-
-TEST_F(WholeGame, ContinueYesResumesTheSavedLevel) {
-    start_and_reach_menu(saved_level_three());
-    EXPECT_EQ(BestScore, 50);
-    start_game();
-    EXPECT_EQ(GameSubState, "pre_init");
-    g.frame();
-    g.tap(95, 188); // "Yes"
-    EXPECT_EQ(ContinueFlag, 1);
-    reach_play();
-    EXPECT_EQ(Level, 3);
-    EXPECT_EQ(Score, 77);
-    EXPECT_EQ(TimeLeft, 100);
-    EXPECT_EQ(PictureNumber, 4);
-    EXPECT_EQ(TileLast, 19);
-    EXPECT_EQ(TileCurrent, 2);
-    for (int cell = 0; cell < 25; cell++)
-        EXPECT_EQ(Board[cell], cell < 5 ? 1 : 0) << "cell " << cell;
-}
-
-TEST_F(WholeGame, ContinueNoStartsAfresh) {
-    start_and_reach_menu(saved_level_three());
-    start_game();
-    g.frame();
-    g.tap(137, 188); // "No"
-    EXPECT_EQ(ContinueFlag, 0);
-    reach_play();
-    EXPECT_EQ(Level, 1);
-    EXPECT_EQ(Score, 0);
-    EXPECT_EQ(TimeLeft, 230);
-    // The saved game stays in the file until the next save.
-    EXPECT_EQ(numbers_in(read_file(g.cont()))[0], 100);
-}
-
-TEST_F(WholeGame, ALevelWonByTappingTheRightCells) {
-    start_and_reach_menu();
-    start_game();
-    reach_play();
-    place_every_tile(g);
-    ASSERT_TRUE(in_state("gra", "nextlevel"));
-    EXPECT_EQ(Level, 2);
-    EXPECT_EQ(Score, 125 + TimeLeft);
-    int first_picture = PictureNumber;
-    g.frame(10); // the good-work picture waits
-    EXPECT_TRUE(in_state("gra", "nextlevel"));
-    g.tap(120, 160);
-    EXPECT_EQ(GameSubState, "przejscie obrazek");
-    EXPECT_NE(PictureNumber, first_picture);
-    EXPECT_EQ(TimeLeft, 230);
-}
-
-TEST_F(WholeGame, TwentyLevelsEndOnGoodWorkWithTheBestScore) {
-    start_and_reach_menu();
-    start_game();
     std::vector<int> seen(20, 0);
     for (int level = 1; level <= 20; level++) {
-        reach_play();
+        ASSERT_TRUE(g.run_until([] { return in_state("gra", "5sec"); }, 200));
+        g.tap(120, 120); // a press ends the five-second look at once
+        ASSERT_TRUE(g.run_until([] { return in_state("gra", "start_gry"); }, 100));
         ASSERT_EQ(Level, level);
         seen[PictureNumber]++;
+        int score = Score;
         place_every_tile(g);
         if (level < 20) {
+            EXPECT_EQ(Score, score + 125 + TimeLeft);
+            g.frame(10); // the good-work picture waits for a tap
             ASSERT_TRUE(in_state("gra", "nextlevel"));
             g.tap(120, 160);
         }
@@ -189,61 +152,13 @@ TEST_F(WholeGame, TwentyLevelsEndOnGoodWorkWithTheBestScore) {
         EXPECT_EQ(seen[p], 1) << "picture " << p;
     ASSERT_EQ(GameState, "init_koniec_gry");
     int final_score = Score;
-    EXPECT_GT(final_score, 20 * 125);
     // The end screen: fade, a pause of 101 frames, then the menu fades in.
     ASSERT_TRUE(g.run_until([] { return in_state("intro", "intro"); }, 400));
     std::vector<long> saved = numbers_in(read_file(g.cont()));
     ASSERT_EQ(saved.size(), 102u);
-    EXPECT_EQ(saved[0], 0);
-    EXPECT_EQ(saved[1], final_score);
+    EXPECT_EQ(std::make_pair(saved[0], saved[1]), std::make_pair(0L, long(final_score)));
     EXPECT_EQ(BestScore, final_score);
-    // Starting again asks nothing: the saved time is 0.
-    start_game();
+    start_game(g);
     EXPECT_EQ(GameSubState, "przejscie obrazek");
     EXPECT_EQ(ContinueFlag, 0);
-}
-
-TEST_F(WholeGame, HintsUntilTheTimeRunsOutLoseTheGame) {
-    start_and_reach_menu();
-    start_game();
-    reach_play();
-    int hints = 0;
-    while (GameState == "gra" && hints < 40) {
-        g.tap(25, 252); // the hint button
-        hints++;
-    }
-    EXPECT_EQ(hints, 33); // 230 seconds, 7 a hint, a few frames of clock
-    ASSERT_EQ(GameState, "init_game_over");
-    ASSERT_TRUE(g.run_until([] { return in_state("intro", "intro"); }, 400));
-    std::vector<long> saved = numbers_in(read_file(g.cont()));
-    ASSERT_EQ(saved.size(), 102u);
-    EXPECT_EQ(saved[0], 0);
-    EXPECT_EQ(saved[5], -330); // the score the file keeps: 33 hints
-    EXPECT_EQ(BestScore, 0);   // a lower score never replaces the best
-}
-
-TEST_F(WholeGame, MenuButtonSavesAndTheGameContinues) {
-    start_and_reach_menu();
-    start_game();
-    reach_play();
-    g.tap(72, 270); // previous tile
-    int offered = TileList[TileCurrent];
-    g.tap(213, 252); // the menu button
-    ASSERT_TRUE(g.run_until([] { return in_state("intro", "intro"); }, 100));
-    std::vector<long> saved = numbers_in(read_file(g.cont()));
-    ASSERT_EQ(saved.size(), 102u);
-    EXPECT_GT(saved[0], 220);
-    start_game();
-    EXPECT_EQ(GameSubState, "pre_init");
-    g.frame();
-    g.tap(95, 188); // "Yes"
-    reach_play();
-    EXPECT_EQ(TileList[TileCurrent], offered);
-    EXPECT_EQ(TimeLeft, saved[0]);
-}
-
-TEST_F(WholeGame, ExitGameEndsTheProgram) {
-    start_and_reach_menu();
-    g.tap(120, 173); // "Exit Game", 40 below "Start Game"
-    EXPECT_EQ(GameRunning, 0);
 }
