@@ -67,7 +67,17 @@ void game_driver::load_and_answer(bool sound_yes) {
     int x = sound_yes ? 74 : 154;
     push_down(x * scale, 138 * scale);
     push_up(x * scale, 138 * scale);
+    run_loading();
+}
+
+void game_driver::run_loading() {
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
     loading_screen();
+    EXPECT_EQ(InputState.quit, 0) << "loading took every queued tap without an answer";
+    SDL_Event left;
+    SDL_PeepEvents(&left, 1, SDL_GETEVENT, SDL_QUITMASK); // the taps behind the answer stay queued
 }
 
 void game_driver::enter_menu() {

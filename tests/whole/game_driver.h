@@ -17,6 +17,9 @@ struct game_driver {
     void boot(int scale, const std::string& cont_tll = std::string(), unsigned seed = 1234);
     // The loading screen with the splash tap queued (and any extra events queued before it).
     void load_and_answer(bool sound_yes = true);
+    // The loading screen over the events queued so far; a quit request queued behind them turns
+    // a missed answer into a failure instead of a wait that never ends.
+    void run_loading();
     // After loading: what main does before its loop.
     void enter_menu();
 

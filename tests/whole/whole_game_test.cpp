@@ -68,7 +68,7 @@ TEST(WholeGame, TheSoundAnswerSetsTheVolume) {
             g.push_down(p.first, p.second);
             g.push_up(p.first, p.second);
         }
-        loading_screen();
+        g.run_loading();
         EXPECT_EQ((std::vector<int>{music_off, sounds_off, music_volume, sound_volume}),
                   (std::vector<int>{0, 0, answer.second, answer.second}));
     }
