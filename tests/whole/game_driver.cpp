@@ -8,6 +8,7 @@
 #include "app/frame_clock.h"
 #include "app/globals.h"
 #include "app/input.h"
+#include "app/input_source.h"
 #include "app/replay.h"
 #include "app/startup.h"
 #include "app/state.h"
@@ -51,6 +52,7 @@ void game_driver::boot(int s, const std::string& cont_tll, unsigned seed) {
     loading_rest = no_rest;
     Seed = seed;
     startup_seed = fixed_seed;
+    input_poll_count = 0; // as in a fresh program: a recording counts its polls from here
     if (!record_path.empty())
         record_begin(record_path.c_str());
     VideoWindowed = 1;
@@ -58,6 +60,12 @@ void game_driver::boot(int s, const std::string& cont_tll, unsigned seed) {
     startup(dir.path() + "tessoli");
     ASSERT_EQ(Scale, s);
     saved_game_exists();
+}
+
+game_driver::~game_driver() {
+    free_screen2();
+    shutdown_audio();
+    SDL_Quit();
 }
 
 void game_driver::load_and_answer(bool sound_yes) {

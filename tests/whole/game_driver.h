@@ -12,6 +12,9 @@ struct game_driver {
     long frames = 0;
     std::string record_path; // when set, the run is recorded there as a replay
 
+    // Ends the program as main does, so that a test may boot it again.
+    ~game_driver();
+
     // Copies the built media set of this Scale into a fresh folder (never a player's cont.tll),
     // optionally with a cont.tll of the given text, and starts up as main does.
     void boot(int scale, const std::string& cont_tll = std::string(), unsigned seed = 1234);

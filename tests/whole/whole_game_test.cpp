@@ -59,20 +59,24 @@ void start_game(game_driver& g) {
 
 // Either answer starts the music and every sound, "No" at volume 0; a tap queued during loading
 // that lies on neither answer waits for one that does.
-TEST(WholeGame, TheSoundAnswerSetsTheVolume) {
-    for (const auto& answer : {std::make_pair(74, 128), std::make_pair(154, 0)}) { // x, volume
-        game_driver g;
-        g.boot(1);
-        for (auto p : {std::make_pair(100, 100), std::make_pair(20, 300),
-                       std::make_pair(answer.first, 138)}) {
-            g.push_down(p.first, p.second);
-            g.push_up(p.first, p.second);
-        }
-        g.run_loading();
-        EXPECT_EQ((std::vector<int>{music_off, sounds_off, music_volume, sound_volume}),
-                  (std::vector<int>{0, 0, answer.second, answer.second}));
+struct SoundAnswer : ::testing::TestWithParam<std::pair<int, int>> {}; // x of the answer, volume
+
+TEST_P(SoundAnswer, SetsTheVolume) {
+    game_driver g;
+    g.boot(1);
+    for (auto p : {std::make_pair(100, 100), std::make_pair(20, 300),
+                   std::make_pair(GetParam().first, 138)}) {
+        g.push_down(p.first, p.second);
+        g.push_up(p.first, p.second);
     }
+    g.run_loading();
+    EXPECT_EQ((std::vector<int>{music_off, sounds_off, music_volume, sound_volume}),
+              (std::vector<int>{0, 0, GetParam().second, GetParam().second}));
 }
+
+// One boot per process: SDL does not give back everything of a video mode on a second start.
+INSTANTIATE_TEST_SUITE_P(WholeGame, SoundAnswer,
+                         ::testing::Values(std::make_pair(74, 128), std::make_pair(154, 0)));
 
 TEST(WholeGame, TheMenuFadesInOverTheIntroPictureAndExitEndsTheProgram) {
     game_driver g;
@@ -99,30 +103,31 @@ TEST(WholeGame, TheMenuFadesInOverTheIntroPictureAndExitEndsTheProgram) {
 }
 
 // "Yes" resumes the saved level; "No" starts afresh and leaves the file alone until the next save.
-TEST(WholeGame, TheContinuePromptResumesOrStartsAfresh) {
-    for (int yes : {1, 0}) {
-        SCOPED_TRACE(yes ? "Yes" : "No");
-        game_driver g;
-        reach_menu(g, saved_level_three());
-        EXPECT_EQ(BestScore, 50);
-        start_game(g);
-        EXPECT_EQ(GameSubState, "pre_init");
-        g.frame();
-        g.tap(yes ? 95 : 137, 188);
-        EXPECT_EQ(ContinueFlag, yes);
-        ASSERT_TRUE(g.run_until([] { return in_state("gra", "5sec"); }, 200));
-        if (yes) {
-            EXPECT_EQ(
-                (std::vector<int>{Level, Score, TimeLeft, PictureNumber, TileLast, TileCurrent}),
-                (std::vector<int>{3, 77, 100, 4, 19, 2}));
-            for (int cell = 0; cell < 25; cell++)
-                EXPECT_EQ(Board[cell], cell < 5 ? 1 : 0) << "cell " << cell;
-        } else {
-            EXPECT_EQ((std::vector<int>{Level, Score, TimeLeft}), (std::vector<int>{1, 0, 230}));
-            EXPECT_EQ(numbers_in(read_file(g.cont()))[0], 100);
-        }
+struct ContinuePrompt : ::testing::TestWithParam<int> {}; // 1: "Yes"
+
+TEST_P(ContinuePrompt, ResumesOrStartsAfresh) {
+    int yes = GetParam();
+    game_driver g;
+    reach_menu(g, saved_level_three());
+    EXPECT_EQ(BestScore, 50);
+    start_game(g);
+    EXPECT_EQ(GameSubState, "pre_init");
+    g.frame();
+    g.tap(yes ? 95 : 137, 188);
+    EXPECT_EQ(ContinueFlag, yes);
+    ASSERT_TRUE(g.run_until([] { return in_state("gra", "5sec"); }, 200));
+    if (yes) {
+        EXPECT_EQ((std::vector<int>{Level, Score, TimeLeft, PictureNumber, TileLast, TileCurrent}),
+                  (std::vector<int>{3, 77, 100, 4, 19, 2}));
+        for (int cell = 0; cell < 25; cell++)
+            EXPECT_EQ(Board[cell], cell < 5 ? 1 : 0) << "cell " << cell;
+    } else {
+        EXPECT_EQ((std::vector<int>{Level, Score, TimeLeft}), (std::vector<int>{1, 0, 230}));
+        EXPECT_EQ(numbers_in(read_file(g.cont()))[0], 100);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(WholeGame, ContinuePrompt, ::testing::Values(1, 0));
 
 // Twenty levels, each on its own picture and scoring 5 a tile plus the seconds left, end on the
 // win screen, which saves the time as 0 and the best score; starting again then asks nothing.
