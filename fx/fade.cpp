@@ -21,6 +21,17 @@ const slide_kind slide_kinds[12] = {
     {3, 'W', '0'}, {4, 'W', '0'}, {5, 'H', 'W'}, {6, 'H', 'W'}, {7, 'H', 'W'}, {8, 'H', 'W'},
 };
 
+// Where the arriving picture stands while it slides in, by direction 1..8: how much of what is
+// left of the first and of the second distance it is still off its place along x and along y.
+struct slide_offset {
+    int x1, x2, y1, y2;
+};
+
+const slide_offset slide_offsets[8] = {
+    {0, 0, 1, 0}, {0, 0, -1, 0}, {1, 0, 0, 0},  {-1, 0, 0, 0},  // straight
+    {0, 1, 1, 0}, {0, 1, -1, 0}, {1, 0, 0, -1}, {-1, 0, 0, -1}, // diagonal
+};
+
 const int colour_kinds[11][3] = {
     {0, 0, 0},       {255, 0, 0},   {0, 255, 0},  {0, 0, 255},     {255, 255, 0},   {255, 0, 255},
     {255, 255, 255}, {0, 255, 255}, {64, 64, 64}, {128, 128, 128}, {192, 192, 192},
@@ -125,39 +136,14 @@ void fade::maluj() {
         if (type == 2) {
             int d1 = instant ? distance_1 : reached(c, step_1, distance_1);
             int d2 = instant ? distance_2 : reached(c, step_2, distance_2);
+            int left_1 = distance_1 - d1;
+            int left_2 = distance_2 - d2;
             int pos_x = 0;
             int pos_y = 0;
-            switch (direction) {
-            case 1:
-                pos_y = distance_1 - d1;
-                break;
-            case 2:
-                pos_y = d1 - distance_1;
-                break;
-            case 3:
-                pos_x = distance_1 - d1;
-                break;
-            case 4:
-                pos_x = d1 - distance_1;
-                break;
-            case 5:
-                pos_x = distance_2 - d2;
-                pos_y = distance_1 - d1;
-                break;
-            case 6:
-                pos_x = distance_2 - d2;
-                pos_y = d1 - distance_1;
-                break;
-            case 7:
-                pos_x = distance_1 - d1;
-                pos_y = d2 - distance_2;
-                break;
-            case 8:
-                pos_x = d1 - distance_1;
-                pos_y = d2 - distance_2;
-                break;
-            default:
-                break;
+            if (direction >= 1 && direction <= 8) {
+                const slide_offset& o = slide_offsets[direction - 1];
+                pos_x = o.x1 * left_1 + o.x2 * left_2;
+                pos_y = o.y1 * left_1 + o.y2 * left_2;
             }
             screen2_screen(0, 0, 0);
             if (!set_arriving_alpha(alpha))
