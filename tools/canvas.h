@@ -74,6 +74,15 @@ class canvas {
     void paste(const canvas& other, float x, float y);
     // 8-bit RGB bytes, row by row.
     std::vector<std::uint8_t> bytes() const;
+
+  private:
+    // Cuts a pixel box [x0, x1) x [y0, y1) to the canvas.
+    void clip(int& x0, int& y0, int& x1, int& y1) const {
+        x0 = x0 < 0 ? 0 : x0;
+        y0 = y0 < 0 ? 0 : y0;
+        x1 = x1 > w ? w : x1;
+        y1 = y1 > h ? h : y1;
+    }
 };
 
 float sd_polygon(const std::vector<pt>& v, float x, float y);
@@ -84,14 +93,7 @@ template <class Dist, class Paint>
 void canvas::shape(float x0, float y0, float x1, float y1, Dist dist, Paint paint, float alpha) {
     int px0 = static_cast<int>(x0 * unit) - 2, py0 = static_cast<int>(y0 * unit) - 2;
     int px1 = static_cast<int>(x1 * unit) + 2, py1 = static_cast<int>(y1 * unit) + 2;
-    if (px0 < 0)
-        px0 = 0;
-    if (py0 < 0)
-        py0 = 0;
-    if (px1 > w)
-        px1 = w;
-    if (py1 > h)
-        py1 = h;
+    clip(px0, py0, px1, py1);
     for (int y = py0; y < py1; ++y) {
         for (int x = px0; x < px1; ++x) {
             float lx = (x + 0.5f) / unit, ly = (y + 0.5f) / unit;
@@ -109,14 +111,7 @@ void canvas::shape(float x0, float y0, float x1, float y1, Dist dist, Paint pain
 template <class F> void canvas::shade(float x0, float y0, float x1, float y1, F f) {
     int px0 = static_cast<int>(x0 * unit), py0 = static_cast<int>(y0 * unit);
     int px1 = static_cast<int>(x1 * unit + 0.999f), py1 = static_cast<int>(y1 * unit + 0.999f);
-    if (px0 < 0)
-        px0 = 0;
-    if (py0 < 0)
-        py0 = 0;
-    if (px1 > w)
-        px1 = w;
-    if (py1 > h)
-        py1 = h;
+    clip(px0, py0, px1, py1);
     for (int y = py0; y < py1; ++y)
         for (int x = px0; x < px1; ++x)
             f((x + 0.5f) / unit, (y + 0.5f) / unit, at(x, y));
