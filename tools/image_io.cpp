@@ -24,16 +24,6 @@ void on_jpeg_error(j_common_ptr info) {
     std::longjmp(fail->jump, 1);
 }
 
-void put16(bytes_t& b, unsigned v) {
-    b.push_back(static_cast<std::uint8_t>(v & 255));
-    b.push_back(static_cast<std::uint8_t>((v >> 8) & 255));
-}
-
-void put32(bytes_t& b, std::uint32_t v) {
-    put16(b, v & 0xffff);
-    put16(b, v >> 16);
-}
-
 } // namespace
 
 bytes_t encode_jpeg(const rgb_image& image, int quality) {

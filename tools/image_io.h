@@ -8,6 +8,17 @@
 
 using bytes_t = std::vector<std::uint8_t>;
 
+// Little-endian numbers, as BMP, WAV and the like store them.
+inline void put16(bytes_t& b, unsigned v) {
+    b.push_back(static_cast<std::uint8_t>(v & 255));
+    b.push_back(static_cast<std::uint8_t>((v >> 8) & 255));
+}
+
+inline void put32(bytes_t& b, std::uint32_t v) {
+    put16(b, v & 0xffff);
+    put16(b, v >> 16);
+}
+
 // An 8-bit RGB picture, row by row.
 struct rgb_image {
     int w = 0, h = 0;

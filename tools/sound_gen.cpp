@@ -9,16 +9,6 @@ namespace {
 
 const float kPi = 3.14159265358979f;
 
-void put16(bytes_t& b, unsigned v) {
-    b.push_back(static_cast<std::uint8_t>(v & 255));
-    b.push_back(static_cast<std::uint8_t>((v >> 8) & 255));
-}
-
-void put32(bytes_t& b, std::uint32_t v) {
-    put16(b, v & 0xffff);
-    put16(b, v >> 16);
-}
-
 std::vector<float> silence(float seconds) {
     return std::vector<float>(static_cast<std::size_t>(seconds * kSoundRate), 0.0f);
 }
