@@ -2,15 +2,7 @@
 set -eu
 . "$(dirname "$0")/../support/xvfb.sh"
 
-M=${TESSOLI_MEDIA_ROOT:-$B}
-if [ ! -f "$M/media/gfx.def" ]; then
-    echo "no media set in $M/media (make media builds it)"
-    exit 1
-fi
-# The program beside a copy of the media set, in a folder of our own.
-mkdir -p "$WORK/game/media"
-cp "$B/tessoli" "$WORK/game/"
-cp "$M/media"/*.def "$M/media"/*.pak "$M/media"/*.txt "$M/media/config.tll" "$WORK/game/media/"
+xvfb_copy_game
 
 # No display to reach: the program says so and ends, rather than running unseen.
 n=1999

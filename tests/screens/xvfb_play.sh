@@ -3,18 +3,11 @@
 set -eu
 . "$(dirname "$0")/../support/xvfb.sh"
 
-M=${TESSOLI_MEDIA_ROOT:-$B}
-if [ ! -f "$M/media/gfx.def" ]; then
-    echo "no media set in $M/media (make media builds it)"
-    exit 1
-fi
 PACK=$B/tools/tessoli-pack
 [ -x "$PACK" ] || PACK=$M/tools/tessoli-pack
 
-# The program and a copy of the media set in a folder of our own: the game may save there.
-mkdir -p "$WORK/game/media" "$WORK/assets"
-cp "$B/tessoli" "$WORK/game/"
-cp "$M/media"/*.def "$M/media"/*.pak "$M/media"/*.txt "$M/media/config.tll" "$WORK/game/media/"
+xvfb_copy_game
+mkdir -p "$WORK/assets"
 "$PACK" extract "$WORK/game/media/gfx.def" "$WORK/assets" >/dev/null
 
 xvfb_launch_game 1000x900x24 || exit 1

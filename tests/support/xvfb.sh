@@ -15,6 +15,19 @@ xvfb_cleanup() {
 }
 trap xvfb_cleanup EXIT
 
+# The program beside a copy of the Scale 2 media set, in $WORK/game: a folder of our own, where
+# the game may save without touching anyone's cont.tll.
+M=${TESSOLI_MEDIA_ROOT:-$B}
+xvfb_copy_game() {
+    if [ ! -f "$M/media/gfx.def" ]; then
+        echo "no media set in $M/media (make media builds it)"
+        exit 1
+    fi
+    mkdir -p "$WORK/game/media"
+    cp "$B/tessoli" "$WORK/game/"
+    cp "$M/media"/*.def "$M/media"/*.pak "$M/media"/*.txt "$M/media/config.tll" "$WORK/game/media/"
+}
+
 xvfb_start() {
     for n in $(seq 91 160); do
         if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
