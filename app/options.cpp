@@ -115,9 +115,12 @@ void options_after_frame() {
     FrameTimes.push_back(seconds_now() - FrameStart);
 }
 
-bool options_stop() {
+void options_before_frame() {
     if (Timedemo)
-        FrameStart = seconds_now(); // each frame is timed from here to options_after_frame
+        FrameStart = seconds_now();
+}
+
+bool options_stop() {
     return replay_finished();
 }
 

@@ -3,7 +3,8 @@
 
 // -1 to run the game; otherwise the exit status to return at once (help, a bad option).
 int parse_options(int argc, char** argv);
-// Called after every frame of the main loop.
+// Called around every frame of the main loop (the timedemo times each frame between them).
+void options_before_frame();
 void options_after_frame();
 // Whether the main loop should stop before its next frame (a replay has run out).
 bool options_stop();

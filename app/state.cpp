@@ -70,6 +70,7 @@ int tessoli_main(int argc, char** argv) {
         GameRunning = 0; // the window was closed while loading
 
     while (GameRunning && !options_stop()) {
+        options_before_frame();
         run_frame();
         options_after_frame();
     }
