@@ -237,10 +237,6 @@ void replay_begin(const char* path) {
     input_event_source = replay_source;
 }
 
-bool replaying() {
-    return Replaying;
-}
-
 bool replay_finished() {
     return Replaying && input_poll_count >= Replay.end_poll;
 }

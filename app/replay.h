@@ -31,7 +31,6 @@ void replay_begin(const char* path);
 // The run's end: records write their last line; replays report whether they are over.
 void record_finish();
 bool replay_finished();
-bool replaying();
 
 // 64-bit FNV-1a hashes of the game state and of the screen's pixels, for timedemo lines.
 uint64_t game_state_hash();

@@ -406,33 +406,3 @@ bytes_t build_module() {
     }
     return b;
 }
-
-double module_seconds(const bytes_t& m) {
-    // Counts rows at the speed and tempo the song sets (the tune uses no jumps or breaks).
-    if (m.size() < 1084)
-        return 0;
-    int song_length = m[950];
-    int highest = 0;
-    for (int i = 0; i < 128; ++i)
-        highest = std::max(highest, static_cast<int>(m[952 + i]));
-    if (m.size() < 1084 + static_cast<std::size_t>(highest + 1) * 1024)
-        return 0;
-    int speed = 6, tempo = 125;
-    double seconds = 0;
-    for (int pos = 0; pos < song_length; ++pos) {
-        const std::uint8_t* pat = &m[1084 + static_cast<std::size_t>(m[952 + pos]) * 1024];
-        for (int row = 0; row < 64; ++row) {
-            for (int ch = 0; ch < 4; ++ch) {
-                const std::uint8_t* c = pat + row * 16 + ch * 4;
-                if ((c[2] & 0x0F) == 0xF && c[3] != 0) {
-                    if (c[3] < 32)
-                        speed = c[3];
-                    else
-                        tempo = c[3];
-                }
-            }
-            seconds += speed * 2.5 / tempo;
-        }
-    }
-    return seconds;
-}

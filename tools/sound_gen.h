@@ -21,6 +21,3 @@ std::vector<named_bytes> build_sounds();
 
 // "1.mod": a looping four-channel module (M.K.) with its own synthesised instruments.
 bytes_t build_module();
-
-// Song length in seconds as a module player would count it (speed and tempo as set in the song).
-double module_seconds(const bytes_t& module);

@@ -376,13 +376,6 @@ int sheet_text_width(const glyph_sheet& sheet, const std::string& text, int spac
     return total;
 }
 
-float title_width(const canvas& c, const std::string& text, const title_style& style) {
-    int baseline;
-    int pixels = static_cast<int>(style.size * c.unit + 0.5f);
-    mask m = layout_text(style.face, pixels, text, 0, &baseline);
-    return (m.w - pixels / 4) / c.unit;
-}
-
 void draw_title(canvas& c, const std::string& text, const title_style& style, float cx,
                 float baseline_y) {
     int pixels = static_cast<int>(style.size * c.unit + 0.5f);

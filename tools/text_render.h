@@ -60,5 +60,3 @@ struct title_style {
 // Draws one line of text with its centre at layout x = cx and its baseline at layout y.
 void draw_title(canvas& c, const std::string& text, const title_style& style, float cx,
                 float baseline);
-// Width of a title line in layout units.
-float title_width(const canvas& c, const std::string& text, const title_style& style);
