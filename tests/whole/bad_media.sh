@@ -96,11 +96,6 @@ check() {
     fi
 }
 
-# Byte offset and size of a pack entry, from its .def.
-entry() {
-    awk -v n="$2" '$1 == n { print $2, $3; exit }' "$media/$1"
-}
-
 fresh intact
 check intact go ""
 # The intact run must have saved the game in play: otherwise the replay misses the buttons and
@@ -128,7 +123,7 @@ sed '1s/[0-9][0-9]*/2147483647/' "$M/nerwus36.txt" > "$media/nerwus36.txt"
 check metrics-huge-glyph-count go "Couldn't load nerwus36.txt"
 
 fresh picture-not-an-image
-set -- $(entry gfx.def gra.jpg)
+set -- $(awk '$1 == "gra.jpg" { print $2, $3; exit }' "$media/gfx.def") # offset, size
 yes 'this is no picture' | head -c "$2" | dd of="$media/gfx.pak" bs=1 seek="$1" conv=notrunc status=none
 check picture-not-an-image go "Couldn't load gra.jpg:"
 
