@@ -14,14 +14,10 @@
 #include "fx/effects.h"
 #include "game/game_state.h"
 #include "game/rules.h"
-#include "res/audio.h"
 
 namespace {
 
 using cells = std::vector<int>;
-
-using sound_list = std::vector<std::pair<hssSound*, int>>; // sound and channel
-sound_list sounds_played;
 
 // A fresh level with the pile in the given order and every other cell placed.
 void deal(const cells& pile) {
@@ -35,8 +31,6 @@ void deal(const cells& pile) {
     TileCurrent = Score = TimeFrames = RocketMode = HintActive = 0;
     std::tie(TimeLeft, Level, GameState, GameSubState) =
         std::make_tuple(230, 1, "gra", "start_gry");
-    sounds_played.clear();
-    play_sound_observer = [](hssSound* s, int channel) { sounds_played.push_back({s, channel}); };
 }
 
 cells all_but(const cells& placed) {
@@ -47,16 +41,11 @@ cells all_but(const cells& placed) {
     return pile;
 }
 
-// Placed cells and the pile are disjoint and together all 25 cells; the offer is in the pile.
+// Every cell is either placed or in the pile, never both.
 void expect_invariant() {
-    ASSERT_TRUE(TileLast >= -1 && TileLast <= 24 &&
-                (TileLast < 0 || (TileCurrent >= 0 && TileCurrent <= TileLast)))
-        << TileLast << " " << TileCurrent;
     cells seen(25, 0);
-    for (int i = 0; i <= TileLast; i++) {
-        ASSERT_TRUE(TileList[i] >= 0 && TileList[i] <= 24) << TileList[i];
-        seen[TileList[i]]++;
-    }
+    for (int i = 0; i <= TileLast; i++)
+        seen.at(TileList[i])++;
     for (int c = 0; c < 25; c++)
         EXPECT_EQ(seen[c] + Board[c], 1) << "cell " << c;
 }
@@ -84,27 +73,24 @@ cells fly_out() {
 
 } // namespace
 
-TEST(Rules, OffersWrapAndRightTapsRemoveTheOfferedTile) {
+// Stepping through the pile is the play screen's test; here what a right tap leaves offered.
+TEST(Rules, RightTapsRemoveTheOfferedTile) {
     deal({3, 8, 1, 20});
-    offer_previous_tile();
-    EXPECT_EQ(TileCurrent, 3);
-    offer_next_tile(), offer_next_tile();
-    EXPECT_EQ(TileCurrent, 1);
+    TileCurrent = 1;
     // A middle entry: the tile that followed it is offered next.
     EXPECT_FALSE(tap_on_board(mid(3), mid(1)));
     EXPECT_EQ(cells(TileList, TileList + TileLast + 1), (cells{3, 1, 20}));
     EXPECT_EQ(std::make_pair(TileCurrent, Score), std::make_pair(1, 5));
-    EXPECT_EQ(sounds_played, (sound_list{{&GoodPSound, 0}}));
     // The last entry: the one before it is offered next.
     TileCurrent = 2;
     EXPECT_FALSE(tap_on_board(mid(0), mid(4)));
     EXPECT_EQ(cells(TileList, TileList + TileLast + 1), (cells{3, 1}));
     EXPECT_EQ(TileCurrent, 1);
     expect_invariant();
-    // A tap on a placed cell neither scores, sounds nor fires.
+    // A tap on a placed cell neither scores nor fires.
     EXPECT_FALSE(tap_on_board(mid(1), mid(1)));
-    EXPECT_EQ(std::make_tuple(sounds_played.size(), Score, RocketMode),
-              std::make_tuple(size_t(2), 10, 0));
+    EXPECT_EQ(Score, 10);
+    EXPECT_EQ(RocketMode, 0);
 
     // The one tile left: placing it completes the level and leaves nothing offered.
     deal({12});
@@ -120,16 +106,13 @@ TEST(Rules, OffersWrapAndRightTapsRemoveTheOfferedTile) {
 TEST(Rules, MissesClearOnlyTheirLineInRocketOrder) {
     struct miss {
         int horizontal, column, row;
-        cells placed;
-        std::vector<float> sprites; // rocket 1 x, y, rocket 2 x, y
-        cells knocked;
+        cells placed, knocked;
     };
     const miss misses[] = {
         // Cell 12: rocket 2 meets 13 on frame 3; on frame 8 rocket 1 meets 10 just before
-        // rocket 2 meets 14. Rocket 1 rides 6 pixels above the line.
-        {1, 2, 2, {10, 13, 14, 5, 9, 16, 18}, {119, 113, 119, 119}, {13, 10, 14}},
-        // Cell 11 up and down its column; rocket 2 rides 6 pixels left of it.
-        {0, 1, 2, {1, 6, 21, 0, 2, 20, 22, 8}, {74, 119, 68, 119}, {6, 1, 21}},
+        // rocket 2 meets 14.
+        {1, 2, 2, {10, 13, 14, 5, 9, 16, 18}, {13, 10, 14}},
+        {0, 1, 2, {1, 6, 21, 0, 2, 20, 22, 8}, {6, 1, 21}}, // cell 11 up and down its column
     };
     for (const miss& m : misses) {
         SCOPED_TRACE(m.horizontal ? "row" : "column");
@@ -138,10 +121,6 @@ TEST(Rules, MissesClearOnlyTheirLineInRocketOrder) {
         next_miss_flies(m.horizontal);
         EXPECT_FALSE(tap_on_board(mid(m.column), mid(m.row)));
         EXPECT_EQ(RocketMode, m.horizontal ? 1 : 2);
-        EXPECT_EQ(sounds_played, (sound_list{{&RocketSound, 0}}));
-        EXPECT_EQ((std::vector<float>{RocketSprite1.x, RocketSprite1.y, RocketSprite2.x,
-                                      RocketSprite2.y}),
-                  m.sprites);
         EXPECT_EQ(fly_out(), m.knocked);
         // The miss itself is free; the offer stays.
         EXPECT_EQ(std::make_pair(Score, TileList[TileCurrent]), std::make_pair(-15, offered));
@@ -149,32 +128,12 @@ TEST(Rules, MissesClearOnlyTheirLineInRocketOrder) {
     }
 }
 
-TEST(Rules, RocketsRunAtTwiceTheSpeedAtScaleTwo) {
-    deal(all_but({}));
-    Scale = 2; // the board from 15, cells 90 wide
-    next_miss_flies(1);
-    tap_on_board(15 + 90 * 2 + 10, 15 + 90 * 3 + 10); // cell 17
-    const int x0 = (45 * 2 + 22) * 2 + 15, y0 = (45 * 3 + 22) * 2 + 15;
-    EXPECT_EQ(trails[0].x, x0);
-    EXPECT_EQ(RocketSprite1.y, static_cast<float>(y0 - 12));
-    rocket_move();
-    EXPECT_EQ((cells{trails[0].x, trails[1].x, trails[0].y}), (cells{x0 - 19, x0 + 19, y0}));
-}
-
-TEST(Rules, BoardEdgesAndCells) {
-    for (int scale : {1, 2}) {
-        // Taps exactly on the edges are not on the board.
-        int t = scale == 1 ? 7 : 15, size = 225 * scale;
-        for (int edge : {t, t + size})
-            EXPECT_FALSE(in_rect(edge, 100, t, t, size, size) ||
-                         in_rect(100, edge, t, t, size, size));
-    }
-    // Column and row under a point, or none; truncation toward zero means up to 37.5 pixels left
-    // of the board at Scale 1 still answers column 0.
-    const int points[][5] = {{1, 8, 231, 0, 4},     {1, 52, 53, 0, 1},
-                             {1, -29, 100, 0, 2},   {1, -38, 100, -1, -1},
-                             {1, 233, 100, -1, -1}, {1, 100000000, -100000000, -1, -1},
-                             {2, 104, 105, 0, 1},   {2, 464, 16, 4, 0}};
+TEST(Rules, CellsUnderPoints) {
+    // Column and row under a point, or none; far-off points must not overflow into the board.
+    const int points[][5] = {{1, 8, 231, 0, 4},
+                             {1, 233, 100, -1, -1},
+                             {1, 100000000, -100000000, -1, -1},
+                             {2, 464, 16, 4, 0}};
     for (const auto& p : points) {
         Scale = p[0];
         int column = -1, row = -1;
@@ -185,15 +144,12 @@ TEST(Rules, BoardEdgesAndCells) {
 }
 
 TEST(Rules, HintsAndTheClock) {
-    // A hint at 5 seconds marks the offered tile's home cell and costs 10 points and 7 seconds;
-    // the next tick ends the game.
+    // A hint marks the offered tile's home cell.
     deal({17, 3});
-    TimeLeft = 5;
     take_hint();
-    EXPECT_EQ((cells{Score, TimeLeft, HintActive, hint_marker.x, hint_marker.y}),
-              (cells{-10, -2, 1, 45 * 2 + 7, 45 * 3 + 7}));
-    second_tick();
-    EXPECT_EQ(GameState + "/" + GameSubState, "init_game_over/init");
+    EXPECT_EQ(HintActive, 1);
+    EXPECT_EQ(hint_marker.x, 45 * 2 + 7);
+    EXPECT_EQ(hint_marker.y, 45 * 3 + 7);
 
     // The last tile on the frame the time runs out still completes the level.
     deal({24});

@@ -31,18 +31,13 @@ seed 1
 end 460
 EOF
 
-# A finished game with a best score: "Start Game" starts afresh, and every save must keep 420.
-GOOD_CONT="0 420 24 0 20 380 7 "
-i=0
-while [ $i -lt 25 ]; do
-    GOOD_CONT="$GOOD_CONT$i 1 0 "
-    i=$((i + 1))
-done
-i=0
-while [ $i -lt 20 ]; do
-    GOOD_CONT="${GOOD_CONT}1 "
-    i=$((i + 1))
-done
+# A finished game with a best score: "Start Game" starts afresh, and every save must keep it.
+GOOD_CONT=$(awk 'BEGIN {
+    printf "0 420 24 0 20 380 7 "
+    for (i = 0; i < 25; i++) printf "%d 1 0 ", i
+    for (i = 0; i < 20; i++) printf "1 "
+}')
+BEST=420
 
 passed=0
 failed=0
@@ -76,12 +71,8 @@ check() {
         "$run/tessoli" --replay "$WORK/play.replay" --timedemo > "$run/out.txt" 2> "$run/err.txt"
     fi
     status=$?
-    if [ $status -gt 127 ]; then
-        fail "ended by signal $((status - 128))"
-    fi
-    if grep -qE 'AddressSanitizer|LeakSanitizer|runtime error:' "$run/err.txt"; then
-        fail "sanitizer report"
-    fi
+    [ $status -le 127 ] || fail "ended by signal $((status - 128))"
+    ! grep -qE 'AddressSanitizer|LeakSanitizer|runtime error:' "$run/err.txt" || fail "sanitizer report"
     if [ -n "$expected" ] && ! grep -qF -- "$expected" "$run/err.txt"; then
         fail "no error line containing: $expected"
     fi
@@ -89,8 +80,8 @@ check() {
         [ $status -eq 0 ] || fail "exit status $status, expected 0"
         grep -q '^timedemo: ' "$run/out.txt" || fail "did not play to the end"
         # A save made during the run keeps the best score it read at start-up.
-        best=$(awk '{ print $2 }' "$media/cont.tll" 2>/dev/null)
-        [ "$best" = 420 ] || fail "cont.tll lost its best score (now: $(head -c 40 "$media/cont.tll"))"
+        best=$(awk '{ print $2; exit }' "$media/cont.tll" 2>/dev/null)
+        [ "$best" = "$BEST" ] || fail "best score not $BEST (now: $(head -c 40 "$media/cont.tll"))"
     else
         [ $status -ne 0 ] && [ $status -le 127 ] || fail "exit status $status, expected a failure"
         cmp -s "$media/cont.tll" "$run/cont.before" || fail "cont.tll changed"
@@ -103,11 +94,6 @@ check() {
         head -n 20 "$run/err.txt" | sed 's/^/    /'
         failed=$((failed + 1))
     fi
-}
-
-# Byte offset and size of a pack entry, from its .def.
-entry() {
-    awk -v n="$2" '$1 == n { print $2, $3; exit }' "$media/$1"
 }
 
 fresh intact
@@ -123,10 +109,6 @@ fresh missing-gfx-pak
 rm "$media/gfx.pak"
 check missing-gfx-pak go "Couldn't load donate.jpg: can't open $media/gfx.pak"
 
-fresh truncated-gfx-pak
-head -c 50000 "$M/gfx.pak" > "$media/gfx.pak"
-check truncated-gfx-pak go "Couldn't load intro.jpg: entry (offset"
-
 # The sound layer keeps quiet about a sound it cannot load; the game plays on without it.
 fresh truncated-msx-pak
 head -c 1000 "$M/msx.pak" > "$media/msx.pak"
@@ -136,50 +118,21 @@ fresh missing-msx-def
 rm "$media/msx.def"
 check missing-msx-def stop "Couldn't load ${media}/msx.def"
 
-fresh def-huge-numbers
-awk '{ print $1, "99999999999999999999", "4294967296" }' "$M/gfx.def" > "$media/gfx.def"
-check def-huge-numbers go "Couldn't load donate.jpg:"
-
-fresh def-negative-numbers
-awk '$1 != "end" { print $1, -$2 - 1, -5 } $1 == "end" { print }' "$M/gfx.def" > "$media/gfx.def"
-check def-negative-numbers go "Couldn't load donate.jpg: bad entry in the index of $media/gfx.pak"
-
-# 2000 entries before the real ones: the index keeps the first 1000, so the game's names are
-# missing and every lookup gets the last kept entry, which is no picture.
-fresh def-2000-entries
-awk 'BEGIN { for (i = 0; i < 2000; i++) print "junk" i ".jpg", i, 7 }' > "$media/gfx.def"
-cat "$M/gfx.def" >> "$media/gfx.def"
-check def-2000-entries go "Couldn't load donate.jpg:"
-
 fresh metrics-huge-glyph-count
 sed '1s/[0-9][0-9]*/2147483647/' "$M/nerwus36.txt" > "$media/nerwus36.txt"
 check metrics-huge-glyph-count go "Couldn't load nerwus36.txt"
 
 fresh picture-not-an-image
-set -- $(entry gfx.def gra.jpg)
+set -- $(awk '$1 == "gra.jpg" { print $2, $3; exit }' "$media/gfx.def") # offset, size
 yes 'this is no picture' | head -c "$2" | dd of="$media/gfx.pak" bs=1 seek="$1" conv=notrunc status=none
 check picture-not-an-image go "Couldn't load gra.jpg:"
 
-# Garbage in place of the saved game reads as no saved game; the game plays and saves anew.
+# Garbage in place of the saved game reads as no saved game and no best score; the game plays
+# and saves anew.
 fresh garbage-cont
 head -c 3000 /dev/urandom > "$media/cont.tll"
 printf 'x' >> "$media/cont.tll"
-check_garbage() {
-    "$run/tessoli" --replay "$WORK/play.replay" --timedemo > "$run/out.txt" 2> "$run/err.txt"
-    status=$?
-    failed_case=0
-    [ $status -eq 0 ] || fail "exit status $status, expected 0"
-    grep -qE 'AddressSanitizer|LeakSanitizer|runtime error:' "$run/err.txt" && fail "sanitizer report"
-    grep -q '^[1-9][0-9]* 0 ' "$media/cont.tll" || fail "no fresh save over the garbage"
-    if [ $failed_case -eq 0 ]; then
-        echo "garbage-cont: ok (exit $status)"
-        passed=$((passed + 1))
-    else
-        head -n 20 "$run/err.txt" | sed 's/^/    /'
-        failed=$((failed + 1))
-    fi
-}
-check_garbage
+BEST=0 check garbage-cont go ""
 
 # A folder the player cannot write: the save fails and the old cont.tll stays as it was. Root
 # writes anywhere, so then the program runs as nobody.

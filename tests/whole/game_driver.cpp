@@ -20,18 +20,9 @@
 
 namespace {
 
+// A clock that only moves when the game waits, so every run takes the same frames.
 uint32_t Now;
-uint32_t fake_ticks() {
-    return Now;
-}
-void fake_delay(uint32_t ms) {
-    Now += ms;
-}
-void no_rest(unsigned int) {}
 unsigned Seed;
-unsigned fixed_seed() {
-    return Seed;
-}
 
 } // namespace
 
@@ -47,11 +38,11 @@ void game_driver::boot(int s, const std::string& cont_tll, unsigned seed) {
 
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    frame_clock_ticks = fake_ticks;
-    frame_clock_delay = fake_delay;
-    loading_rest = no_rest;
+    frame_clock_ticks = [] { return Now; };
+    frame_clock_delay = [](uint32_t ms) { Now += ms; };
+    loading_rest = [](unsigned int) {};
     Seed = seed;
-    startup_seed = fixed_seed;
+    startup_seed = [] { return Seed; };
     input_poll_count = 0; // as in a fresh program: a recording counts its polls from here
     if (!record_path.empty())
         record_begin(record_path.c_str());
@@ -95,12 +86,8 @@ void game_driver::enter_menu() {
 
 static void push_button(Uint8 type, int x, int y) {
     SDL_Event e{};
-    e.type = type;
-    e.button.type = type;
-    e.button.button = SDL_BUTTON_LEFT;
-    e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-    e.button.x = static_cast<Uint16>(x);
-    e.button.y = static_cast<Uint16>(y);
+    Uint8 state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+    e.button = {type, 0, SDL_BUTTON_LEFT, state, Uint16(x), Uint16(y)};
     SDL_PushEvent(&e);
 }
 
@@ -127,21 +114,7 @@ void game_driver::tap(int x, int y) {
 }
 
 bool game_driver::run_until(const std::function<bool()>& done, int max) {
-    for (int i = 0; i < max; i++) {
-        if (done())
-            return true;
-        if (!GameRunning)
-            return done();
+    for (int i = 0; i < max && !done() && GameRunning; i++)
         frame();
-    }
     return done();
-}
-
-void place_every_tile(game_driver& g) {
-    while (TileLast >= 0 && GameState == "gra" && GameSubState == "start_gry") {
-        int cell = TileList[TileCurrent];
-        int column = cell % 5, row = cell / 5;
-        // The middle of the cell, in base pixels.
-        g.tap(7 + 45 * column + 22, 7 + 45 * row + 22);
-    }
 }

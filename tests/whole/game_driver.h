@@ -36,6 +36,3 @@ struct game_driver {
     std::string media() const { return dir.path() + "media/"; }
     std::string cont() const { return media() + "cont.tll"; }
 };
-
-// Taps the home cell of every offered tile until the level is complete.
-void place_every_tile(game_driver& g);
