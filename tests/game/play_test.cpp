@@ -186,6 +186,50 @@ TEST_F(PlayScreen, PlayFrameDrawsOfferedAndPlacedTiles) {
 }
 
 // With the pile empty the offered-tile place stays empty under the good-work picture.
+// Rockets, their trails and the explosions are clipped to the board: nothing lands on the tray.
+TEST_F(PlayScreen, RocketsAndEffectsStayOnTheBoard) {
+    into_play();
+    give(RocketSprite1, 24, 8, {0, 0, 248}); // two 12 x 8 frames: blue, then cyan
+    fill_rect(RocketSprite1.surface, 12, 0, 12, 8, 0, 248, 248);
+    RocketSprite1.frame_w = 12;
+    give(RocketSprite2, 16, 12, {248, 0, 248}); // two 8 x 12 frames: magenta, then yellow
+    fill_rect(RocketSprite2.surface, 8, 0, 8, 12, 248, 248, 0);
+    RocketSprite2.frame_w = 8;
+    give(ParticleSprite, 3, 3, kWhite);
+    give(ParticleSprite2, 3, 3, kWhite);
+    // Row 2 and column 2 have tiles at both edges for the rockets to blow up.
+    arrange({10, 14, 2, 22});
+    auto fly_clipped = [] {
+        for (int i = 0; i < 40; i++) {
+            frame();
+            for (int y = 0; y < 240; y++)
+                for (int x = 0; x < 240; x++)
+                    if ((x < 7 || x >= 232 || y < 7 || y >= 232) && !near(x, y, kBackground))
+                        FAIL() << "frame " << i << " at (" << x << ", " << y << ")";
+        }
+    };
+    // rand() decides the direction of a miss: seed it for sideways (1), then for up and down (0).
+    auto next_miss_flies = [](int horizontal) {
+        unsigned seed = 1;
+        for (srand(seed); rand() % 2 != horizontal; srand(++seed)) {
+        }
+        srand(seed);
+    };
+
+    next_miss_flies(1);
+    tap(mid(1), mid(2)); // cell 11: a miss, flying sideways
+    ASSERT_EQ(RocketMode, 1);
+    // After one step rocket 1 (frame 0) is at x 65, rocket 2 (frame 1) at x 83.
+    expect_at({0, 0, 248}, {{66, 114}});
+    expect_at({0, 248, 248}, {{93, 120}});
+    fly_clipped();
+
+    next_miss_flies(0);
+    tap(mid(2), mid(3)); // cell 17: up and down the middle column
+    ASSERT_EQ(RocketMode, 2);
+    fly_clipped();
+}
+
 TEST_F(PlayScreen, TheLastTileShowsGoodWorkOverTheBoard) {
     into_play();
     std::vector<int> placed;
