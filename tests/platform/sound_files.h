@@ -3,13 +3,11 @@
 #pragma once
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -45,38 +43,28 @@ inline std::string level_wav(std::int16_t level, int frames) {
     return out;
 }
 
-struct module_options {
-    int positions = 2;     // song length
-    int patterns = 2;      // patterns stored (orders use 0..patterns-1 in turn)
-    int speed = 0;         // 0 keeps the default of 6 ticks a row
-    int sample_words = 64; // length of the one sample, in words
-    int rows = 64;         // rows played of each pattern (a pattern break ends it early)
-};
-
-// A four-channel "M.K." module whose one looping square-wave sample sounds a note on channel 1
-// at every 16th row of every pattern.
-inline std::string module(const module_options& o = module_options()) {
+// A four-channel "M.K." module whose one looping square-wave sample of 64 words sounds a note on
+// channel 1 at every 16th row. Two patterns of 64 rows at the default speed, or for a short tune
+// one pattern broken off after 16 rows of one tick each (0.32 s).
+inline std::string module(bool short_tune = false) {
+    const int patterns = short_tune ? 1 : 2;
     std::string m(20, '\0');
-    std::memcpy(&m[0], "test tune", 9);
     for (int s = 0; s < 31; ++s) {
         std::string header(30, '\0');
         if (s == 0) {
-            std::memcpy(&header[0], "square", 6);
-            header[22] = header[28] = char(o.sample_words >> 8);
-            header[23] = header[29] = char(o.sample_words & 0xFF); // loop over the whole sample
-            header[25] = 64;                                       // volume
+            header[23] = header[29] = 64; // length and loop over the whole sample
+            header[25] = 64;              // volume
         } else {
             header[29] = 1; // empty samples carry a loop length of one word
         }
         m += header;
     }
-    m += char(o.positions);
+    m += char(patterns);
     m += char(127);
     std::string order(128, '\0');
-    for (int i = 0; i < o.positions; ++i)
-        order[std::size_t(i)] = char(i % o.patterns);
+    order[1] = char(patterns - 1);
     m += order + "M.K.";
-    for (int p = 0; p < o.patterns; ++p) {
+    for (int p = 0; p < patterns; ++p) {
         for (int row = 0; row < 64; ++row) {
             unsigned char cells[4][4] = {};
             if (row % 16 == 0) {
@@ -85,23 +73,18 @@ inline std::string module(const module_options& o = module_options()) {
                 cells[0][1] = 428 & 0xFF;
                 cells[0][2] = 0x10;
             }
-            if (row == 0 && o.speed > 0) {
-                cells[1][2] = 0x0F;
-                cells[1][3] = static_cast<unsigned char>(o.speed);
+            if (short_tune && row == 0) {
+                cells[1][2] = 0x0F; // speed 1
+                cells[1][3] = 1;
             }
-            if (row == o.rows - 1 && o.rows < 64)
-                cells[2][2] = 0x0D; // pattern break to the next position
+            if (short_tune && row == 15)
+                cells[2][2] = 0x0D; // pattern break
             m.append(reinterpret_cast<char*>(cells), 16);
         }
     }
-    for (int i = 0; i < o.sample_words * 2; ++i)
+    for (int i = 0; i < 128; ++i)
         m += char((i / 16) % 2 ? 100 : -100);
     return m;
-}
-
-// Tests open SDL's silent dummy device unless they capture output on purpose.
-inline void use_dummy_audio() {
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
 }
 
 // While alive, devices opened in this process write what they play as raw samples into `path`
@@ -115,11 +98,10 @@ class disk_output {
         setenv("SDL_DISKAUDIODELAY", "0", 1);
     }
     ~disk_output() {
-        use_dummy_audio();
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
         unsetenv("SDL_DISKAUDIOFILE");
         unsetenv("SDL_DISKAUDIODELAY");
     }
-    // Remembers how much has been written, for wait_for.
     void mark() { mark_ = std::max(0L, size()); }
     // Waits, a few seconds at most, until `samples` more samples were written since the mark.
     bool wait_for(long samples) const {
@@ -128,7 +110,7 @@ class disk_output {
                 return true;
         return false;
     }
-    // The samples written so far (read once the device is closed).
+    // Read once the device is closed.
     std::vector<std::int16_t> samples() const {
         std::vector<std::int16_t> out(std::size_t(std::max(0L, size() / 2)));
         std::FILE* f = std::fopen(path_.c_str(), "rb");
