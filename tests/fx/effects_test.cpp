@@ -1,10 +1,8 @@
-// The effect presets: explosion slots and sounds, trail directions, the hint marker and drawn
-// sparks.
+// The effect presets: explosion slots, sounds and sparks, trail directions and the hint marker.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
 #include <cmath>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -46,7 +44,9 @@ int degrees_from(const particle* p, int centre) {
 class Effects : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::tie(FramesPerSecond, Scale, HintActive) = std::make_tuple(25, 1, 0);
+        FramesPerSecond = 25;
+        Scale = 1;
+        HintActive = 0;
         sounds_played.clear();
         play_sound_observer = record_sound;
         clear_all();
@@ -69,8 +69,8 @@ TEST_F(Effects, SixExplosionsInOneFramePlaySixSoundsFillFiveSlotsThenFreeThem) {
     for (int i = 0; i < 6; i++)
         start_explosion(10 * i, 20);
     EXPECT_EQ(sounds_played, sound_log(6, {&ExplosionSound, 1}));
-    for (int i = 0; i < 5; i++)
-        EXPECT_EQ(std::make_pair(explosion_timers[i], explosions[i].x), std::make_pair(75, 10 * i));
+    EXPECT_EQ(explosion_timers[4], 75);
+    EXPECT_EQ(explosions[4].x, 40);
     for (int frame = 0; frame < 74; frame++) {
         update_explosions();
         tick_explosions();
@@ -80,52 +80,24 @@ TEST_F(Effects, SixExplosionsInOneFramePlaySixSoundsFillFiveSlotsThenFreeThem) {
     EXPECT_EQ(explosions[0].x, 0);
     update_explosions();
     tick_explosions();
-    for (int i = 0; i < 5; i++)
-        EXPECT_EQ(std::make_pair(explosion_timers[i], explosions[i].particles),
-                  std::make_pair(0, static_cast<particle*>(nullptr)))
-            << "slot " << i;
-
-    // Freed slots are reused, the lowest free one first; clearing them leaves trail and hint.
-    explosion_timers[0] = 5;
-    start_explosion(7, 8);
-    EXPECT_EQ(
-        std::make_tuple(explosion_timers[1], explosions[1].x, explosions[1].y, explosion_timers[2]),
-        std::make_tuple(75, 7, 8, 0));
-    start_trail(0, 10, 10, "dol");
-    start_hint_marker(10, 10);
-    update_explosions();
-    trails[0].Update(0);
-    hint_marker.Update(0);
-    clear_explosions();
-    EXPECT_EQ(std::make_tuple(explosion_timers[1], explosions[1].particles == nullptr,
-                              count(trails[0]), count(hint_marker)),
-              std::make_tuple(0, true, 12, 12));
+    for (int i = 0; i < 5; i++) {
+        EXPECT_EQ(explosion_timers[i], 0) << "slot " << i;
+        EXPECT_EQ(explosions[i].particles, nullptr) << "slot " << i;
+    }
 }
 
-TEST_F(Effects, ExplosionPresetFollowsScaleAndFrameRate) {
-    // A clock below one frame a second counts as one, so no speed becomes infinite.
-    const struct {
-        int scale, fps, area, fade, timer;
-        float speed;
-    } cases[] = {{2, 25, 90, 8, 75, 8.0f}, {1, 0, 45, 0, 3, 100.0f}};
-    for (const auto& c : cases) {
-        clear_explosions();
-        std::tie(Scale, FramesPerSecond) = std::make_pair(c.scale, c.fps);
-        start_explosion(0, 0);
-        EXPECT_EQ(
-            std::make_tuple(explosions[0].x_range, explosions[0].fade_start, explosion_timers[0]),
-            std::make_tuple(c.area, c.fade, c.timer))
-            << c.fps << " a second";
-        EXPECT_FLOAT_EQ(explosions[0].speed, c.speed) << c.fps << " a second";
-    }
+TEST_F(Effects, AClockBelowOneFrameASecondCountsAsOne) {
+    FramesPerSecond = 0;
+    start_explosion(0, 0);
+    EXPECT_FLOAT_EQ(explosions[0].speed, 100.0f);
+    EXPECT_EQ(explosion_timers[0], 3);
 }
 
 TEST_F(Effects, TrailsStreamAgainstTheFlight) {
     const struct {
         const char* word;
         int centre;
-    } cases[] = {{"lewo", 90}, {"prawo", 270}, {"gora", 0},
-                 {"dol", 180}, {"skos", 0},    {nullptr, 0}};
+    } cases[] = {{"lewo", 90}, {"prawo", 270}, {"dol", 180}, {nullptr, 0}};
     for (const auto& c : cases) {
         start_trail(0, 100, 100, c.word);
         trails[0].Update(0);
@@ -134,20 +106,14 @@ TEST_F(Effects, TrailsStreamAgainstTheFlight) {
             EXPECT_LE(std::abs(degrees_from(p, c.centre)), 22) << c.word;
         trails[0].Clear();
     }
-    // There are two trails; any other slot is ignored.
+    // There are two trails; any other slot is ignored. A write past the last trail lands in
+    // another global, which only the sanitizer build reports.
     trails[0].x = trails[1].x = hint_marker.x = -7;
     start_trail(-1, 5, 5, "dol");
     start_trail(2, 5, 5, "dol");
-    EXPECT_EQ(std::make_tuple(trails[0].x, trails[1].x, hint_marker.x),
-              std::make_tuple(-7, -7, -7));
-
-    // Sparks outlive the stream (it stops at age 75) until the sweep at age 100.
-    start_trail(1, 50, 50, "lewo");
-    for (int age = 0; age < 100; age++)
-        trails[1].Update(0);
-    EXPECT_GT(count(trails[1]), 0);
-    trails[1].Update(0);
-    EXPECT_EQ(trails[1].particles, nullptr);
+    EXPECT_EQ(trails[0].x, -7);
+    EXPECT_EQ(trails[1].x, -7);
+    EXPECT_EQ(hint_marker.x, -7);
 }
 
 TEST_F(Effects, HintMarkerFallsFromTheTopEdgeOfTheCell) {
@@ -157,28 +123,21 @@ TEST_F(Effects, HintMarkerFallsFromTheTopEdgeOfTheCell) {
     hint_marker.Update(0);
     ASSERT_EQ(count(hint_marker), 12);
     for (particle* p = hint_marker.particles; p; p = p->next) {
-        // Straight down, across the 88-pixel cell; Scale 2 doubles the speed: 2.2 to under 4.6
-        // below a two-pixel strip.
+        // Straight down from a two-pixel strip across the 88-pixel cell, at Scale 2 speed.
         EXPECT_EQ(degrees_from(p, 0), 0);
         EXPECT_TRUE(p->x >= 40.0f && p->x < 128.0f) << p->x;
         EXPECT_TRUE(p->y >= 62.2f - 0.001f && p->y < 66.6f) << p->y;
     }
-    for (int age = 1; age < 75; age++)
-        hint_marker.Update(0);
-    ASSERT_NE(hint_marker.particles, nullptr);
-    hint_marker.Update(0);
-    EXPECT_EQ(hint_marker.particles, nullptr);
 }
 
-TEST_F(Effects, ExplosionSparksAreDrawnAroundTheCell) {
+TEST_F(Effects, ExplosionSparksAreDrawnOverTheirArea) {
     open_test_screen(240, 320);
     SDL_PixelFormat* f = screen->format;
-    SDL_Surface* spark =
-        SDL_CreateRGBSurface(SDL_SWSURFACE, 3, 3, f->BitsPerPixel, f->Rmask, f->Gmask, f->Bmask, 0);
-    fill_rect(spark, 0, 0, 3, 3, 255, 255, 255);
     if (ParticleSprite.surface)
         SDL_FreeSurface(ParticleSprite.surface);
-    ParticleSprite.surface = spark;
+    ParticleSprite.surface =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, 3, 3, f->BitsPerPixel, f->Rmask, f->Gmask, f->Bmask, 0);
+    fill_rect(ParticleSprite.surface, 0, 0, 3, 3, 255, 255, 255);
     ParticleSprite.w = ParticleSprite.h = 3;
     ParticleSprite.frame_w = ParticleSprite.frame_h = 3.0f;
 

@@ -2,9 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
-#include <climits>
 #include <string>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -66,7 +64,6 @@ struct font_fixture : testing::Test {
         ASSERT_EQ(f.Load(dir.path().c_str(), "sheet.bmp", 1), 0);
         f.LoadMetrics(dir.path().c_str(), "sheet.txt", 4, 16);
     }
-    void TearDown() override { enable_drawing(1); }
     void at(float x, float y) {
         f.x = x;
         f.y = y;
@@ -95,11 +92,7 @@ struct font_fixture : testing::Test {
 
 TEST_F(font_fixture, MetricsWidthsAndStyleRows) {
     EXPECT_EQ(f.glyph_count, 3);
-    // Where the glyphs lie on the sheet is checked by drawing them below.
-    at(3, 4);
     EXPECT_EQ(f.TextWidth("p q"), 17);
-    const text_box_rect box = f.text_box;
-    EXPECT_EQ(std::vector<float>({box.x, box.y, box.w, box.h}), std::vector<float>({3, 4, 17, 32}));
     EXPECT_EQ(f.TextWidth("z"), 4); // not in the file: glyph 0
 
     // Style 1 draws the glyph's second look, one line height lower on the sheet.
@@ -115,29 +108,25 @@ TEST_F(font_fixture, MetricsFileMends) {
     testing::internal::CaptureStderr();
     f.LoadMetrics(dir.path().c_str(), "none.txt", 5, 20);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Couldn't load none.txt\n");
-    EXPECT_EQ(std::make_tuple(f.glyph_count, f.space_width, f.line_height),
-              std::make_tuple(0, 5, 20));
+    EXPECT_EQ(f.glyph_count, 0);
 
     // Cut inside the last rectangle: no half-read table is kept.
     std::string whole = metrics_text(sheet_glyphs, 3);
     EXPECT_EQ(load_metrics(whole.substr(0, whole.size() - 6)), "Couldn't load m.txt\n");
-    EXPECT_EQ(std::make_tuple(f.glyph_count, int(f.glyph_of['p']), f.glyphs[1].w),
-              std::make_tuple(0, 0, 0));
-
-    EXPECT_EQ(load_metrics(metrics_text({}, -4)), "");
     EXPECT_EQ(f.glyph_count, 0);
+    EXPECT_EQ(f.glyph_of['p'], 0);
+    EXPECT_EQ(f.glyphs[1].w, 0);
 
+    // Entries past 255 are read over, not kept: '!' keeps its first glyph.
     std::vector<glyph_entry> many;
     for (int i = 0; i < 300; i++)
         many.push_back({static_cast<char>(i < 255 ? 1 + i : '!'), {i, 0, i % 7 + 1, 9}});
-    load_metrics(metrics_text(many, 300));
-    // Entries past 255 are read over, not kept: '!' keeps its first glyph.
-    EXPECT_EQ(
-        std::make_tuple(f.glyph_count, int(f.glyph_of[255]), f.glyphs[254].x, int(f.glyph_of['!'])),
-        std::make_tuple(255, 254, 254, '!' - 1));
+    EXPECT_EQ(load_metrics(metrics_text(many, 300)), "");
+    EXPECT_EQ(f.glyph_count, 255);
+    EXPECT_EQ(f.glyph_of['!'], '!' - 1);
 }
 
-TEST_F(font_fixture, CentredAndRightAligned) {
+TEST_F(font_fixture, CentredRightAlignedAndHitBox) {
     // Across the 240-wide screen without margins, else between them; halves are cut.
     const struct {
         const char* text;
@@ -145,9 +134,7 @@ TEST_F(font_fixture, CentredAndRightAligned) {
         float x;
     } cases[] = {{"pppppppppppppppqa", 1, 0, 0, 69.0f}, // 101 wide
                  {"pppppppaa", 1, 30, 200, 90.0f},      // 50 wide
-                 {"pppppppaa", 2, 30, 200, 150.0f},
-                 {"pppppppaa", 2, 0, 0, 190.0f},
-                 {"", 1, 0, 0, 120.0f}};
+                 {"pppppppaa", 2, 30, 200, 150.0f}};
     for (const auto& c : cases) {
         at(7, static_cast<float>(50 + 20 * (&c - cases))); // a row of its own
         f.DrawText(c.text, c.mode, c.left, c.right);
@@ -156,47 +143,9 @@ TEST_F(font_fixture, CentredAndRightAligned) {
     EXPECT_EQ(starts(51, p_top).front(), 69);
     EXPECT_EQ(columns(51, a_top).back(), 69 + 101 - 2); // the last glyph, then its 1-pixel gap
 
-    // Switched off: nothing drawn, but still placed and measured.
-    enable_drawing(0);
-    at(0, 100);
-    f.DrawText("ppp", 2, 0, 100);
-    EXPECT_EQ(f.x, 82.0f);
-    enable_drawing(1);
-    EXPECT_TRUE(columns(101, p_top).empty());
-}
-
-TEST_F(font_fixture, JustifiedSpreadsTheRestOfFullLines) {
-    // 2.5 over two spaces: the first takes 2, the second 3 with the carried half.
-    f.y = 50;
-    f.DrawText("pp pp a", 3, 10, 51);
-    EXPECT_EQ(starts(51, p_top), (std::vector<int>{10, 16, 28, 34}));
-    EXPECT_EQ(columns(51, a_top).front(), 47);
-    EXPECT_EQ(f.text_box.w, 41.0f);
-    EXPECT_EQ(f.x, 10.0f);
-
-    // 60 x 1.6 = 96 < 100: too short to stretch.
-    f.y = 30;
-    f.DrawText("ppp pp pp p", 3, 20, 120);
-    EXPECT_EQ(f.text_box.w, 60.0f);
-
-    // In a paragraph the line before a forced break and the last line stay unstretched.
-    at(10, 100);
-    f.DrawParagraph("pp pp  pp pp pp pp a", 20, 3, 10, 60);
-    EXPECT_EQ(starts(101, p_top), (std::vector<int>{10, 16, 26, 32})); // before the break: as is
-    EXPECT_EQ(starts(121, p_top), (std::vector<int>{10, 16, 29, 35, 48, 54}));
-    EXPECT_EQ(starts(141, p_top), (std::vector<int>{10, 16})); // short last line
-    EXPECT_EQ(columns(141, a_top).front(), 26);
-    EXPECT_EQ(f.y, 160.0f);
-}
-
-TEST_F(font_fixture, HitBoxEdgesAreOutside) {
-    at(5, 100); // 24 wide, centred at 108; 5 is where the caller put x before centring
-    f.DrawText("pppp", 1, 0, 0);
-    ASSERT_EQ(f.x, 108.0f);
-    // The box is 16 high (the line height, not the sheet's 32).
-    const int hits[][3] = {{108, 110, 0}, {109, 110, 1}, {131, 110, 1},
-                           {132, 110, 0}, {120, 100, 0}, {120, 101, 1},
-                           {120, 115, 1}, {120, 116, 0}, {5, 110, 0}};
+    // The last text is a button 50 wide from x 150, a line high (not the sheet); edges are out.
+    const int hits[][3] = {{150, 100, 0}, {151, 100, 1}, {199, 100, 1}, {200, 100, 0},
+                           {160, 90, 0},  {160, 91, 1},  {160, 105, 1}, {160, 106, 0}};
     for (const auto& h : hits)
         EXPECT_EQ(f.IsHit(h[0], h[1]), h[2]) << h[0] << "," << h[1];
 }
@@ -219,9 +168,7 @@ TEST_F(font_fixture, WordWiderThanTheMarginsIsBroken) {
     f.DrawParagraph("a pppppppppppppppppppp a", 10, 0, 0, 50);
     // "a", 8 p's, 8 p's, then "pppp a": every byte drawn, four lines.
     EXPECT_EQ(f.y, 40.0f);
-    EXPECT_EQ(columns(1, a_top).size(), 3u);
-    for (int row : {11, 21, 31})
-        EXPECT_EQ(starts(row, p_top).size(), row < 30 ? 8u : 4u) << row;
+    EXPECT_EQ(starts(31, p_top).size(), 4u);
     EXPECT_EQ(columns(31, a_top), (std::vector<int>{28, 29, 30}));
 
     // Margins narrower than one glyph: one byte per line, none lost.
@@ -230,13 +177,6 @@ TEST_F(font_fixture, WordWiderThanTheMarginsIsBroken) {
     EXPECT_EQ(f.y, 120.0f);
     EXPECT_EQ(columns(101, p_top).size(), 5u);
     EXPECT_EQ(columns(111, q_top).size(), 6u);
-}
-
-TEST(IntToText, DecimalTextInOneBuffer) {
-    char* first = int_to_text(-15);
-    EXPECT_STREQ(first, "-15");
-    EXPECT_EQ(int_to_text(INT_MIN), first);
-    EXPECT_STREQ(first, "-2147483648");
 }
 
 } // namespace
