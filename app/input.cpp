@@ -47,9 +47,7 @@ int map_key(int symbol) {
     }
 }
 
-// Key symbols index a 1000-entry table; anything a desktop keyboard sends above that is folded
-// out of the table rather than written past it.
-static int key_index(int code) {
+int key_index(int code) {
     return (code >= 0 && code < 1000) ? code : 0;
 }
 

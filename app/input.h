@@ -33,3 +33,6 @@ void input_reset(input_state& in);
 void input_clear_stylus(input_state& in);
 void input_arm_lock(input_state& in);
 int map_key(int symbol);
+// Key codes index a 1000-entry table; anything outside it is folded into slot 0 rather than
+// written past the table.
+int key_index(int code);

@@ -100,8 +100,9 @@ TEST_F(Input, KeyTableSharedCodesAndKeysPastTheTable) {
     poll(2);
     EXPECT_EQ(in.lastKeyDown, KEY_ACTION);
     EXPECT_EQ(in.keys[KEY_ACTION], 0);
-    // A symbol past the table lands in slot 0, not beyond the table.
-    Queue = {key(SDL_KEYDOWN, 1000)};
-    poll();
-    EXPECT_EQ(in.keys[0], 1);
+    // A code past the table lands in slot 0, not beyond the table. (SDL's own key symbols stop
+    // well short of it, so no real event can carry one: ask the table directly.)
+    EXPECT_EQ(key_index(999), 999);
+    EXPECT_EQ(key_index(1000), 0);
+    EXPECT_EQ(key_index(-1), 0);
 }
