@@ -5,7 +5,7 @@
 
 #include "app/frame_clock.h"
 #include "app/globals.h"
-#include "app/input.h"
+#include "platform/input.h"
 #include "app/options.h"
 #include "app/startup.h"
 #include "fx/fade.h"

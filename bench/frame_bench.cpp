@@ -9,7 +9,7 @@
 
 #include "app/frame_clock.h"
 #include "app/globals.h"
-#include "app/input.h"
+#include "platform/input.h"
 #include "app/startup.h"
 #include "app/state.h"
 #include "fx/effects.h"

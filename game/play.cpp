@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "app/globals.h"
-#include "app/input.h"
+#include "platform/input.h"
 #include "app/startup.h"
 #include "app/state.h"
 #include "fx/effects.h"

@@ -1,6 +1,6 @@
 // Starting a game: the "Continue game?" prompt, the new game record and the fade to the board.
 #include "app/globals.h"
-#include "app/input.h"
+#include "platform/input.h"
 #include "app/startup.h"
 #include "app/state.h"
 #include "fx/fade.h"

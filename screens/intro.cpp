@@ -1,6 +1,6 @@
 // The main menu: "Start Game", "Exit Game" and the best score over the intro picture.
 #include "app/globals.h"
-#include "app/input.h"
+#include "platform/input.h"
 #include "app/startup.h"
 #include "app/state.h"
 #include "fx/fade.h"

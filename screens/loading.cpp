@@ -2,7 +2,7 @@
 #include <SDL.h>
 
 #include "app/globals.h"
-#include "app/input.h"
+#include "platform/input.h"
 #include "app/startup.h"
 #include "res/audio.h"
 #include "res/pack.h"

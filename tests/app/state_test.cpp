@@ -4,8 +4,8 @@
 #include <SDL.h>
 
 #include "app/frame_clock.h"
-#include "app/input.h"
-#include "app/input_source.h"
+#include "platform/input.h"
+#include "platform/input_source.h"
 #include "app/state.h"
 #include "tests/support/test_support.h"
 

@@ -5,8 +5,8 @@
 #include <deque>
 
 #include "app/frame_clock.h"
-#include "app/input.h"
-#include "app/input_source.h"
+#include "platform/input.h"
+#include "platform/input_source.h"
 
 namespace {
 
