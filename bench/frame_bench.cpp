@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/frame_clock.h"
+#include "platform/frame_clock.h"
 #include "app/globals.h"
 #include "platform/input.h"
 #include "app/startup.h"

@@ -3,11 +3,9 @@
 
 #include <cstring>
 
-#include "app/globals.h"
-#include "app/startup.h"
-#include "app/state.h"
-#include "game/game_state.h"
 #include "res/audio.h"
+#include "video/sprite.h"
+#include "video/units.h"
 
 emitter explosions[5];
 int explosion_timers[5];
@@ -145,5 +143,4 @@ void start_hint_marker(int x, int y) {
     e.alpha = 500;
     e.alpha_range = 0;
     e.fade_start = static_cast<int>(f * 0.5f);
-    HintActive = 1;
 }

@@ -4,13 +4,16 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/globals.h"
-#include "app/startup.h"
-#include "app/state.h"
 #include "fx/effects.h"
 #include "fx/fade.h"
 #include "game/game_state.h"
 #include "game/save.h"
+#include "game/states.h"
+#include "game/transition.h"
+#include "res/media_folder.h"
+#include "text/font.h"
+#include "video/sprite.h"
+#include "video/units.h"
 #include "video/video.h"
 
 void setup_level() {

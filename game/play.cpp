@@ -1,21 +1,22 @@
 // The game-play screen: picture preview, play frame, head-up display and the level-complete wait.
 #include "game/play.h"
 
-#include <SDL.h>
 #include <cmath>
 #include <cstdlib>
 
-#include "app/globals.h"
-#include "platform/input.h"
-#include "app/startup.h"
-#include "app/state.h"
 #include "fx/effects.h"
 #include "fx/fade.h"
 #include "game/game_state.h"
 #include "game/level.h"
 #include "game/rules.h"
 #include "game/save.h"
+#include "game/states.h"
+#include "game/transition.h"
+#include "platform/input.h"
 #include "res/audio.h"
+#include "text/font.h"
+#include "video/sprite.h"
+#include "video/units.h"
 #include "video/video.h"
 
 namespace {

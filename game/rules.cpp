@@ -3,12 +3,12 @@
 
 #include <cstdlib>
 
-#include "app/globals.h"
-#include "app/startup.h"
-#include "app/state.h"
 #include "fx/effects.h"
 #include "game/game_state.h"
+#include "game/states.h"
 #include "res/audio.h"
+#include "video/sprite.h"
+#include "video/units.h"
 
 // trunc(7.5 * Scale): where the board starts in whole pixels.
 static int board_edge() {
@@ -65,6 +65,7 @@ void take_hint() {
     int row = v / 5;
     int column = v % 5;
     start_hint_marker(45 * column * Scale + board_edge(), 45 * row * Scale + board_edge());
+    HintActive = 1;
     TimeLeft -= 7;
 }
 

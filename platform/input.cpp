@@ -3,7 +3,7 @@
 
 #include <SDL.h>
 
-#include "app/frame_clock.h"
+#include "platform/frame_clock.h"
 #include "platform/input_source.h"
 
 input_state InputState;

@@ -1,11 +1,13 @@
 // The two end screens, "Game Over" and "Good work": score, save, a pause, then the menu.
-#include "app/globals.h"
-#include "app/startup.h"
-#include "app/state.h"
 #include "fx/fade.h"
 #include "game/game_state.h"
 #include "game/save.h"
+#include "game/states.h"
+#include "game/transition.h"
 #include "screens/screens.h"
+#include "text/font.h"
+#include "video/sprite.h"
+#include "video/units.h"
 #include "video/video.h"
 
 static void end_screen(const char* title, int pause_seconds) {

@@ -1,14 +1,16 @@
 // Starting a game: the "Continue game?" prompt, the new game record and the fade to the board.
-#include "app/globals.h"
-#include "platform/input.h"
-#include "app/startup.h"
-#include "app/state.h"
 #include "fx/fade.h"
 #include "game/game_state.h"
 #include "game/level.h"
 #include "game/save.h"
+#include "game/states.h"
+#include "game/transition.h"
+#include "platform/input.h"
 #include "res/audio.h"
 #include "screens/screens.h"
+#include "text/font.h"
+#include "video/sprite.h"
+#include "video/units.h"
 #include "video/video.h"
 
 static void answer(int continue_saved) {

@@ -1,13 +1,15 @@
 // The main menu: "Start Game", "Exit Game" and the best score over the intro picture.
-#include "app/globals.h"
-#include "platform/input.h"
-#include "app/startup.h"
-#include "app/state.h"
 #include "fx/fade.h"
 #include "game/game_state.h"
 #include "game/save.h"
+#include "game/states.h"
+#include "game/transition.h"
+#include "platform/input.h"
 #include "res/audio.h"
 #include "screens/screens.h"
+#include "text/font.h"
+#include "video/sprite.h"
+#include "video/units.h"
 #include "video/video.h"
 
 void state_init_intro() {

@@ -29,3 +29,16 @@ class sprite {
     // picture on its top-left pixel. 0 on success, -1 on failure.
     int Load(const char* folder, const char* name, int key);
 };
+
+// The game's pictures, loaded once by the loading screen (the level picture again at every
+// level). Defined in app/globals.cpp with the other global objects, in their one construction
+// order; declared here so that every layer that draws them needs nothing above it.
+extern sprite GameBackground;
+extern sprite IntroPicture;
+extern sprite TimeBarPicture;
+extern sprite LevelPicture;
+extern sprite ParticleSprite;
+extern sprite ParticleSprite2;
+extern sprite RocketSprite1;
+extern sprite RocketSprite2;
+extern sprite GoodWorkPicture;

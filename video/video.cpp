@@ -6,18 +6,12 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/options.h"
-#include "platform/hss.h"
-#include "res/audio.h"
-
 SDL_Surface* screen;
 SDL_Surface* screen2[3];
 int screen_w;
 int screen_h;
 int drawing_enabled;
 int VideoWindowed;
-
-static SDL_Joystick* Joystick;
 
 int video_depth_for(int desktop_bpp) {
     if (desktop_bpp <= 8) {
@@ -53,15 +47,6 @@ void init_video(const char* caption, int width, int height) {
         SDL_Quit();
         std::exit(1);
     }
-    if (!OptionNoAudio)
-        speaker.open(22050, 16, true, 1, 16);
-
-    if (SDL_NumJoysticks() > 0) {
-        Joystick = SDL_JoystickOpen(0);
-        if (!Joystick)
-            std::fprintf(stderr, "Couldn't open joystick 0: %s\n", SDL_GetError());
-    }
-
     // Without video information (never seen on a working display) ask for 16 bits and no square.
     const SDL_VideoInfo* info = SDL_GetVideoInfo();
     int depth = video_depth_for(info && info->vfmt ? info->vfmt->BitsPerPixel : 16);

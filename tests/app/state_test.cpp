@@ -3,7 +3,7 @@
 
 #include <SDL.h>
 
-#include "app/frame_clock.h"
+#include "platform/frame_clock.h"
 #include "platform/input.h"
 #include "platform/input_source.h"
 #include "app/state.h"

@@ -4,7 +4,7 @@
 #include <SDL.h>
 #include <deque>
 
-#include "app/frame_clock.h"
+#include "platform/frame_clock.h"
 #include "platform/input.h"
 #include "platform/input_source.h"
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 
-#include "app/frame_clock.h"
+#include "platform/frame_clock.h"
 #include "app/globals.h"
 #include "platform/input.h"
 #include "platform/input_source.h"
