@@ -5,7 +5,6 @@
 #include <string>
 
 #include "fx/effects.h"
-#include "fx/fade.h"
 #include "game/game_state.h"
 #include "game/save.h"
 #include "game/states.h"
@@ -14,7 +13,6 @@
 #include "text/font.h"
 #include "video/sprite.h"
 #include "video/units.h"
-#include "video/video.h"
 
 void setup_level() {
     WaitFrames = 0;
@@ -65,17 +63,13 @@ void setup_level() {
     LevelPicture.frame_w = static_cast<float>(45 * Scale);
     LevelPicture.frame_h = static_cast<float>(45 * Scale);
 
-    GameState = "gra";
+    GameState = states::gra;
 
     GameBackground.Blit();
-    screen_screen2(0);
+    begin_picture_transition();
 
     LevelPicture.x = 7.5f * static_cast<float>(Scale);
     LevelPicture.y = 7.5f * static_cast<float>(Scale);
     LevelPicture.Blit();
-    screen_screen2(1);
-    screen2_screen(0);
-
-    Fade.Start(1, FramesPerSecond);
-    GameSubState = "przejscie obrazek";
+    end_picture_transition();
 }

@@ -50,12 +50,9 @@ void picture_shown() {
     else
         WaitFrames += 1;
     if (WaitFrames > frames) {
-        screen_screen2(0);
+        begin_picture_transition();
         GameBackground.Blit();
-        screen_screen2(1);
-        screen2_screen(0);
-        Fade.Start(1, FramesPerSecond);
-        GameSubState = "przejscie obrazek2";
+        end_picture_transition(phases::przejscie_obrazek2);
     }
 }
 
@@ -74,7 +71,7 @@ bool play_input() {
     } else if (in_rect(x, y, 196 * Scale, 240 * Scale, 34 * Scale, 25 * Scale)) {
         play_sound(ButtonSound, 0);
         save_game();
-        GameState = "init_intro";
+        GameState = states::init_intro;
     }
     wrap_tile();
     bool complete = false;
@@ -146,7 +143,7 @@ void play_frame() {
     second_tick();
     if (complete) {
         level_complete();
-        if (GameSubState == "nextlevel") {
+        if (GameSubState == phases::nextlevel) {
             GoodWorkPicture.x = 0.0f;
             GoodWorkPicture.y = static_cast<float>(60 * Scale);
             GoodWorkPicture.Blit();
@@ -159,21 +156,21 @@ void play_frame() {
 
 void game_frame() {
     Fade.maluj();
-    if (GameSubState == "przejscie obrazek") {
+    if (GameSubState == phases::przejscie_obrazek) {
         if (Fade.done == 1) {
             place_level_picture();
             LevelPicture.Blit();
             draw_grid();
-            GameSubState = "5sec";
+            GameSubState = phases::five_sec;
         }
-    } else if (GameSubState == "5sec") {
+    } else if (GameSubState == phases::five_sec) {
         picture_shown();
-    } else if (GameSubState == "przejscie obrazek2") {
+    } else if (GameSubState == phases::przejscie_obrazek2) {
         if (Fade.done == 1)
-            GameSubState = "start_gry";
-    } else if (GameSubState == "start_gry") {
+            GameSubState = phases::start_gry;
+    } else if (GameSubState == phases::start_gry) {
         play_frame();
-    } else if (GameSubState == "nextlevel") {
+    } else if (GameSubState == phases::nextlevel) {
         if (InputState.stylusDown == 1)
             setup_level();
     }

@@ -164,8 +164,8 @@ void second_tick() {
         TimeLeft -= 1;
     }
     if (TimeLeft < 1) {
-        GameState = "init_game_over";
-        GameSubState = "init";
+        GameState = states::init_game_over;
+        GameSubState = phases::init;
     }
 }
 
@@ -174,12 +174,12 @@ void level_complete() {
     Level += 1;
     Score += TimeLeft;
     if (Level >= 21) {
-        GameState = "init_koniec_gry";
-        GameSubState = "init";
+        GameState = states::init_koniec_gry;
+        GameSubState = phases::init;
     } else {
         // The last tile went down before the clock ticked, so a second running out on the same
         // frame does not turn a completed level into a lost game.
-        GameState = "gra";
-        GameSubState = "nextlevel";
+        GameState = states::gra;
+        GameSubState = phases::nextlevel;
     }
 }

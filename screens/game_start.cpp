@@ -16,8 +16,8 @@
 static void answer(int continue_saved) {
     play_sound(ButtonSound, 0);
     ContinueFlag = continue_saved;
-    GameSubState = "init";
-    GameState = "init_gra";
+    GameSubState = phases::init;
+    GameState = states::init_gra;
 }
 
 static void continue_prompt() {
@@ -44,9 +44,9 @@ static void continue_prompt() {
 }
 
 void state_init_gra() {
-    if (GameSubState == "pre_init") {
+    if (GameSubState == phases::pre_init) {
         continue_prompt();
-    } else if (GameSubState == "init") {
+    } else if (GameSubState == phases::init) {
         Level = 1;
         Score = 0;
         for (int32_t& used : PictureUsed)
@@ -54,7 +54,7 @@ void state_init_gra() {
         begin_picture_transition();
         GameBackground.Blit();
         end_picture_transition();
-    } else if (GameSubState == "przejscie obrazek") {
+    } else if (GameSubState == phases::przejscie_obrazek) {
         Fade.maluj();
         flip_screen();
         if (Fade.done == 1)
