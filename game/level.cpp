@@ -11,6 +11,7 @@
 #include "game/transition.h"
 #include "res/media_folder.h"
 #include "text/font.h"
+#include "video/board_geometry.h"
 #include "video/sprite.h"
 #include "video/units.h"
 
@@ -60,16 +61,16 @@ void setup_level() {
 
     std::string name = std::string(int_to_text(PictureNumber + 1)) + ".jpg";
     LevelPicture.Load(MediaFolder, name.c_str(), 0);
-    LevelPicture.frame_w = static_cast<float>(45 * Scale);
-    LevelPicture.frame_h = static_cast<float>(45 * Scale);
+    LevelPicture.frame_w = static_cast<float>(cell_size());
+    LevelPicture.frame_h = static_cast<float>(cell_size());
 
     GameState = states::gra;
 
     GameBackground.Blit();
     begin_picture_transition();
 
-    LevelPicture.x = 7.5f * static_cast<float>(Scale);
-    LevelPicture.y = 7.5f * static_cast<float>(Scale);
+    LevelPicture.x = board_edge_f();
+    LevelPicture.y = board_edge_f();
     LevelPicture.Blit();
     end_picture_transition();
 }

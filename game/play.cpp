@@ -15,32 +15,30 @@
 #include "platform/input.h"
 #include "res/audio.h"
 #include "text/font.h"
+#include "video/board_geometry.h"
 #include "video/sprite.h"
 #include "video/units.h"
 #include "video/video.h"
 
 namespace {
 
-int scaled(float base) {
-    return static_cast<int>(base * static_cast<float>(Scale));
-}
-
 // The four inner lines each way over the level picture; no frame around the board.
 void draw_grid() {
     uint32_t black = map_rgb(0, 0, 0);
-    int t = scaled(7.5f);
-    int end = scaled(232.5f);
+    int t = board_edge();
     float s = static_cast<float>(Scale);
-    for (int i = 0; i < 4; i++) {
-        int g = static_cast<int>(45.0f * static_cast<float>(i) * s + 52.5f * s);
+    int end = static_cast<int>((BoardEdgeUnits + static_cast<float>(BoardUnits)) * s);
+    const float cell = static_cast<float>(CellUnits);
+    for (int i = 0; i < BoardCells - 1; i++) {
+        int g = static_cast<int>(cell * static_cast<float>(i) * s + (BoardEdgeUnits + cell) * s);
         draw_line(g, t, g, end, black, screen);
         draw_line(t, g, end, g, black, screen);
     }
 }
 
 void place_level_picture() {
-    LevelPicture.x = 7.5f * static_cast<float>(Scale);
-    LevelPicture.y = 7.5f * static_cast<float>(Scale);
+    LevelPicture.x = board_edge_f();
+    LevelPicture.y = board_edge_f();
 }
 
 void picture_shown() {
@@ -75,8 +73,8 @@ bool play_input() {
     }
     wrap_tile();
     bool complete = false;
-    int t = scaled(7.5f);
-    if (in_rect(x, y, t, t, 225 * Scale, 225 * Scale))
+    int t = board_edge();
+    if (in_rect(x, y, t, t, board_size(), board_size()))
         complete = tap_on_board(x, y);
     input_reset(InputState);
     input_clear_stylus(InputState);
@@ -112,16 +110,17 @@ void play_frame() {
     }
 
     float s = static_cast<float>(Scale);
-    for (int column = 0; column < 5; column++)
-        for (int row = 0; row < 5; row++)
-            if (Board[row * 5 + column] == 1) {
-                LevelPicture.x = 45.0f * static_cast<float>(column) * s + 7.5f * s;
-                LevelPicture.y = 45.0f * static_cast<float>(row) * s + 7.5f * s;
-                LevelPicture.ChooseBlit(row * 5 + column);
+    const float cell = static_cast<float>(CellUnits);
+    for (int column = 0; column < BoardCells; column++)
+        for (int row = 0; row < BoardCells; row++)
+            if (Board[row * BoardCells + column] == 1) {
+                LevelPicture.x = cell * static_cast<float>(column) * s + board_edge_f();
+                LevelPicture.y = cell * static_cast<float>(row) * s + board_edge_f();
+                LevelPicture.ChooseBlit(row * BoardCells + column);
             }
 
-    int t = scaled(7.5f);
-    set_clip(t, t, 225 * Scale, 225 * Scale, screen);
+    int t = board_edge();
+    set_clip(t, t, board_size(), board_size(), screen);
     if (RocketMode == 1 || RocketMode == 2) {
         rocket_move();
         draw_rockets();
