@@ -1,9 +1,6 @@
 // The game-play screen: picture preview, play frame, head-up display and the level-complete wait.
 #include "game/play.h"
 
-#include <cmath>
-#include <cstdlib>
-
 #include "fx/effects.h"
 #include "fx/fade.h"
 #include "game/game_state.h"
@@ -190,29 +187,4 @@ void draw_hud() {
     SmallFont.DrawText("Score:", 0, 0, 0);
     SmallFont.DrawText(int_to_text(Level), 2, 50 * Scale, 72 * Scale);
     SmallFont.DrawText(int_to_text(Score), 2, 180 * Scale, 230 * Scale);
-}
-
-void draw_line(int x1, int y1, int x2, int y2, uint32_t colour, SDL_Surface* surface) {
-    int dx = x2 - x1;
-    int dy = y2 - y1;
-    bool x_major = std::abs(dx) >= std::abs(dy);
-    int major_start = x_major ? x1 : y1;
-    int major_end = x_major ? x2 : y2;
-    int minor_delta = x_major ? dy : dx;
-    int major_delta = x_major ? dx : dy;
-    // A single point has no slope; it still writes its one pixel.
-    float slope =
-        major_delta == 0 ? 0.0f : static_cast<float>(minor_delta) / static_cast<float>(major_delta);
-    int step = major_start <= major_end ? 1 : -1;
-    float minor = static_cast<float>(x_major ? y1 : x1);
-    for (int major = major_start;; major += step) {
-        int m = static_cast<int>(std::floor(static_cast<double>(minor) + 0.5));
-        if (x_major)
-            put_pixel(major, m, colour, surface);
-        else
-            put_pixel(m, major, colour, surface);
-        minor += static_cast<float>(step) * slope;
-        if (major == major_end)
-            break;
-    }
 }
