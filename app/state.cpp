@@ -42,17 +42,19 @@ const state_handler Handlers[] = {
 void dispatch_state() {
     // Exact comparisons in this order; a name that matches none runs no handler, and the frame
     // still polls and keeps its pace. Such a name freezes the screen, so it is said once.
+    static bool said = false;
     static std::string reported;
     for (const state_handler& h : Handlers) {
         if (GameState == h.name) {
-            reported.clear();
+            said = false;
             h.run();
             return;
         }
     }
-    if (GameState != reported) {
+    if (!said || GameState != reported) {
         std::fprintf(stderr, "No screen is called \"%s\": the frame runs no handler\n",
                      GameState.c_str());
+        said = true;
         reported = GameState;
     }
 }

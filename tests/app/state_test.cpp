@@ -88,6 +88,13 @@ TEST_F(State, UnknownStateKeepsPollingAndPacing) {
     ASSERT_NE(second, std::string::npos) << said;
     EXPECT_EQ(said.find(line, second + line.size()), std::string::npos) << said;
     EXPECT_EQ(said.find("nowhere"), std::string::npos) << said;
+    // An empty name is no screen either.
+    testing::internal::CaptureStderr();
+    GameState = "";
+    dispatch_state();
+    dispatch_state();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "No screen is called \"\": the frame runs no handler\n");
 }
 
 TEST_F(State, QuitRequestEndsTheLoopAfterTheFrame) {
