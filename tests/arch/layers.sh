@@ -41,3 +41,22 @@ printf '%s\n' '#include "fx/fade.h"' >> "$WORK/tree/fx/effects.cpp"
 printf '%s\n' '#include <SDL.h>' >> "$WORK/tree/platform/hss.h"
 python3 "$CHECK" "$WORK/tree" > /dev/null
 echo "layers hold"
+
+# The same direction in the built objects: no layer calls a function defined above it (a file
+# could declare one itself and so pass the include check). Shown to catch a planted call.
+OBJ="${TESSOLI_BUILD_DIR:-}/CMakeFiles/tessoli_core.dir"
+if [ -n "${TESSOLI_BUILD_DIR:-}" ] && [ -d "$OBJ/game" ]; then
+    python3 "$SRC/tests/arch/calls.py" "$OBJ"
+    cp -r "$OBJ" "$WORK/objects"
+    printf 'void save_game();\nvoid layers_plant() { save_game(); }\n' > "$WORK/plant.cpp"
+    ${CXX:-c++} -c "$WORK/plant.cpp" -o "$WORK/objects/fx/plant.cpp.o"
+    if out=$(python3 "$SRC/tests/arch/calls.py" "$WORK/objects"); then
+        echo "not caught: a call from fx/ to save_game"
+        exit 1
+    fi
+    case "$out" in
+    *"fx/plant.cpp.o uses save_game(), defined above it in game/save.cpp.o"*)
+        echo "caught: a call from fx/ to save_game" ;;
+    *) echo "wrong report for a call from fx/ to save_game:"; echo "$out"; exit 1 ;;
+    esac
+fi
