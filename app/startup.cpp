@@ -11,6 +11,7 @@
 #include "app/state.h"
 #include "platform/frame_clock.h"
 #include "platform/hss.h"
+#include "platform/input.h"
 #include "res/audio.h"
 #include "video/video.h"
 
@@ -119,5 +120,6 @@ void startup(std::string program_path) {
     std::srand(startup_seed());
     set_frame_period(1000 / FramesPerSecond);
     start_frame_clock();
+    input_watch_hangup();
     GameRunning = 1;
 }
