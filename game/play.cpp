@@ -51,23 +51,112 @@ void picture_shown() {
     }
 }
 
+// The four buttons under the board; a tap or a key presses them alike.
+enum class button { none, previous, next, hint, menu };
+
+void press(button b) {
+    switch (b) {
+    case button::previous:
+        play_sound(Button2Sound, 3);
+        offer_previous_tile();
+        break;
+    case button::next:
+        play_sound(Button2Sound, 3);
+        offer_next_tile();
+        break;
+    case button::hint:
+        take_hint();
+        break;
+    case button::menu:
+        play_sound(ButtonSound, 0);
+        save_game();
+        GameState = states::init_intro;
+        break;
+    case button::none:
+        break;
+    }
+}
+
+button button_under(int x, int y) {
+    if (in_rect(x, y, 55 * Scale, 250 * Scale, 35 * Scale, 40 * Scale))
+        return button::previous;
+    if (in_rect(x, y, 148 * Scale, 250 * Scale, 35 * Scale, 40 * Scale))
+        return button::next;
+    if (in_rect(x, y, 8 * Scale, 240 * Scale, 34 * Scale, 25 * Scale))
+        return button::hint;
+    if (in_rect(x, y, 196 * Scale, 240 * Scale, 34 * Scale, 25 * Scale))
+        return button::menu;
+    return button::none;
+}
+
+button button_for_key(int key) {
+    switch (key) {
+    case KEY_ARROW_LEFT:
+        return button::previous;
+    case KEY_ARROW_RIGHT:
+        return button::next;
+    case 'h':
+        return button::hint;
+    case 'm':
+        return button::menu;
+    default:
+        return button::none;
+    }
+}
+
+// A level stands still while paused: no clock, no rockets, no effects, no taps on the board.
+bool Paused = false;
+
+bool pause_key(int key) {
+    return key == 'p' || key == KEY_PAUSE || key == KEY_ESCAPE;
+}
+
+// Covers the board, so that a pause cannot be used to study the picture.
+void draw_pause_panel() {
+    float x = IntroPicture.x, y = IntroPicture.y;
+    int t = board_edge();
+    IntroPicture.x = IntroPicture.y = static_cast<float>(t);
+    IntroPicture.BlitPart(t, t, board_size(), board_size());
+    IntroPicture.x = x;
+    IntroPicture.y = y;
+    BigFont.y = static_cast<float>(80 * Scale);
+    BigFont.DrawText("Paused", 1, 0, 0);
+    SmallFont.style = 1;
+    SmallFont.y = static_cast<float>(130 * Scale);
+    SmallFont.DrawParagraph("Tap or press a key  to go on.", 20 * Scale, 1, 0, 0);
+    SmallFont.y = static_cast<float>(185 * Scale);
+    SmallFont.DrawParagraph("Escape or M:  save, back to the menu", 20 * Scale, 1, 0, 0);
+    SmallFont.style = 0;
+}
+
+// One frame of the pause: a tap or a key goes on (without acting), Escape or M leaves for the
+// menu as the menu button does. The picture is drawn again on every frame (an uncovered window
+// shows it at once) and the frame then waits for the next event instead of running on.
+void paused_frame() {
+    int key = key_this_frame(InputState);
+    if (key == KEY_ESCAPE || key == 'm') {
+        Paused = false;
+        press(button::menu);
+        return;
+    }
+    if (key != 0 || InputState.stylusDown == 1) {
+        Paused = false;
+        input_reset(InputState);
+        input_clear_stylus(InputState);
+        return;
+    }
+    GameBackground.Blit();
+    draw_hud();
+    draw_pause_panel();
+    flip_screen();
+    input_wait_for_event();
+}
+
 // One tap of play; true when it placed the last tile.
 bool play_input() {
     int x = InputState.clickX;
     int y = InputState.clickY;
-    if (in_rect(x, y, 55 * Scale, 250 * Scale, 35 * Scale, 40 * Scale)) {
-        play_sound(Button2Sound, 3);
-        offer_previous_tile();
-    } else if (in_rect(x, y, 148 * Scale, 250 * Scale, 35 * Scale, 40 * Scale)) {
-        play_sound(Button2Sound, 3);
-        offer_next_tile();
-    } else if (in_rect(x, y, 8 * Scale, 240 * Scale, 34 * Scale, 25 * Scale)) {
-        take_hint();
-    } else if (in_rect(x, y, 196 * Scale, 240 * Scale, 34 * Scale, 25 * Scale)) {
-        play_sound(ButtonSound, 0);
-        save_game();
-        GameState = states::init_intro;
-    }
+    press(button_under(x, y));
     wrap_tile();
     bool complete = false;
     int t = board_edge();
@@ -94,8 +183,12 @@ void draw_rockets() {
 
 void play_frame() {
     bool complete = false;
-    if (InputState.stylusDown == 1)
+    if (InputState.stylusDown == 1) {
         complete = play_input();
+    } else if (button b = button_for_key(key_this_frame(InputState)); b != button::none) {
+        press(b);
+        wrap_tile();
+    }
 
     GameBackground.Blit();
 
@@ -151,6 +244,20 @@ void play_frame() {
 } // namespace
 
 void game_frame() {
+    // The look and the play can be paused; a fade runs to its end first.
+    bool pausable = GameSubState == phases::five_sec || GameSubState == phases::start_gry;
+    if (pausable && !Paused &&
+        (pause_key(key_this_frame(InputState)) || InputState.focusLost == 1)) {
+        Paused = true;
+        input_reset(InputState);
+        input_clear_stylus(InputState);
+    }
+    if (Paused && pausable) {
+        paused_frame();
+        if (Paused || GameState != states::gra)
+            return;
+    }
+    Paused = false;
     Fade.maluj();
     if (GameSubState == phases::przejscie_obrazek) {
         if (Fade.done == 1) {

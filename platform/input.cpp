@@ -63,6 +63,32 @@ int key_index(int code) {
     return (code >= 0 && code < 1000) ? code : 0;
 }
 
+// Sleeps in short steps rather than in SDL_WaitEvent, which a hang-up would not wake.
+static void wait_for_event() {
+    if (input_event_source != SDL_PollEvent)
+        return;
+    SDL_Event e;
+    while (!HangUp) {
+        SDL_PumpEvents();
+        if (SDL_PeepEvents(&e, 1, SDL_PEEKEVENT, SDL_ALLEVENTS) > 0)
+            return;
+        SDL_Delay(20);
+    }
+}
+void (*input_wait_for_event)() = wait_for_event;
+
+int key_this_frame(const input_state& in) {
+    return in.keyPressed == 1 ? in.lastKeyDown : 0;
+}
+
+// F11 and Alt+Enter switch between window and full screen on any screen. They are the window's
+// business, not the game's: no screen sees them, and a recording being played never switches.
+static bool full_screen_key(const SDL_Event& e) {
+    SDLKey sym = e.key.keysym.sym;
+    return sym == SDLK_F11 || ((sym == SDLK_RETURN || sym == SDLK_KP_ENTER) &&
+                               (e.key.keysym.mod & KMOD_ALT) != 0);
+}
+
 void input_arm_lock(input_state& in) {
     in.lockFrames = in.lockLength;
     in.keyPressed = 0;
@@ -80,6 +106,7 @@ void input_reset(input_state& in) {
     in.quit = 0;
     in.lockFrames = 0;
     in.lockLength = derived_frames_per_second();
+    in.focusLost = 0;
 }
 
 void input_clear_stylus(input_state& in) {
@@ -101,10 +128,25 @@ void input_poll(input_state& in) {
 
     if (HangUp)
         in.quit = 1;
+    in.focusLost = 0;
 
     unsigned long poll_number = input_poll_count++;
     if (!input_event_source(&Event))
         return;
+    if (Event.type == SDL_ACTIVEEVENT) {
+        // Focus is the desktop's, not the player's: never recorded, so a replay never pauses.
+        bool away = Event.active.gain == 0 &&
+                    (Event.active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)) != 0;
+        if (away && input_event_source == SDL_PollEvent)
+            in.focusLost = 1;
+        return;
+    }
+    if (Event.type == SDL_KEYDOWN && full_screen_key(Event)) {
+        // Not recorded either: replayed without its Alt, Alt+Enter would be a plain Return.
+        if (input_event_source == SDL_PollEvent && SDL_GetVideoSurface())
+            SDL_WM_ToggleFullScreen(SDL_GetVideoSurface());
+        return;
+    }
     if (input_event_observer)
         input_event_observer(poll_number, &Event);
 

@@ -13,6 +13,16 @@ enum {
     KEY_APP4 = 509,
 };
 
+// Desktop keys the screens answer, by their SDL key symbols (letters are their lower-case
+// characters; Return arrives as KEY_ACTION through the key table).
+enum {
+    KEY_PAUSE = 19,
+    KEY_ESCAPE = 27,
+    KEY_SPACE = 32,
+    KEY_ARROW_RIGHT = 275,
+    KEY_ARROW_LEFT = 276,
+};
+
 struct input_state {
     unsigned char keys[1000];
     unsigned char keyPressed;
@@ -24,11 +34,19 @@ struct input_state {
     int quit;
     int lockFrames;
     int lockLength;
+    // The window lost the input focus or was minimised or hidden on this poll (live play only).
+    int focusLost;
 };
 
 extern input_state InputState;
 
 void input_poll(input_state& in);
+// The key pressed on this frame's poll (after the key table), or 0: a key acts once, on the
+// frame it goes down, as a tap does.
+int key_this_frame(const input_state& in);
+// Blocks until an event is pending (or a hang-up came), for a screen with nothing to do until
+// the player acts. Returns at once while a recording plays. Tests replace it.
+extern void (*input_wait_for_event)();
 // A hang-up (the terminal closing) becomes a quit request like a window close: the handler only
 // sets a flag, and the next input_poll turns it into InputState.quit for the frame loop to act on.
 // SDL already does the same for SIGINT and SIGTERM.

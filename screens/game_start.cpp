@@ -33,11 +33,12 @@ static void continue_prompt() {
     SmallFont.DrawText("/", 0, 0, 0);
     SmallFont.x = static_cast<float>(87 * Scale);
     SmallFont.DrawText("Yes", 0, 0, 0);
-    if (SmallFont.IsHit(InputState.clickX, InputState.clickY))
+    int key = key_this_frame(InputState);
+    if (SmallFont.IsHit(InputState.clickX, InputState.clickY) || key == 'y')
         answer(1);
     SmallFont.x = static_cast<float>(130 * Scale);
     SmallFont.DrawText("No", 0, 0, 0);
-    if (SmallFont.IsHit(InputState.clickX, InputState.clickY))
+    if (SmallFont.IsHit(InputState.clickX, InputState.clickY) || key == 'n')
         answer(0);
     SmallFont.style = 0;
     flip_screen();

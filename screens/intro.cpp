@@ -31,7 +31,8 @@ void state_intro() {
         IntroPicture.Blit();
         BigFont.y = static_cast<float>(120 * Scale);
         BigFont.DrawText("Start Game", 1, 0, 0);
-        if (BigFont.IsHit(InputState.clickX, InputState.clickY)) {
+        int key = key_this_frame(InputState);
+        if (BigFont.IsHit(InputState.clickX, InputState.clickY) || key == KEY_ACTION) {
             play_sound(ButtonSound, 0);
             if (saved_game_exists()) {
                 GameSubState = phases::pre_init;
@@ -43,7 +44,7 @@ void state_intro() {
         }
         BigFont.y = BigFont.y + static_cast<float>(40 * Scale);
         BigFont.DrawText("Exit Game", 1, 0, 0);
-        if (BigFont.IsHit(InputState.clickX, InputState.clickY))
+        if (BigFont.IsHit(InputState.clickX, InputState.clickY) || key == KEY_ESCAPE || key == 'q')
             GameRunning = 0;
         draw_best_score();
         flip_screen();

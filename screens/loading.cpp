@@ -67,6 +67,9 @@ void loading_screen() {
         input_poll(InputState);
         if (InputState.quit == 1)
             return;
+        int key = key_this_frame(InputState);
+        if (key == KEY_SPACE || key == KEY_ACTION)
+            break;
         if (InputState.stylusDown == 0)
             loading_rest(1);
     }
@@ -93,13 +96,14 @@ void loading_screen() {
         SmallFont.x = static_cast<float>(70 * Scale);
         SmallFont.y = static_cast<float>(130 * Scale);
         SmallFont.DrawText("Yes", 0, 0, 0);
-        if (SmallFont.IsHit(InputState.clickX, InputState.clickY)) {
+        int key = key_this_frame(InputState);
+        if (SmallFont.IsHit(InputState.clickX, InputState.clickY) || key == 'y') {
             answered = true;
             set_audio(0, 0, 128, 128);
         }
         SmallFont.x = static_cast<float>(150 * Scale);
         SmallFont.DrawText("No", 0, 0, 0);
-        if (SmallFont.IsHit(InputState.clickX, InputState.clickY)) {
+        if (SmallFont.IsHit(InputState.clickX, InputState.clickY) || key == 'n') {
             answered = true;
             set_audio(0, 0, 0, 0);
         }

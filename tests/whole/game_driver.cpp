@@ -41,6 +41,7 @@ void game_driver::boot(int s, const std::string& cont_tll, unsigned seed) {
     frame_clock_ticks = [] { return Now; };
     frame_clock_delay = [](uint32_t ms) { Now += ms; };
     loading_rest = [](unsigned int) {};
+    input_wait_for_event = [] {}; // the queue is filled before the frames that read it
     Seed = seed;
     startup_seed = [] { return Seed; };
     input_poll_count = 0; // as in a fresh program: a recording counts its polls from here
@@ -97,6 +98,21 @@ void game_driver::push_down(int x, int y) {
 
 void game_driver::push_up(int x, int y) {
     push_button(SDL_MOUSEBUTTONUP, x, y);
+}
+
+void game_driver::push_key(int sym) {
+    for (Uint8 type : {Uint8(SDL_KEYDOWN), Uint8(SDL_KEYUP)}) {
+        SDL_Event e{};
+        e.key.type = type;
+        e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+        e.key.keysym.sym = static_cast<SDLKey>(sym);
+        SDL_PushEvent(&e);
+    }
+}
+
+void game_driver::key(int sym) {
+    push_key(sym);
+    frame(2);
 }
 
 void game_driver::frame(int n) {

@@ -30,6 +30,9 @@ struct game_driver {
     void push_up(int x, int y);
     // A tap at base-layout coordinates (multiplied by Scale): down, then up, each taking a frame.
     void tap(int x, int y);
+    // A key pressed and let go (SDL key symbol), queued; key() runs its two frames too.
+    void push_key(int sym);
+    void key(int sym);
     void frame(int n = 1);
     // Runs frames until done() holds; false if it did not within max frames.
     bool run_until(const std::function<bool()>& done, int max = 2000);

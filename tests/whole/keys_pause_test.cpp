@@ -1,0 +1,123 @@
+// Desktop keys act as the taps they stand for, and a pause stops the level.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include "app/globals.h"
+#include "app/state.h"
+#include "fx/effects.h"
+#include "game/game_state.h"
+#include "platform/input.h"
+#include "res/audio.h"
+#include "tests/whole/game_driver.h"
+
+namespace {
+
+bool in_state(const char* state, const char* sub) {
+    return GameState == state && GameSubState == sub;
+}
+
+void to_menu(game_driver& g) {
+    g.load_and_answer(true);
+    g.enter_menu();
+    ASSERT_TRUE(g.run_until([] { return in_state("intro", "intro"); }, 100));
+}
+
+void to_play(game_driver& g) {
+    to_menu(g);
+    g.key(SDLK_RETURN); // "Start Game"
+    ASSERT_TRUE(g.run_until([] { return in_state("gra", "start_gry"); }, 400));
+}
+
+// A cell whose tile is not the one offered: a tap there is a miss and launches rockets.
+int wrong_cell() {
+    for (int c = 0; c < 25; c++)
+        if (Board[c] == 0 && c != TileList[TileCurrent])
+            return c;
+    return -1;
+}
+
+void tap_cell(game_driver& g, int cell) {
+    g.tap(8 + 45 * (cell % 5) + 22, 8 + 45 * (cell / 5) + 22);
+}
+
+} // namespace
+
+// The splash goes on with Space and the sound question takes N; nothing else is queued, so a
+// key that did nothing would leave the loading screen to the quit request behind them.
+TEST(WholeGameKeys, SpaceOnTheSplashAndNForNoSound) {
+    game_driver g;
+    g.boot(1);
+    g.push_key(SDLK_SPACE);
+    g.push_key(SDLK_n);
+    g.run_loading();
+    EXPECT_EQ(music_volume, 0);
+    EXPECT_EQ(sound_volume, 0);
+}
+
+TEST(WholeGameKeys, ArrowsHintAndMenuKeysPressTheButtons) {
+    game_driver g;
+    g.boot(1);
+    to_play(g);
+    int first = TileCurrent;
+    g.key(SDLK_RIGHT);
+    EXPECT_EQ(TileCurrent, first + 1);
+    g.key(SDLK_LEFT);
+    EXPECT_EQ(TileCurrent, first);
+    int score = Score, time = TimeLeft;
+    g.key(SDLK_h);
+    EXPECT_EQ(HintActive, 1);
+    EXPECT_EQ(Score, score - 10);
+    EXPECT_LE(TimeLeft, time - 7);
+    g.key(SDLK_m); // the menu button: saved, and "Continue game?" then takes Y
+    EXPECT_EQ(GameState, "init_intro");
+    EXPECT_TRUE(file_exists(g.cont()));
+    ASSERT_TRUE(g.run_until([] { return in_state("intro", "intro"); }, 100));
+    g.key(SDLK_RETURN);
+    ASSERT_EQ(GameSubState, "pre_init");
+    g.frame();
+    g.key(SDLK_y);
+    EXPECT_EQ(ContinueFlag, 1);
+    EXPECT_EQ(GameState, "init_gra");
+}
+
+TEST(WholeGameKeys, EscapeOnTheMenuEndsTheProgram) {
+    game_driver g;
+    g.boot(1);
+    to_menu(g);
+    g.key(SDLK_ESCAPE);
+    EXPECT_FALSE(GameRunning);
+}
+
+// Paused by P or by the window losing focus: the clock, the rockets and the look stand still and
+// the board takes no tap; a tap goes on without acting, and the clock runs again.
+struct Pause : ::testing::TestWithParam<bool> {}; // true: by losing the focus
+
+TEST_P(Pause, StopsClockAndRocketsAndIgnoresBoardTaps) {
+    game_driver g;
+    g.boot(1);
+    to_play(g);
+    tap_cell(g, wrong_cell());
+    ASSERT_NE(RocketMode, 0) << "the miss launched no rockets";
+    if (GetParam()) {
+        SDL_Event e{};
+        e.active = {SDL_ACTIVEEVENT, 0, SDL_APPINPUTFOCUS};
+        SDL_PushEvent(&e);
+        g.frame();
+    } else {
+        g.key(SDLK_p);
+    }
+    const int time = TimeLeft, tiles = TileCurrent, rocket_x = trails[0].x, rocket_y = trails[0].y;
+    const int score = Score;
+    g.frame(100);
+    EXPECT_EQ(TimeLeft, time);
+    EXPECT_EQ(trails[0].x, rocket_x);
+    EXPECT_EQ(trails[0].y, rocket_y);
+    tap_cell(g, TileList[TileCurrent]); // goes on, without placing the tile
+    EXPECT_EQ(TileCurrent, tiles);
+    EXPECT_EQ(Score, score);
+    g.frame(60);
+    EXPECT_LT(TimeLeft, time);
+}
+
+INSTANTIATE_TEST_SUITE_P(WholeGameKeys, Pause, ::testing::Values(false, true));
