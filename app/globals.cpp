@@ -19,6 +19,7 @@ fade Fade;
 std::string ProgramPath;
 std::string MediaPath;
 std::string DataFilePath;
+std::string SaveFolder;
 std::string GameState;
 std::string GameSubState;
 

@@ -16,6 +16,7 @@
 #include "video/video.h"
 
 int OptionNoAudio;
+const char* OptionMedia;
 
 namespace {
 
@@ -48,10 +49,12 @@ void milestone(int which) {
 }
 
 void usage(FILE* out) {
-    std::fprintf(out, "usage: tessoli [--windowed | --fullscreen] [--record FILE | --replay FILE "
-                      "[--timedemo]]\n"
+    std::fprintf(out, "usage: tessoli [--windowed | --fullscreen] [--media DIR] [--record FILE | "
+                      "--replay FILE [--timedemo]]\n"
                       "  --windowed     play in a window of the screen's size\n"
                       "  --fullscreen   take the whole display (the default)\n"
+                      "  --media DIR    play the media set in DIR (the saved game then lives in\n"
+                      "                 $XDG_DATA_HOME/tessoli/)\n"
                       "  --record FILE  write every input event of this run to FILE\n"
                       "  --replay FILE  play FILE's events instead of the player's\n"
                       "  --timedemo     with --replay: as fast as possible, no sound, then print\n"
@@ -70,6 +73,8 @@ int parse_options(int argc, char** argv) {
             VideoWindowed = 1;
         } else if (std::strcmp(a, "--fullscreen") == 0) {
             VideoWindowed = 0;
+        } else if (std::strcmp(a, "--media") == 0 && i + 1 < argc) {
+            OptionMedia = argv[++i];
         } else if (std::strcmp(a, "--record") == 0 && i + 1 < argc) {
             record = argv[++i];
         } else if (std::strcmp(a, "--replay") == 0 && i + 1 < argc) {

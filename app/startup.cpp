@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "app/options.h"
@@ -12,6 +13,7 @@
 #include "platform/frame_clock.h"
 #include "platform/hss.h"
 #include "res/audio.h"
+#include "res/save_folder.h"
 #include "video/video.h"
 
 char MediaFolder[256];
@@ -100,11 +102,55 @@ void read_config() {
     }
 }
 
+std::vector<std::string> media_candidates(const std::string& program_folder, const char* option) {
+    if (option) {
+        std::string folder(option);
+        if (folder.empty() || (folder.back() != '/' && folder.back() != '\\'))
+            folder += '/';
+        return {folder};
+    }
+    std::string::size_type cut = last_separator(program_folder);
+    char separator = (cut != std::string::npos) ? program_folder[cut] : '/';
+    // A build or a portable copy keeps its media beside the program; an installed game finds
+    // its data folder from games/ (or bin/), wherever the tree was installed.
+    return {program_folder + "media" + separator,
+            program_folder + "../share/games/tessoli/media" + separator};
+}
+
+static bool is_folder(const std::string& path) {
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool find_media_folder(const std::string& program_folder, const char* option) {
+    std::vector<std::string> looked = media_candidates(program_folder, option);
+    for (std::size_t i = 0; i < looked.size(); i++) {
+        if (!is_folder(looked[i]))
+            continue;
+        MediaPath = looked[i];
+        // Only the program's own media folder holds the saved game; any other (an installed,
+        // read-only tree, or one named with --media) leaves it in the player's data folder.
+        SaveFolder = MediaPath;
+        if (!option && i == 0)
+            return true;
+        SaveFolder = data_home_save_folder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+        if (SaveFolder.empty()) {
+            std::fprintf(stderr, "No home folder: the saved game stays in %s\n", MediaPath.c_str());
+            SaveFolder = MediaPath;
+        }
+        return true;
+    }
+    std::string line = "No media folder: looked in";
+    for (std::size_t i = 0; i < looked.size(); i++)
+        line += (i ? ", " : " ") + looked[i];
+    std::fprintf(stderr, "%s\n", line.c_str());
+    return false;
+}
+
 void startup(std::string program_path) {
     ProgramPath = program_folder(program_path);
-    std::string::size_type cut = last_separator(ProgramPath);
-    char separator = (cut != std::string::npos) ? ProgramPath[cut] : '/';
-    MediaPath = ProgramPath + "media" + separator;
+    if (!find_media_folder(ProgramPath, OptionMedia))
+        std::exit(1);
     if (MediaPath.size() >= sizeof MediaFolder) {
         std::fprintf(stderr, "Media folder path too long: %s\n", MediaPath.c_str());
         std::exit(1);

@@ -10,6 +10,7 @@
 
 #include "game/game_state.h"
 #include "res/media_folder.h"
+#include "res/save_folder.h"
 #include "text/font.h"
 #include "video/units.h"
 
@@ -33,7 +34,7 @@ struct saved_game {
 };
 
 const std::string& save_path() {
-    DataFilePath = MediaPath + "cont.tll";
+    DataFilePath = SaveFolder + "cont.tll";
     return DataFilePath;
 }
 
@@ -215,6 +216,7 @@ void save_game() {
     // kill or a full disk during the save leaves the previous file and its best score intact.
     const std::string path = save_path();
     const std::string temporary = path + ".tmp";
+    make_save_folder(SaveFolder); // the player's data folder may not exist before the first save
     FILE* f = std::fopen(temporary.c_str(), "wb");
     if (!f)
         return;

@@ -1,9 +1,11 @@
 // Start-up: the media folder from the program's path and the screen configuration.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <unistd.h>
 
 #include "app/startup.h"
+#include "res/save_folder.h"
 #include "tests/support/test_support.h"
 
 TEST(ProgramFolder, CutsAtTheLastSeparatorOrAsksWhereTheProgramRuns) {
@@ -57,4 +59,47 @@ TEST_F(Config, ScaleAndScreenOutOfRange) {
               dir.path() + "config.tll: screen 0x-5 is not a size, using 240x320\n");
     EXPECT_EQ(ScreenWidth, 240);
     EXPECT_EQ(ScreenHeight, 320);
+}
+
+// Where the media set and the saved game are found: --media alone, else the program's own
+// media/ (saves beside it), else the installed data folder (saves in the player's data folder).
+TEST(MediaFolder, OptionThenBesideThenInstalledAndOneLineWhenNone) {
+    temp_dir root;
+    std::string games = root.file("usr/games/");
+    std::string installed = root.file("usr/share/games/tessoli/media/");
+    ASSERT_EQ(std::system(("mkdir -p '" + games + "' '" + installed + "'").c_str()), 0);
+    setenv("XDG_DATA_HOME", root.file("data").c_str(), 1);
+
+    ASSERT_TRUE(find_media_folder(games, nullptr));
+    EXPECT_EQ(MediaPath, games + "../share/games/tessoli/media/");
+    EXPECT_EQ(SaveFolder, root.file("data/tessoli/"));
+
+    ASSERT_EQ(std::system(("mkdir '" + games + "media'").c_str()), 0);
+    ASSERT_TRUE(find_media_folder(games, nullptr));
+    EXPECT_EQ(MediaPath, games + "media/");
+    EXPECT_EQ(SaveFolder, MediaPath); // a build or a portable copy keeps its save beside it
+
+    ASSERT_TRUE(find_media_folder(games, installed.substr(0, installed.size() - 1).c_str()));
+    EXPECT_EQ(MediaPath, installed);
+    EXPECT_EQ(SaveFolder, root.file("data/tessoli/"));
+
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(find_media_folder(games, root.file("none").c_str()));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "No media folder: looked in " + root.file("none/") + "\n");
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(find_media_folder(root.file("bin/"), nullptr));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "No media folder: looked in " + root.file("bin/media/") + ", " +
+                  root.file("bin/../share/games/tessoli/media/") + "\n");
+    unsetenv("XDG_DATA_HOME");
+}
+
+TEST(MediaFolder, PlayersDataFolderFollowsXdgThenHome) {
+    EXPECT_EQ(data_home_save_folder("/x/data", "/home/p"), "/x/data/tessoli/");
+    EXPECT_EQ(data_home_save_folder("/x/data/", "/home/p"), "/x/data/tessoli/");
+    // A relative or empty XDG_DATA_HOME is not a folder to trust.
+    EXPECT_EQ(data_home_save_folder("rel/data", "/home/p"), "/home/p/.local/share/tessoli/");
+    EXPECT_EQ(data_home_save_folder("", "/home/p/"), "/home/p/.local/share/tessoli/");
+    EXPECT_EQ(data_home_save_folder(nullptr, nullptr).substr(0, 1), "/"); // the account's home
 }

@@ -96,6 +96,7 @@ class PlayScreen : public ::testing::Test {
         Scale = 1;
         FramesPerSecond = 25;
         MediaPath = dir.path();
+        SaveFolder = dir.path();
         std::strcpy(MediaFolder, dir.path().c_str());
         write_pictures(dir);
         give(GameBackground, 240, 320, kBackground);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <sys/stat.h>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -62,7 +63,10 @@ std::string at_rename;
 
 class SavedGame : public ::testing::Test {
   protected:
-    void SetUp() override { MediaPath = dir.path(); }
+    void SetUp() override {
+        MediaPath = dir.path();
+        SaveFolder = dir.path();
+    }
     void TearDown() override { save_game_before_rename = nullptr; }
     std::string cont() const { return dir.file("cont.tll"); }
     temp_dir dir;
@@ -130,4 +134,26 @@ TEST_F(SavedGame, TheOldFileStaysWholeUntilTheNewOneIsComplete) {
     load_game();
     EXPECT_EQ(Score, 999);
     EXPECT_FALSE(file_exists(dir.file("cont.tll.tmp")));
+}
+
+// The player's data folder is made on the first save, private to them; a file where it should be
+// is said in one line, the save fails and the file in the way is left as it was.
+TEST_F(SavedGame, FirstSaveMakesTheDataFolderAndAFileInTheWayIsSaid) {
+    SaveFolder = dir.file("home/.local/share/tessoli/");
+    game_in_progress();
+    save_game();
+    struct stat st;
+    ASSERT_EQ(stat(SaveFolder.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    ASSERT_TRUE(saved_game_exists());
+
+    SaveFolder = dir.file("blocked/tessoli/");
+    write_file(dir.file("blocked"), "mine");
+    testing::internal::CaptureStderr();
+    save_game();
+    std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(said.substr(0, said.find('\n') + 1), "Couldn't create the save folder " + SaveFolder +
+                                                       ": " + dir.file("blocked") +
+                                                       " is not a folder\n");
+    EXPECT_EQ(read_file(dir.file("blocked")), "mine");
 }
