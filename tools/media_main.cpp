@@ -5,13 +5,16 @@
 #include <exception>
 #include <string>
 
+#include "tools/icon.h"
 #include "tools/media_set.h"
 
 namespace {
 
 int usage() {
-    std::fprintf(stderr, "usage: tessoli-media --scale 1|2 --out FOLDER\n"
-                         "       tessoli-media --preview FILE.png\n");
+    std::fprintf(stderr,
+                 "usage: tessoli-media --scale 1|2 --out FOLDER\n"
+                 "       tessoli-media --preview FILE.png\n"
+                 "       tessoli-media --icons FOLDER   (FOLDER/SIZExSIZE/apps/tessoli.png)\n");
     return 2;
 }
 
@@ -19,7 +22,7 @@ int usage() {
 
 int main(int argc, char** argv) {
     int scale = 0;
-    std::string out, preview;
+    std::string out, preview, icons;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (i + 1 >= argc)
@@ -34,13 +37,15 @@ int main(int argc, char** argv) {
             scale = static_cast<int>(value);
         } else if (arg == "--out") {
             out = argv[++i];
+        } else if (arg == "--icons") {
+            icons = argv[++i];
         } else if (arg == "--preview") {
             preview = argv[++i];
         } else {
             return usage();
         }
     }
-    if (preview.empty() && (scale == 0 || out.empty()))
+    if (preview.empty() && icons.empty() && (scale == 0 || out.empty()))
         return usage();
     try {
         if (!out.empty()) {
@@ -48,6 +53,13 @@ int main(int argc, char** argv) {
                 return usage();
             std::string error;
             if (!write_media(build_media(scale), out, &error)) {
+                std::fprintf(stderr, "tessoli-media: %s\n", error.c_str());
+                return 1;
+            }
+        }
+        if (!icons.empty()) {
+            std::string error;
+            if (!write_icon_theme(icons, &error)) {
                 std::fprintf(stderr, "tessoli-media: %s\n", error.c_str());
                 return 1;
             }
