@@ -2,8 +2,9 @@
 BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build media media-preview run test test-sanitize bench fuzz replays clean
+.PHONY: all deps configure build media media-preview run test test-sanitize bench fuzz replays install deb clean
 
 all: build
 
@@ -11,7 +12,7 @@ deps:
 	@sh scripts/install-deps
 
 configure: deps
-	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) > $(BUILD).configure.log 2>&1 || (cat $(BUILD).configure.log; exit 1)
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DCMAKE_INSTALL_PREFIX=$(PREFIX) > $(BUILD).configure.log 2>&1 || (cat $(BUILD).configure.log; exit 1)
 
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
@@ -41,7 +42,7 @@ test: media
 # before the leak check could name it.
 test-sanitize: media
 	@cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSOLI_SANITIZE=ON \
-		-DTESSOLI_MEDIA_ROOT=$(abspath $(BUILD)) > $(BUILD)-asan.configure.log 2>&1 \
+		-DTESSOLI_MEDIA_ROOT=$(abspath $(BUILD)) -DTESSOLI_PACKAGING=OFF > $(BUILD)-asan.configure.log 2>&1 \
 		|| (cat $(BUILD)-asan.configure.log; exit 1)
 	@cmake --build $(BUILD)-asan -j$(JOBS)
 	@cd $(BUILD)-asan && ASAN_OPTIONS=$${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0} \
@@ -61,6 +62,15 @@ replays: media
 	@TESSOLI_BUILD_DIR=$(abspath $(BUILD)) TESSOLI_REPLAY_OUT=$(abspath tests/replays) \
 		SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
 		$(BUILD)/tests/test_whole --gtest_also_run_disabled_tests --gtest_filter='MakeReplays.*'
+
+# The game, its media set, menu entry, icons and manual pages under PREFIX (default /usr/local);
+# DESTDIR stages them elsewhere, as packagers do.
+install: build
+	@DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
+
+# tessoli_VERSION_ARCH.deb in this folder, installed under /usr (see README, Packaging).
+deb: build
+	@sh scripts/make-deb $(BUILD) .
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-asan
