@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <string>
 
+#include <SDL.h>
+
 #include "app/globals.h"
 #include "app/startup.h"
 #include "app/state.h"
@@ -11,7 +13,36 @@
 #include "fx/fade.h"
 #include "game/game_state.h"
 #include "game/save.h"
+#include "game/twins.h"
 #include "video/video.h"
+
+bool picture_tile_prints(SDL_Surface* picture, int tile_px, tile_prints* out) {
+    if (!picture || SDL_LockSurface(picture) != 0)
+        return false;
+    picture_pixels p;
+    p.data = static_cast<const std::uint8_t*>(picture->pixels);
+    p.w = picture->w;
+    p.h = picture->h;
+    p.pitch = picture->pitch;
+    p.bytes_per_pixel = picture->format->BytesPerPixel;
+    p.masks[0] = picture->format->Rmask;
+    p.masks[1] = picture->format->Gmask;
+    p.masks[2] = picture->format->Bmask;
+    // A palette picture has no masks to read; no level picture is one, so it simply has no twins.
+    bool ok = !picture->format->palette && tile_prints_of(p, tile_px, out);
+    SDL_UnlockSurface(picture);
+    return ok;
+}
+
+// Which tiles of the picture just loaded look the same, for the right-tap decision.
+static void find_level_twins() {
+    static tile_prints prints;
+    if (picture_tile_prints(LevelPicture.surface, 45 * Scale, &prints))
+        find_twins(prints, TileTwins);
+    else
+        for (std::uint32_t& t : TileTwins)
+            t = 0;
+}
 
 void setup_level() {
     WaitFrames = 0;
@@ -61,6 +92,7 @@ void setup_level() {
     LevelPicture.Load(MediaFolder, name.c_str(), 0);
     LevelPicture.frame_w = static_cast<float>(45 * Scale);
     LevelPicture.frame_h = static_cast<float>(45 * Scale);
+    find_level_twins();
 
     GameState = "gra";
 

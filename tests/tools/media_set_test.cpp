@@ -14,6 +14,8 @@
 
 #include "platform/hss.h"
 #include "res/audio.h"
+#include "game/level.h"
+#include "game/twins.h"
 #include "res/pack.h"
 #include "tests/support/test_support.h"
 #include "tests/tools/tool_paths.h"
@@ -92,6 +94,57 @@ TEST_P(MediaSet, LevelPicturesAreSquareDistinctAndDetailedInEveryTile) {
         }
     }
     EXPECT_EQ(20u, distinct.size());
+}
+
+// A memory puzzle is only fair when every tile can be told from every other: no pair of tiles of
+// any picture may come under the twin threshold (so the built-in pictures never have twins).
+TEST_P(MediaSet, EveryTileLooksDifferentFromEveryOther) {
+    for (int n = 1; n <= 20; ++n) {
+        std::string name = std::to_string(n) + ".jpg";
+        sprite s;
+        ASSERT_EQ(0, s.Load(folder.c_str(), name.c_str(), 0)) << name;
+        static tile_prints prints;
+        ASSERT_TRUE(picture_tile_prints(s.surface, 45 * scale, &prints)) << name;
+        float closest = 1.0f;
+        int ca = 0, cb = 0;
+        for (int a = 0; a < 25; ++a)
+            for (int b = a + 1; b < 25; ++b) {
+                float d = tile_difference(prints, a, b);
+                EXPECT_GE(d, kTwinThreshold) << name << ": tiles " << a << " and " << b;
+                if (d < closest) {
+                    closest = d;
+                    ca = a;
+                    cb = b;
+                }
+            }
+        std::printf("closest tiles of %s at Scale %d: %d and %d, %.4f\n", name.c_str(), scale, ca,
+                    cb, closest);
+    }
+}
+
+// A part of the canvas nothing was drawn over stays pure black: a band across the picture, a
+// wedge between two shapes. No scene draws pure black on purpose (night skies and shadows are
+// coloured), so no row may hold a run of pure black longer than one block of a tile print.
+TEST_P(MediaSet, NoPictureHasUndrawnBlackBandsOrWedges) {
+    const int side = 225 * scale, limit = 5 * scale;
+    for (int n = 1; n <= 20; ++n) {
+        std::string name = std::to_string(n) + ".jpg";
+        sprite s;
+        ASSERT_EQ(0, s.Load(folder.c_str(), name.c_str(), 0)) << name;
+        int longest = 0, longest_x = 0, longest_y = 0;
+        for (int y = 0; y < side; ++y)
+            for (int x = 0, run = 0; x < side; ++x) {
+                rgb p = pixel_at(s.surface, x, y);
+                run = std::max(p.r, std::max(p.g, p.b)) <= 4 ? run + 1 : 0;
+                if (run > longest) {
+                    longest = run;
+                    longest_x = x;
+                    longest_y = y;
+                }
+            }
+        EXPECT_LE(longest, limit) << name << ": " << longest << " black pixels in row " << longest_y
+                                  << " ending at x " << longest_x;
+    }
 }
 
 TEST_P(MediaSet, FontsCoverEveryTextAndTheTextsFitTheirPlaces) {
