@@ -27,6 +27,31 @@ channel channel_of(std::uint32_t mask) {
 
 } // namespace
 
+namespace {
+
+// One row of blocks summed, with the pixel size known to the compiler (a call per pixel would
+// cost more than all the rest).
+template <int Bpp>
+void sum_block_row(const picture_pixels& p, const channel* ch, int block, int by,
+                   std::uint32_t (*sums)[3]) {
+    const int blocks = 5 * kTileBlocks;
+    for (int y = by * block; y < (by + 1) * block; ++y) {
+        const std::uint8_t* row = p.data + static_cast<long>(y) * p.pitch;
+        for (int bx = 0; bx < blocks; ++bx) {
+            std::uint32_t* s = sums[bx];
+            for (int x = bx * block; x < (bx + 1) * block; ++x) {
+                std::uint32_t v = 0;
+                std::memcpy(&v, row + x * Bpp, Bpp);
+                s[0] += (v & p.masks[0]) >> ch[0].shift;
+                s[1] += (v & p.masks[1]) >> ch[1].shift;
+                s[2] += (v & p.masks[2]) >> ch[2].shift;
+            }
+        }
+    }
+}
+
+} // namespace
+
 bool tile_prints_of(const picture_pixels& p, int tile_px, tile_prints* out) {
     if (!p.data || tile_px < kTileBlocks || tile_px % kTileBlocks != 0 || p.w < 5 * tile_px ||
         p.h < 5 * tile_px || p.bytes_per_pixel < 1 || p.bytes_per_pixel > 4 ||
@@ -34,25 +59,23 @@ bool tile_prints_of(const picture_pixels& p, int tile_px, tile_prints* out) {
         return false;
     const channel ch[3] = {channel_of(p.masks[0]), channel_of(p.masks[1]), channel_of(p.masks[2])};
     const int block = tile_px / kTileBlocks, blocks = 5 * kTileBlocks;
-    const int bpp = p.bytes_per_pixel;
-    // Sums of each block's raw channel values, one row of blocks at a time.
-    static thread_local std::uint32_t sums[5 * kTileBlocks][3];
+    const float area = static_cast<float>(block * block);
     for (int by = 0; by < blocks; ++by) {
-        std::memset(sums, 0, sizeof sums);
-        for (int y = by * block; y < (by + 1) * block; ++y) {
-            const std::uint8_t* row = p.data + static_cast<long>(y) * p.pitch;
-            for (int bx = 0; bx < blocks; ++bx) {
-                std::uint32_t* s = sums[bx];
-                for (int x = bx * block; x < (bx + 1) * block; ++x) {
-                    std::uint32_t v = 0;
-                    std::memcpy(&v, row + x * bpp, static_cast<std::size_t>(bpp));
-                    s[0] += (v & p.masks[0]) >> ch[0].shift;
-                    s[1] += (v & p.masks[1]) >> ch[1].shift;
-                    s[2] += (v & p.masks[2]) >> ch[2].shift;
-                }
-            }
+        std::uint32_t sums[5 * kTileBlocks][3] = {};
+        switch (p.bytes_per_pixel) {
+        case 1:
+            sum_block_row<1>(p, ch, block, by, sums);
+            break;
+        case 2:
+            sum_block_row<2>(p, ch, block, by, sums);
+            break;
+        case 3:
+            sum_block_row<3>(p, ch, block, by, sums);
+            break;
+        default:
+            sum_block_row<4>(p, ch, block, by, sums);
+            break;
         }
-        const float area = static_cast<float>(block * block);
         for (int bx = 0; bx < blocks; ++bx) {
             int tile = by / kTileBlocks * 5 + bx / kTileBlocks;
             int at = ((by % kTileBlocks) * kTileBlocks + bx % kTileBlocks) * 3;

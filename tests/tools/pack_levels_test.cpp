@@ -18,7 +18,7 @@ namespace {
 const std::string pack = tool_path("tessoli-pack");
 
 struct outcome {
-    int status = -1; // exit status, or -1 when the tool did not end by itself (a crash)
+    int status = -1;  // exit status, or -1 when the tool did not end by itself (a crash)
     std::string said; // stdout and stderr together
 };
 
@@ -61,8 +61,8 @@ class PackLevels : public ::testing::Test {
     // The middle pixel of a level picture in the pack, as the game decodes it.
     rgb level_colour(int level) {
         std::string x = d.path() + "x" + std::to_string(++extracts);
-        EXPECT_EQ(0, std::system((pack + " extract " + media + "gfx.def " + x + " >/dev/null")
-                                     .c_str()));
+        EXPECT_EQ(
+            0, std::system((pack + " extract " + media + "gfx.def " + x + " >/dev/null").c_str()));
         SDL_Surface* s = IMG_Load((x + "/" + std::to_string(level) + ".jpg").c_str());
         EXPECT_NE(nullptr, s);
         rgb p = s ? pixel_at(s, s->w / 2, s->h / 2) : rgb{-1, -1, -1};
@@ -172,8 +172,7 @@ TEST_F(PackLevels, AMixedFolderNeverCrashesTheTool) {
     outcome o = levels(media + " " + pics);
     EXPECT_EQ(1, o.status) << o.said;
     for (const char* line : {"2-album.jpg: a folder inside a folder", "3-more: a folder inside",
-                             "4-cmyk.jpg: a CMYK JPEG", "5-broken.png: ",
-                             "nothing changed in"})
+                             "4-cmyk.jpg: a CMYK JPEG", "5-broken.png: ", "nothing changed in"})
         EXPECT_NE(std::string::npos, o.said.find(line)) << line << "\n" << o.said;
     EXPECT_EQ(std::string::npos, o.said.find("6-readme")) << o.said;
     EXPECT_EQ(before, packs());
