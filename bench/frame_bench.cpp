@@ -7,9 +7,9 @@
 #include <cstring>
 #include <string>
 
-#include "app/frame_clock.h"
+#include "platform/frame_clock.h"
 #include "app/globals.h"
-#include "app/input.h"
+#include "platform/input.h"
 #include "app/startup.h"
 #include "app/state.h"
 #include "fx/effects.h"
@@ -126,7 +126,7 @@ void BM_FindTwins(benchmark::State& state) {
     load_media();
     static tile_prints prints;
     for (auto _ : state) {
-        picture_tile_prints(LevelPicture.surface, 45 * Scale, &prints);
+        picture_tile_prints(LevelPicture, 45 * Scale, &prints);
         find_twins(prints, TileTwins);
         benchmark::DoNotOptimize(TileTwins[0]);
     }

@@ -1,16 +1,10 @@
 // Tiles that look the same: one measure of how different two tiles of a level picture look, and
-// the twins it finds at level start. No SDL: the caller hands over the picture's pixel layout.
+// the twins it finds at level start. No SDL: it reads the pixels as the video layer hands them.
 #pragma once
 
 #include <cstdint>
 
-// A picture's pixels as they lie in memory: 1 to 4 bytes a pixel (little-endian), each channel
-// picked out by its mask.
-struct picture_pixels {
-    const std::uint8_t* data = nullptr;
-    int w = 0, h = 0, pitch = 0, bytes_per_pixel = 0;
-    std::uint32_t masks[3] = {0, 0, 0}; // red, green, blue
-};
+#include "video/sprite.h"
 
 // Each tile is seen as 9 x 9 blocks of 5 x 5 base pixels, each block its mean colour in 0..1:
 // what is left of a tile at a glance, free of JPEG noise and film grain, the same at every Scale.

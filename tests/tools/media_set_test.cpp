@@ -107,7 +107,7 @@ TEST_P(MediaSet, EveryTileLooksDifferentFromEveryOther) {
         sprite s;
         ASSERT_EQ(0, s.Load(folder.c_str(), name.c_str(), 0)) << name;
         static tile_prints prints;
-        ASSERT_TRUE(picture_tile_prints(s.surface, 45 * scale, &prints)) << name;
+        ASSERT_TRUE(picture_tile_prints(s, 45 * scale, &prints)) << name;
         float closest = 1.0f;
         int ca = 0, cb = 0;
         for (int a = 0; a < 25; ++a)
