@@ -9,11 +9,29 @@
 #include "game/save.h"
 #include "game/states.h"
 #include "game/transition.h"
+#include "game/twins.h"
 #include "res/media_folder.h"
 #include "text/font.h"
 #include "video/board_geometry.h"
 #include "video/sprite.h"
 #include "video/units.h"
+
+bool picture_tile_prints(const sprite& picture, int tile_px, tile_prints* out) {
+    bool ok = false;
+    read_sprite_pixels(picture,
+                       [&](const picture_pixels& p) { ok = tile_prints_of(p, tile_px, out); });
+    return ok;
+}
+
+// Which tiles of the picture just loaded look the same, for the right-tap decision.
+static void find_level_twins() {
+    static tile_prints prints;
+    if (picture_tile_prints(LevelPicture, cell_size(), &prints))
+        find_twins(prints, TileTwins);
+    else
+        for (std::uint32_t& t : TileTwins)
+            t = 0;
+}
 
 void setup_level() {
     WaitFrames = 0;
@@ -63,6 +81,7 @@ void setup_level() {
     LevelPicture.Load(MediaFolder, name.c_str(), 0);
     LevelPicture.frame_w = static_cast<float>(cell_size());
     LevelPicture.frame_h = static_cast<float>(cell_size());
+    find_level_twins();
 
     GameState = states::gra;
 

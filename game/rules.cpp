@@ -6,6 +6,7 @@
 #include "fx/effects.h"
 #include "game/game_state.h"
 #include "game/states.h"
+#include "game/twins.h"
 #include "res/audio.h"
 #include "video/board_geometry.h"
 #include "video/sprite.h"
@@ -97,6 +98,20 @@ static void launch_rockets(int column, int row) {
     }
 }
 
+// A tile that looks the same as the offered one counts as the offered one: the two swap places
+// in the pile, so the tap places the tapped cell's own tile. The pile keeps every tile once.
+static void take_twin_place(int offered, int cell) {
+    int tile = TileList[offered];
+    if (tile < 0 || tile > 24 || !(TileTwins[tile] & (1u << cell)))
+        return;
+    for (int k = 0; k <= TileLast; k++)
+        if (TileList[k] == cell) {
+            TileList[k] = tile;
+            TileList[offered] = cell;
+            return;
+        }
+}
+
 bool tap_on_board(int px, int py) {
     int column = 0;
     int row = 0;
@@ -106,6 +121,8 @@ bool tap_on_board(int px, int py) {
     if (Board[cell] != 0)
         return false;
     int i = offered_index();
+    if (i >= 0 && TileList[i] != cell)
+        take_twin_place(i, cell);
     if (i >= 0 && TileList[i] == cell) {
         play_sound(GoodPSound, 0);
         Board[cell] = 1;
