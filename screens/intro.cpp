@@ -22,6 +22,7 @@ void state_intro() {
     if (GameSubState == "przejscie obrazek") {
         if (Fade.done == 1)
             GameSubState = "intro";
+        draw_save_notice();
         flip_screen();
         return;
     }
@@ -44,6 +45,7 @@ void state_intro() {
         if (BigFont.IsHit(InputState.clickX, InputState.clickY))
             GameRunning = 0;
         draw_best_score();
+        draw_save_notice();
         flip_screen();
         return;
     }
