@@ -8,7 +8,7 @@
 #include <cstring>
 #include <sstream>
 
-#include "app/input_source.h"
+#include "platform/input_source.h"
 #include "app/startup.h"
 #include "app/state.h"
 #include "game/game_state.h"

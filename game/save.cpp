@@ -7,12 +7,12 @@
 #include <cstdio>
 #include <string>
 
-#include "app/globals.h"
-#include "app/startup.h"
-#include "app/state.h"
 #include "game/game_state.h"
 #include "game/rules.h"
 #include "platform/files.h"
+#include "res/media_folder.h"
+#include "text/font.h"
+#include "video/units.h"
 
 void (*save_game_before_rename)() = nullptr;
 

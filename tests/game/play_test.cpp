@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/globals.h"
-#include "app/input.h"
+#include "platform/input.h"
 #include "app/startup.h"
 #include "app/state.h"
 #include "game/game_state.h"
