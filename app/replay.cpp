@@ -65,8 +65,16 @@ unsigned replay_seed() {
 int replay_source(SDL_Event* e) {
     // input_poll counts the poll before it asks for an event.
     unsigned long poll = input_poll_count - 1;
-    // Keep the window alive without taking anything from the player.
+    // Keep the window alive without taking anything from the player, but a quit request (the
+    // window's close button, SIGTERM, Ctrl+C) ends a replay as it ends a game. So does the end of
+    // the recording met in a loading wait, which has no other way out.
     SDL_PumpEvents();
+    SDL_Event quit;
+    if (SDL_PeepEvents(&quit, 1, SDL_GETEVENT, SDL_QUITMASK) == 1 || poll >= Replay.end_poll) {
+        std::memset(e, 0, sizeof *e);
+        e->type = SDL_QUIT;
+        return 1;
+    }
     if (ReplayNext >= Replay.events.size() || Replay.events[ReplayNext].poll != poll)
         return 0;
     const replay_event& r = Replay.events[ReplayNext++];
@@ -113,6 +121,40 @@ bool known_type(int type) {
     }
 }
 
+// Blank-separated whole numbers and nothing else. A number too long for any field is kept as one
+// no range allows, so it is refused by its range check instead of overflowing the reader.
+bool read_fields(const char* text, long long* out, int count) {
+    const char* p = text;
+    for (int i = 0; i < count; i++) {
+        while (*p == ' ' || *p == '\t' || *p == '\r')
+            p++;
+        bool negative = *p == '-';
+        if (negative)
+            p++;
+        if (*p < '0' || *p > '9')
+            return false;
+        long long value = 0;
+        for (; *p >= '0' && *p <= '9'; p++)
+            value = value > 99999999999LL ? value : value * 10 + (*p - '0');
+        out[i] = negative ? -value : value;
+    }
+    while (*p == ' ' || *p == '\t' || *p == '\r')
+        p++;
+    return *p == '\0';
+}
+
+// What each kind of event can carry: a mouse button and a position, a key SDL has, a focus
+// change.
+bool fields_in_range(long long type, long long a, long long b, long long c) {
+    if (a < 0 || b < 0 || c < 0 || b > 65535 || c > 65535)
+        return false;
+    if (type == SDL_ACTIVEEVENT)
+        return a <= 1 && b <= 255 && c == 0;
+    if (type == SDL_KEYDOWN || type == SDL_KEYUP)
+        return a < SDLK_LAST;
+    return a <= 255;
+}
+
 uint64_t fnv(uint64_t h, const void* data, size_t n) {
     const unsigned char* p = static_cast<const unsigned char*>(data);
     for (size_t i = 0; i < n; i++) {
@@ -133,16 +175,15 @@ bool replay_parse(const std::string& text, replay_data& out, std::string& error)
         error = "line " + std::to_string(number) + ": " + why;
         return false;
     };
-    char word[32];
     long long value;
     const char* heads[3] = {"tessoli-replay", "scale", "seed"};
     for (int i = 0; i < 3; i++) {
         number++;
         if (!std::getline(in, line))
             return fail("the header ends early");
-        char rest;
-        if (std::sscanf(line.c_str(), "%31s %lld %c", word, &value, &rest) != 2 ||
-            std::strcmp(word, heads[i]) != 0)
+        size_t length = std::strlen(heads[i]);
+        if (line.compare(0, length, heads[i]) != 0 || line.size() == length ||
+            line[length] != ' ' || !read_fields(line.c_str() + length, &value, 1))
             return fail("not the header of a replay");
         if (i == 0) {
             if (value != ReplayVersion)
@@ -165,26 +206,30 @@ bool replay_parse(const std::string& text, replay_data& out, std::string& error)
             continue;
         if (ended)
             return fail("text after the end line");
-        long long poll, type, a, b, c;
-        char rest;
-        if (std::sscanf(line.c_str(), "end %lld %c", &poll, &rest) == 1) {
-            if (poll < 0 || (!out.events.empty() &&
-                             static_cast<unsigned long long>(poll) <= out.events.back().poll))
+        long long poll;
+        if (line.compare(0, 4, "end ") == 0 && read_fields(line.c_str() + 4, &poll, 1)) {
+            if (poll < 0 || poll > 0x7FFFFFFFll)
+                return fail("poll number out of range");
+            if (!out.events.empty() && static_cast<unsigned long>(poll) <= out.events.back().poll)
                 return fail("the end comes before the last event");
             out.end_poll = static_cast<unsigned long>(poll);
             ended = true;
             continue;
         }
-        if (std::sscanf(line.c_str(), "%lld %lld %lld %lld %lld %c", &poll, &type, &a, &b, &c,
-                        &rest) != 5)
+        long long fields[5];
+        if (!read_fields(line.c_str(), fields, 5))
             return fail("not an event line");
+        poll = fields[0];
+        long long type = fields[1], a = fields[2], b = fields[3], c = fields[4];
         if (poll < 0 || poll > 0x7FFFFFFFll)
             return fail("poll number out of range");
         if (!out.events.empty() && static_cast<unsigned long>(poll) <= out.events.back().poll)
             return fail("poll numbers must rise: one event per poll");
         if (!known_type(static_cast<int>(type)))
             return fail("unknown event type");
-        if (a < 0 || a > 65535 || b < 0 || b > 65535 || c < 0 || c > 65535)
+        if ((type == SDL_KEYDOWN || type == SDL_KEYUP) && (a < 0 || a >= SDLK_LAST))
+            return fail("key code outside SDL's key range");
+        if (!fields_in_range(type, a, b, c))
             return fail("event field out of range");
         out.events.push_back({static_cast<unsigned long>(poll), static_cast<int>(type),
                               static_cast<int>(a), static_cast<int>(b), static_cast<int>(c)});
@@ -223,9 +268,13 @@ void replay_begin(const char* path) {
     std::string text;
     char buffer[65536];
     size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0 && text.size() <= ReplayMaxBytes)
         text.append(buffer, n);
     std::fclose(f);
+    if (text.size() > ReplayMaxBytes) {
+        std::fprintf(stderr, "replay %s: larger than 16 MiB, which no recording reaches\n", path);
+        std::exit(1);
+    }
     std::string error;
     if (!replay_parse(text, Replay, error)) {
         std::fprintf(stderr, "replay %s: %s\n", path, error.c_str());

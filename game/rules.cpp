@@ -19,6 +19,15 @@ static int offered_index() {
     return TileCurrent;
 }
 
+int32_t add_score(int32_t score, int32_t points) {
+    int64_t sum = static_cast<int64_t>(score) + points;
+    if (sum > ScoreLimit)
+        return ScoreLimit;
+    if (sum < -ScoreLimit)
+        return -ScoreLimit;
+    return static_cast<int32_t>(sum);
+}
+
 bool in_rect(int px, int py, int x, int y, int w, int h) {
     return x < px && px < x + w && y < py && py < y + h;
 }
@@ -59,7 +68,7 @@ void take_hint() {
     // With nothing offered there is no home cell to point at, so the hint costs nothing either.
     if (i < 0 || TileList[i] < 0 || TileList[i] > 24)
         return;
-    Score -= 10;
+    Score = add_score(Score, -10);
     int v = TileList[i];
     int row = v / 5;
     int column = v % 5;
@@ -133,7 +142,7 @@ bool tap_on_board(int px, int py) {
                 TileList[k] = TileList[k + 1];
         }
         TileLast -= 1;
-        Score += 5;
+        Score = add_score(Score, 5);
         return TileLast < 0;
     }
     launch_rockets(column, row);
@@ -170,7 +179,7 @@ void rocket_knock_out() {
             start_explosion((CellUnits * column + edge) * Scale, (CellUnits * row + edge) * Scale);
             TileLast += 1;
             TileList[TileLast] = cell;
-            Score -= 5;
+            Score = add_score(Score, -5);
         }
         Board[cell] = 0;
     }
@@ -191,7 +200,7 @@ void second_tick() {
 void level_complete() {
     ContinueFlag = 0;
     Level += 1;
-    Score += TimeLeft;
+    Score = add_score(Score, TimeLeft);
     if (Level >= 21) {
         GameState = states::init_koniec_gry;
         GameSubState = phases::init;

@@ -2,6 +2,15 @@
 // Nothing here draws; the play screen calls these once per frame and draws the result.
 #pragma once
 
+#include <cstdint>
+
+// No game comes near this score either way: a won game makes about 7,000, and a knocked-out tile
+// only takes back what placing it gave, so hints (-10 for 7 s) bound the low end to a few
+// thousand below 0. A saved score beyond it is damage, and the score stops at it rather than
+// overflow. add_score returns score + points kept within the limit.
+constexpr int32_t ScoreLimit = 10000000;
+int32_t add_score(int32_t score, int32_t points);
+
 bool in_rect(int px, int py, int x, int y, int w, int h);
 // Cell under a screen point; false when column or row falls outside 0..4.
 bool cell_under(int px, int py, int* column, int* row);

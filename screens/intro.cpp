@@ -24,6 +24,7 @@ void state_intro() {
     if (GameSubState == phases::przejscie_obrazek) {
         if (Fade.done == 1)
             GameSubState = phases::intro;
+        draw_save_notice();
         flip_screen();
         return;
     }
@@ -46,6 +47,7 @@ void state_intro() {
         if (BigFont.IsHit(InputState.clickX, InputState.clickY))
             GameRunning = 0;
         draw_best_score();
+        draw_save_notice();
         flip_screen();
         return;
     }

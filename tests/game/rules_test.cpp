@@ -187,3 +187,15 @@ TEST(Rules, HintsAndTheClock) {
     EXPECT_EQ(GameState + "/" + GameSubState, "gra/nextlevel");
     EXPECT_EQ(std::make_pair(Score, Level), std::make_pair(5, 2));
 }
+
+// A score at the edge of what a saved file may hold stops there instead of overflowing.
+TEST(Rules, TheScoreStopsAtItsLimit) {
+    deal({3, 4});
+    Score = -ScoreLimit + 4;
+    take_hint();
+    EXPECT_EQ(Score, -ScoreLimit);
+    Score = ScoreLimit - 100;
+    level_complete();
+    EXPECT_EQ(Score, ScoreLimit);
+    EXPECT_EQ(add_score(-7, 12), 5);
+}
