@@ -8,6 +8,7 @@
 #include <cstring>
 #include <sstream>
 
+#include "platform/random.h"
 #include "app/input_source.h"
 #include "app/startup.h"
 #include "app/state.h"
@@ -255,7 +256,7 @@ uint64_t game_state_hash() {
     h = fnv(h, "/", 1);
     h = fnv(h, GameSubState.data(), GameSubState.size());
     // Where the shared random generator stands tells whether every effect drew the same numbers.
-    int next = std::rand();
+    int next = game_rand();
     h = fnv(h, &next, sizeof next);
     return h;
 }

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <unistd.h>
 
+#include "platform/random.h"
 #include "app/frame_clock.h"
 #include "app/state.h"
 #include "video/video.h"
@@ -98,7 +99,7 @@ void startup(std::string program_path) {
 
     init_video("Tessoli", ScreenWidth, ScreenHeight);
     enable_drawing(1);
-    std::srand(startup_seed());
+    game_srand(startup_seed());
     set_frame_period(1000 / FramesPerSecond);
     start_frame_clock();
     GameRunning = 1;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/random.h"
 #include "app/globals.h"
 #include "app/startup.h"
 #include "app/state.h"
@@ -27,7 +28,7 @@ void setup_level() {
     for (int i = 0; i < 25; i++) {
         int r;
         do
-            r = rand() % 25;
+            r = game_rand() % 25;
         while (ShuffleUsed[r] != 0);
         ShuffleUsed[r] = 1;
         TileList[i] = r;
@@ -45,7 +46,7 @@ void setup_level() {
             PictureUsed[i] = 0;
     int r;
     do
-        r = rand() % 20;
+        r = game_rand() % 20;
     while (PictureUsed[r] != 0);
     PictureUsed[r] = 1;
     PictureNumber = r;

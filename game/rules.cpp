@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "platform/random.h"
 #include "app/globals.h"
 #include "app/startup.h"
 #include "app/state.h"
@@ -70,7 +71,7 @@ void take_hint() {
 
 // Two rockets from the middle of the tapped cell, along its row or its column.
 static void launch_rockets(int column, int row) {
-    int horizontal = rand() % 2;
+    int horizontal = game_rand() % 2;
     play_sound(RocketSound, 0);
     int x0 = (45 * column + 22) * Scale + board_edge();
     int y0 = (45 * row + 22) * Scale + board_edge();
