@@ -3,6 +3,8 @@
 
 #include <SDL.h>
 
+#include "platform/host.h"
+
 static uint32_t sdl_ticks() {
     return SDL_GetTicks();
 }
@@ -41,6 +43,7 @@ void wait_for_frame() {
     } else {
         // Late: the lost time is not made up, the game simply runs slower.
         NextFrameTicks = now + period;
+        yield_to_host();
     }
 }
 

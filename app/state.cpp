@@ -12,6 +12,7 @@
 #include "game/game_state.h"
 #include "game/play.h"
 #include "game/save.h"
+#include "platform/host.h"
 #include "res/audio.h"
 #include "screens/screens.h"
 #include "video/video.h"
@@ -80,5 +81,6 @@ int tessoli_main(int argc, char** argv) {
     free_screen2();
     shutdown_audio();
     SDL_Quit();
+    program_ended();
     return 0;
 }

@@ -10,6 +10,7 @@
 
 #include "app/globals.h"
 #include "app/startup.h"
+#include "platform/host.h"
 #include "game/game_state.h"
 
 void (*save_game_before_rename)() = nullptr;
@@ -32,7 +33,7 @@ struct saved_game {
 };
 
 const std::string& save_path() {
-    DataFilePath = MediaPath + "cont.tll";
+    DataFilePath = saved_game_folder(MediaPath) + "cont.tll";
     return DataFilePath;
 }
 
@@ -227,6 +228,7 @@ void save_game() {
         return;
     }
     sync_folder(path);
+    saved_game_written();
 }
 
 void update_best_score() {
