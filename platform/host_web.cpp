@@ -22,9 +22,8 @@ void saved_game_written() {
     });
 }
 
+// clang-format off (it would split the script's === apart)
 void program_ended() {
-    EM_ASM({
-        if (typeof tessoliEnded == = "function")
-            tessoliEnded();
-    });
+    EM_ASM({ if (typeof tessoliEnded === "function") tessoliEnded(); });
 }
+// clang-format on
