@@ -36,7 +36,7 @@ WEB ?= build-web
 WEB_PORT ?= 8000
 web: media
 	@NODE_PATH=$${NODE_PATH:-/usr/share/nodejs} emcmake cmake -S . -B $(WEB) -DCMAKE_BUILD_TYPE=Release \
-		-DTESSOLI_WEB_MEDIA=$(abspath $(BUILD))/media > $(WEB).configure.log 2>&1 \
+		-DTESSOLI_WEB_MEDIA=$(abspath $(BUILD))/media -DTESSOLI_WEB_PACK_TOOL=$(abspath $(BUILD))/tools/tessoli-pack > $(WEB).configure.log 2>&1 \
 		|| (cat $(WEB).configure.log; exit 1)
 	@NODE_PATH=$${NODE_PATH:-/usr/share/nodejs} cmake --build $(WEB) -j$(JOBS)
 

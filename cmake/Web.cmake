@@ -34,3 +34,20 @@ set_property(TARGET tessoli APPEND PROPERTY LINK_DEPENDS
 foreach(file manifest.webmanifest sw.js)
     configure_file(${web}/${file} ${CMAKE_BINARY_DIR}/${file} COPYONLY)
 endforeach()
+
+# The page's icon: for now cut from the splash's tile tray (the desktop icon drawing, when the
+# media builder has one, should replace this).
+set(TESSOLI_WEB_PACK_TOOL "${CMAKE_SOURCE_DIR}/build/tools/tessoli-pack" CACHE FILEPATH
+    "The desktop build's tessoli-pack, to take the splash out of the media set")
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/icon-192.png ${CMAKE_BINARY_DIR}/icon-512.png
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/icon-src
+    COMMAND ${TESSOLI_WEB_PACK_TOOL} extract ${TESSOLI_WEB_MEDIA}/gfx.def ${CMAKE_BINARY_DIR}/icon-src
+    COMMAND convert ${CMAKE_BINARY_DIR}/icon-src/donate.jpg -crop 256x256+112+236 +repage
+        -resize 192x192 -strip ${CMAKE_BINARY_DIR}/icon-192.png
+    COMMAND convert ${CMAKE_BINARY_DIR}/icon-src/donate.jpg -crop 256x256+112+236 +repage
+        -resize 512x512 -strip ${CMAKE_BINARY_DIR}/icon-512.png
+    COMMAND ${CMAKE_COMMAND} -E remove_directory ${CMAKE_BINARY_DIR}/icon-src
+    DEPENDS ${TESSOLI_WEB_MEDIA}/gfx.pak ${TESSOLI_WEB_MEDIA}/gfx.def
+    COMMENT "Page icons from the splash")
+add_custom_target(tessoli_web_icons ALL
+    DEPENDS ${CMAKE_BINARY_DIR}/icon-192.png ${CMAKE_BINARY_DIR}/icon-512.png)
