@@ -1,6 +1,8 @@
 // Every global object with a constructor, defined here in the one order the game relies on:
 // the speaker first (and so destroyed last), then the fade, the strings, the pictures and fonts,
-// the sounds and the music.
+// the sounds and the music. Each object is declared by the layer that uses it (the speaker, sounds
+// and music in res/audio.h, the fade in fx/fade.h, the media folder strings in res/media_folder.h,
+// the state strings in game/states.h, the pictures in video/sprite.h, the fonts in text/font.h).
 #include <string>
 
 #include "app/globals.h"

@@ -10,8 +10,8 @@
 #include <sys/resource.h>
 #include <vector>
 
-#include "app/frame_clock.h"
 #include "app/replay.h"
+#include "platform/frame_clock.h"
 #include "screens/screens.h"
 #include "video/video.h"
 

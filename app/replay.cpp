@@ -8,8 +8,8 @@
 #include <cstring>
 #include <sstream>
 
+#include "platform/input_source.h"
 #include "platform/random.h"
-#include "app/input_source.h"
 #include "app/startup.h"
 #include "app/state.h"
 #include "game/game_state.h"

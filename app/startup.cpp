@@ -1,4 +1,4 @@
-// Start-up: media folder, config.tll, video and sound device, random seed, frame clock.
+// Start-up: media folder, config.tll, video, the sound device and joystick, random seed, clock.
 #include "app/startup.h"
 
 #include <SDL.h>
@@ -7,9 +7,12 @@
 #include <cstring>
 #include <unistd.h>
 
+#include "app/options.h"
 #include "platform/random.h"
-#include "app/frame_clock.h"
 #include "app/state.h"
+#include "platform/frame_clock.h"
+#include "platform/hss.h"
+#include "res/audio.h"
 #include "video/video.h"
 
 char MediaFolder[256];
@@ -17,6 +20,20 @@ int ReservedValue;
 int Scale;
 int ScreenWidth;
 int ScreenHeight;
+
+static SDL_Joystick* Joystick;
+
+void open_services() {
+    if (!OptionNoAudio)
+        speaker.open(22050, 16, true, 1, 16);
+    // Joystick 0 is opened and kept; its events would reach the game through the input queue,
+    // which reads none of them.
+    if (SDL_NumJoysticks() > 0) {
+        Joystick = SDL_JoystickOpen(0);
+        if (!Joystick)
+            std::fprintf(stderr, "Couldn't open joystick 0: %s\n", SDL_GetError());
+    }
+}
 
 static unsigned int ticks_seed() {
     return SDL_GetTicks();
@@ -98,6 +115,7 @@ void startup(std::string program_path) {
     read_config();
 
     init_video("Tessoli", ScreenWidth, ScreenHeight);
+    open_services();
     enable_drawing(1);
     game_srand(startup_seed());
     set_frame_period(1000 / FramesPerSecond);

@@ -3,17 +3,19 @@
 
 #include <string>
 
+#include "res/media_folder.h" // MediaPath, DataFilePath, MediaFolder: start-up sets them
+#include "video/units.h"      // Scale: start-up reads it from config.tll
+
 extern std::string ProgramPath;
-extern std::string MediaPath;
-extern std::string DataFilePath;
-extern char MediaFolder[256];
 
 extern int ReservedValue;
-extern int Scale;
 extern int ScreenWidth;
 extern int ScreenHeight;
 
 void startup(std::string program_path);
+// The services start-up opens once the display is set: the sound device (unless the run has
+// none, OptionNoAudio) and joystick 0.
+void open_services();
 
 // The folder of a program path, up to and including its last '/' or '\\'. A path with no
 // separator (started through PATH) gives the folder of the running executable.

@@ -2,17 +2,19 @@
 #include "app/state.h"
 
 #include <SDL.h>
+#include <cstdio>
+#include <string>
 
-#include "app/frame_clock.h"
 #include "app/globals.h"
-#include "app/input.h"
 #include "app/options.h"
 #include "app/startup.h"
 #include "fx/fade.h"
 #include "game/game_state.h"
 #include "game/play.h"
 #include "game/save.h"
+#include "platform/frame_clock.h"
 #include "platform/host.h"
+#include "platform/input.h"
 #include "res/audio.h"
 #include "screens/screens.h"
 #include "video/video.h"
@@ -20,20 +22,42 @@
 unsigned char GameRunning;
 int FramesPerSecond = 25;
 
+namespace {
+
+// The screens, in the order the dispatch compares their names.
+struct state_handler {
+    const char* name;
+    void (*run)();
+};
+const state_handler Handlers[] = {
+    {states::init_intro, state_init_intro},
+    {states::init_game_over, state_init_game_over},
+    {states::init_koniec_gry, state_init_koniec_gry},
+    {states::intro, state_intro},
+    {states::init_gra, state_init_gra},
+    {states::gra, game_frame},
+};
+
+} // namespace
+
 void dispatch_state() {
-    // Exact comparisons in this order; a name that matches none runs no handler.
-    if (GameState == "init_intro")
-        state_init_intro();
-    else if (GameState == "init_game_over")
-        state_init_game_over();
-    else if (GameState == "init_koniec_gry")
-        state_init_koniec_gry();
-    else if (GameState == "intro")
-        state_intro();
-    else if (GameState == "init_gra")
-        state_init_gra();
-    else if (GameState == "gra")
-        game_frame();
+    // Exact comparisons in this order; a name that matches none runs no handler, and the frame
+    // still polls and keeps its pace. Such a name freezes the screen, so it is said once.
+    static bool said = false;
+    static std::string reported;
+    for (const state_handler& h : Handlers) {
+        if (GameState == h.name) {
+            said = false;
+            h.run();
+            return;
+        }
+    }
+    if (!said || GameState != reported) {
+        std::fprintf(stderr, "No screen is called \"%s\": the frame runs no handler\n",
+                     GameState.c_str());
+        said = true;
+        reported = GameState;
+    }
 }
 
 void run_frame() {
@@ -43,17 +67,6 @@ void run_frame() {
     dispatch_state();
     wait_for_frame();
     FramesPerSecond = derived_frames_per_second();
-}
-
-void begin_picture_transition() {
-    screen_screen2(0);
-}
-
-void end_picture_transition() {
-    screen_screen2(1);
-    screen2_screen(0);
-    Fade.Start(1, FramesPerSecond);
-    GameSubState = "przejscie obrazek";
 }
 
 int tessoli_main(int argc, char** argv) {
@@ -66,7 +79,7 @@ int tessoli_main(int argc, char** argv) {
     saved_game_exists();
     loading_screen();
     play_music(Music);
-    GameState = "init_intro";
+    GameState = states::init_intro;
     if (InputState.quit == 1)
         GameRunning = 0; // the window was closed while loading
 

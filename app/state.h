@@ -1,23 +1,14 @@
-// The state machine: state and phase names, the running flag, the frame loop and the picture
-// transition.
+// The state machine: the running flag, the frame loop and the dispatch on the screen names.
 #pragma once
 
-#include <string>
+#include "game/states.h"     // GameState, GameSubState, GameRunning and their names
+#include "game/transition.h" // the picture transition the screens change pictures with
+#include "video/units.h"     // FramesPerSecond, which the frame loop keeps
 
-extern std::string GameState;
-extern std::string GameSubState;
-extern unsigned char GameRunning;
-extern int FramesPerSecond;
-
-// Calls the handler GameState names; an unknown name runs none.
+// Calls the handler GameState names; an unknown name runs none (and is reported once).
 void dispatch_state();
 // One pass of the main loop: poll, quit test, dispatch, pacing, frames per second.
 void run_frame();
-
-// The picture transition: begin keeps the old picture in back buffer 0; the caller draws the
-// new one; end keeps it in back buffer 1, shows the old one again and starts the cross-fade.
-void begin_picture_transition();
-void end_picture_transition();
 
 // The whole program as main runs it, for the executable and for whole-program tests.
 int tessoli_main(int argc, char** argv);

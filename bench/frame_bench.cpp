@@ -7,15 +7,17 @@
 #include <cstring>
 #include <string>
 
-#include "app/frame_clock.h"
+#include "platform/frame_clock.h"
 #include "platform/random.h"
 #include "app/globals.h"
-#include "app/input.h"
+#include "platform/input.h"
 #include "app/startup.h"
 #include "app/state.h"
 #include "fx/effects.h"
 #include "fx/fade.h"
 #include "game/game_state.h"
+#include "game/level.h"
+#include "game/twins.h"
 #include "game/play.h"
 #include "game/rules.h"
 #include "res/pack.h"
@@ -118,5 +120,18 @@ void BM_PlayFrameWithEffects(benchmark::State& state) {
 BENCHMARK(BM_PlayFrameWithEffects)->Unit(benchmark::kMicrosecond);
 
 } // namespace
+
+// What a level start spends finding the twin tiles of its picture (read the Scale 2 picture's
+// tile prints, compare every pair).
+void BM_FindTwins(benchmark::State& state) {
+    load_media();
+    static tile_prints prints;
+    for (auto _ : state) {
+        picture_tile_prints(LevelPicture, 45 * Scale, &prints);
+        find_twins(prints, TileTwins);
+        benchmark::DoNotOptimize(TileTwins[0]);
+    }
+}
+BENCHMARK(BM_FindTwins)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

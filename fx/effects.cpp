@@ -3,11 +3,10 @@
 
 #include <cstring>
 
-#include "app/globals.h"
-#include "app/startup.h"
-#include "app/state.h"
-#include "game/game_state.h"
 #include "res/audio.h"
+#include "video/board_geometry.h"
+#include "video/sprite.h"
+#include "video/units.h"
 
 emitter explosions[5];
 int explosion_timers[5];
@@ -61,8 +60,10 @@ void start_explosion(int x, int y) {
     const preset_units u = restart(e, x, y);
     const int F = u.F;
     const float f = u.f, s = u.s, per_frame = u.per_frame;
-    e.x_range = static_cast<int>(45.0f * s);
-    e.y_range = static_cast<int>(45.0f * s);
+    // Sparks burst over the whole knocked-out cell.
+    const float cell = static_cast<float>(CellUnits);
+    e.x_range = static_cast<int>(cell * s);
+    e.y_range = static_cast<int>(cell * s);
     e.burst = 200;
     e.rate = 0.0f;
     e.speed = s * per_frame * 100.0f;
@@ -134,7 +135,8 @@ void start_hint_marker(int x, int y) {
     emitter& e = hint_marker;
     const preset_units u = restart(e, x, y);
     const float f = u.f, s = u.s, per_frame = u.per_frame;
-    e.x_range = static_cast<int>(44.0f * s);
+    // A strip one unit short of the cell's width, so the sparks fall inside the cell.
+    e.x_range = static_cast<int>(static_cast<float>(CellUnits - 1) * s);
     e.y_range = Scale;
     e.burst = 10;
     e.rate = per_frame * 50.0f;
@@ -145,5 +147,4 @@ void start_hint_marker(int x, int y) {
     e.alpha = 500;
     e.alpha_range = 0;
     e.fade_start = static_cast<int>(f * 0.5f);
-    HintActive = 1;
 }

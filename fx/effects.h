@@ -13,4 +13,5 @@ void update_explosions();
 void tick_explosions();
 void clear_explosions();
 void start_trail(int slot, int x, int y, const char* direction);
+// Plays the hint sound and starts the marker; the caller shows it (HintActive).
 void start_hint_marker(int x, int y);

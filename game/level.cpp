@@ -5,14 +5,34 @@
 #include <string>
 
 #include "platform/random.h"
-#include "app/globals.h"
-#include "app/startup.h"
-#include "app/state.h"
 #include "fx/effects.h"
-#include "fx/fade.h"
 #include "game/game_state.h"
 #include "game/save.h"
-#include "video/video.h"
+#include "game/states.h"
+#include "game/transition.h"
+#include "game/twins.h"
+#include "res/media_folder.h"
+#include "text/font.h"
+#include "video/board_geometry.h"
+#include "video/sprite.h"
+#include "video/units.h"
+
+bool picture_tile_prints(const sprite& picture, int tile_px, tile_prints* out) {
+    bool ok = false;
+    read_sprite_pixels(picture,
+                       [&](const picture_pixels& p) { ok = tile_prints_of(p, tile_px, out); });
+    return ok;
+}
+
+// Which tiles of the picture just loaded look the same, for the right-tap decision.
+static void find_level_twins() {
+    static tile_prints prints;
+    if (picture_tile_prints(LevelPicture, cell_size(), &prints))
+        find_twins(prints, TileTwins);
+    else
+        for (std::uint32_t& t : TileTwins)
+            t = 0;
+}
 
 void setup_level() {
     WaitFrames = 0;
@@ -60,20 +80,17 @@ void setup_level() {
 
     std::string name = std::string(int_to_text(PictureNumber + 1)) + ".jpg";
     LevelPicture.Load(MediaFolder, name.c_str(), 0);
-    LevelPicture.frame_w = static_cast<float>(45 * Scale);
-    LevelPicture.frame_h = static_cast<float>(45 * Scale);
+    LevelPicture.frame_w = static_cast<float>(cell_size());
+    LevelPicture.frame_h = static_cast<float>(cell_size());
+    find_level_twins();
 
-    GameState = "gra";
+    GameState = states::gra;
 
     GameBackground.Blit();
-    screen_screen2(0);
+    begin_picture_transition();
 
-    LevelPicture.x = 7.5f * static_cast<float>(Scale);
-    LevelPicture.y = 7.5f * static_cast<float>(Scale);
+    LevelPicture.x = board_edge_f();
+    LevelPicture.y = board_edge_f();
     LevelPicture.Blit();
-    screen_screen2(1);
-    screen2_screen(0);
-
-    Fade.Start(1, FramesPerSecond);
-    GameSubState = "przejscie obrazek";
+    end_picture_transition();
 }

@@ -1,45 +1,41 @@
 // The game-play screen: picture preview, play frame, head-up display and the level-complete wait.
 #include "game/play.h"
 
-#include <SDL.h>
-#include <cmath>
-#include <cstdlib>
-
-#include "app/globals.h"
-#include "app/input.h"
-#include "app/startup.h"
-#include "app/state.h"
 #include "fx/effects.h"
 #include "fx/fade.h"
 #include "game/game_state.h"
 #include "game/level.h"
 #include "game/rules.h"
 #include "game/save.h"
+#include "game/states.h"
+#include "game/transition.h"
+#include "platform/input.h"
 #include "res/audio.h"
+#include "text/font.h"
+#include "video/board_geometry.h"
+#include "video/sprite.h"
+#include "video/units.h"
 #include "video/video.h"
 
 namespace {
 
-int scaled(float base) {
-    return static_cast<int>(base * static_cast<float>(Scale));
-}
-
 // The four inner lines each way over the level picture; no frame around the board.
 void draw_grid() {
     uint32_t black = map_rgb(0, 0, 0);
-    int t = scaled(7.5f);
-    int end = scaled(232.5f);
+    int t = board_edge();
     float s = static_cast<float>(Scale);
-    for (int i = 0; i < 4; i++) {
-        int g = static_cast<int>(45.0f * static_cast<float>(i) * s + 52.5f * s);
+    int end = static_cast<int>((BoardEdgeUnits + static_cast<float>(BoardUnits)) * s);
+    const float cell = static_cast<float>(CellUnits);
+    for (int i = 0; i < BoardCells - 1; i++) {
+        int g = static_cast<int>(cell * static_cast<float>(i) * s + (BoardEdgeUnits + cell) * s);
         draw_line(g, t, g, end, black, screen);
         draw_line(t, g, end, g, black, screen);
     }
 }
 
 void place_level_picture() {
-    LevelPicture.x = 7.5f * static_cast<float>(Scale);
-    LevelPicture.y = 7.5f * static_cast<float>(Scale);
+    LevelPicture.x = board_edge_f();
+    LevelPicture.y = board_edge_f();
 }
 
 void picture_shown() {
@@ -49,12 +45,9 @@ void picture_shown() {
     else
         WaitFrames += 1;
     if (WaitFrames > frames) {
-        screen_screen2(0);
+        begin_picture_transition();
         GameBackground.Blit();
-        screen_screen2(1);
-        screen2_screen(0);
-        Fade.Start(1, FramesPerSecond);
-        GameSubState = "przejscie obrazek2";
+        end_picture_transition(phases::przejscie_obrazek2);
     }
 }
 
@@ -73,12 +66,12 @@ bool play_input() {
     } else if (in_rect(x, y, 196 * Scale, 240 * Scale, 34 * Scale, 25 * Scale)) {
         play_sound(ButtonSound, 0);
         save_game();
-        GameState = "init_intro";
+        GameState = states::init_intro;
     }
     wrap_tile();
     bool complete = false;
-    int t = scaled(7.5f);
-    if (in_rect(x, y, t, t, 225 * Scale, 225 * Scale))
+    int t = board_edge();
+    if (in_rect(x, y, t, t, board_size(), board_size()))
         complete = tap_on_board(x, y);
     input_reset(InputState);
     input_clear_stylus(InputState);
@@ -114,16 +107,17 @@ void play_frame() {
     }
 
     float s = static_cast<float>(Scale);
-    for (int column = 0; column < 5; column++)
-        for (int row = 0; row < 5; row++)
-            if (Board[row * 5 + column] == 1) {
-                LevelPicture.x = 45.0f * static_cast<float>(column) * s + 7.5f * s;
-                LevelPicture.y = 45.0f * static_cast<float>(row) * s + 7.5f * s;
-                LevelPicture.ChooseBlit(row * 5 + column);
+    const float cell = static_cast<float>(CellUnits);
+    for (int column = 0; column < BoardCells; column++)
+        for (int row = 0; row < BoardCells; row++)
+            if (Board[row * BoardCells + column] == 1) {
+                LevelPicture.x = cell * static_cast<float>(column) * s + board_edge_f();
+                LevelPicture.y = cell * static_cast<float>(row) * s + board_edge_f();
+                LevelPicture.ChooseBlit(row * BoardCells + column);
             }
 
-    int t = scaled(7.5f);
-    set_clip(t, t, 225 * Scale, 225 * Scale, screen);
+    int t = board_edge();
+    set_clip(t, t, board_size(), board_size(), screen);
     if (RocketMode == 1 || RocketMode == 2) {
         rocket_move();
         draw_rockets();
@@ -145,7 +139,7 @@ void play_frame() {
     second_tick();
     if (complete) {
         level_complete();
-        if (GameSubState == "nextlevel") {
+        if (GameSubState == phases::nextlevel) {
             GoodWorkPicture.x = 0.0f;
             GoodWorkPicture.y = static_cast<float>(60 * Scale);
             GoodWorkPicture.Blit();
@@ -158,21 +152,21 @@ void play_frame() {
 
 void game_frame() {
     Fade.maluj();
-    if (GameSubState == "przejscie obrazek") {
+    if (GameSubState == phases::przejscie_obrazek) {
         if (Fade.done == 1) {
             place_level_picture();
             LevelPicture.Blit();
             draw_grid();
-            GameSubState = "5sec";
+            GameSubState = phases::five_sec;
         }
-    } else if (GameSubState == "5sec") {
+    } else if (GameSubState == phases::five_sec) {
         picture_shown();
-    } else if (GameSubState == "przejscie obrazek2") {
+    } else if (GameSubState == phases::przejscie_obrazek2) {
         if (Fade.done == 1)
-            GameSubState = "start_gry";
-    } else if (GameSubState == "start_gry") {
+            GameSubState = phases::start_gry;
+    } else if (GameSubState == phases::start_gry) {
         play_frame();
-    } else if (GameSubState == "nextlevel") {
+    } else if (GameSubState == phases::nextlevel) {
         if (InputState.stylusDown == 1)
             setup_level();
     }
@@ -193,29 +187,4 @@ void draw_hud() {
     SmallFont.DrawText("Score:", 0, 0, 0);
     SmallFont.DrawText(int_to_text(Level), 2, 50 * Scale, 72 * Scale);
     SmallFont.DrawText(int_to_text(Score), 2, 180 * Scale, 230 * Scale);
-}
-
-void draw_line(int x1, int y1, int x2, int y2, uint32_t colour, SDL_Surface* surface) {
-    int dx = x2 - x1;
-    int dy = y2 - y1;
-    bool x_major = std::abs(dx) >= std::abs(dy);
-    int major_start = x_major ? x1 : y1;
-    int major_end = x_major ? x2 : y2;
-    int minor_delta = x_major ? dy : dx;
-    int major_delta = x_major ? dx : dy;
-    // A single point has no slope; it still writes its one pixel.
-    float slope =
-        major_delta == 0 ? 0.0f : static_cast<float>(minor_delta) / static_cast<float>(major_delta);
-    int step = major_start <= major_end ? 1 : -1;
-    float minor = static_cast<float>(x_major ? y1 : x1);
-    for (int major = major_start;; major += step) {
-        int m = static_cast<int>(std::floor(static_cast<double>(minor) + 0.5));
-        if (x_major)
-            put_pixel(major, m, colour, surface);
-        else
-            put_pixel(m, major, colour, surface);
-        minor += static_cast<float>(step) * slope;
-        if (major == major_end)
-            break;
-    }
 }

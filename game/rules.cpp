@@ -4,17 +4,14 @@
 #include <cstdlib>
 
 #include "platform/random.h"
-#include "app/globals.h"
-#include "app/startup.h"
-#include "app/state.h"
 #include "fx/effects.h"
 #include "game/game_state.h"
+#include "game/states.h"
+#include "game/twins.h"
 #include "res/audio.h"
-
-// trunc(7.5 * Scale): where the board starts in whole pixels.
-static int board_edge() {
-    return static_cast<int>(7.5f * static_cast<float>(Scale));
-}
+#include "video/board_geometry.h"
+#include "video/sprite.h"
+#include "video/units.h"
 
 // The offered tile's place in TileList, or -1 when the pile is empty or TileCurrent is off it.
 static int offered_index() {
@@ -29,10 +26,12 @@ bool in_rect(int px, int py, int x, int y, int w, int h) {
 
 bool cell_under(int px, int py, int* column, int* row) {
     float scale = static_cast<float>(Scale);
-    float fc = (static_cast<float>(px) - 7.5f * scale) / (45.0f * scale);
-    float fr = (static_cast<float>(py) - 7.5f * scale) / (45.0f * scale);
+    float cell = static_cast<float>(CellUnits) * scale;
+    float fc = (static_cast<float>(px) - BoardEdgeUnits * scale) / cell;
+    float fr = (static_cast<float>(py) - BoardEdgeUnits * scale) / cell;
     // Decide on the float first so a point far off the board never overflows the conversion.
-    if (!(fc > -1.0f && fc < 5.0f && fr > -1.0f && fr < 5.0f))
+    const float cells = static_cast<float>(BoardCells);
+    if (!(fc > -1.0f && fc < cells && fr > -1.0f && fr < cells))
         return false;
     *column = static_cast<int>(fc);
     *row = static_cast<int>(fr);
@@ -65,7 +64,8 @@ void take_hint() {
     int v = TileList[i];
     int row = v / 5;
     int column = v % 5;
-    start_hint_marker(45 * column * Scale + board_edge(), 45 * row * Scale + board_edge());
+    start_hint_marker(column * cell_size() + board_edge(), row * cell_size() + board_edge());
+    HintActive = 1;
     TimeLeft -= 7;
 }
 
@@ -73,8 +73,10 @@ void take_hint() {
 static void launch_rockets(int column, int row) {
     int horizontal = game_rand() % 2;
     play_sound(RocketSound, 0);
-    int x0 = (45 * column + 22) * Scale + board_edge();
-    int y0 = (45 * row + 22) * Scale + board_edge();
+    // The middle of the cell, its half cell cut to whole layout units before scaling.
+    const int middle = CellUnits / 2;
+    int x0 = (CellUnits * column + middle) * Scale + board_edge();
+    int y0 = (CellUnits * row + middle) * Scale + board_edge();
     RocketSprite1.x = static_cast<float>(x0);
     RocketSprite1.y = static_cast<float>(y0);
     RocketSprite2.x = static_cast<float>(x0);
@@ -97,6 +99,20 @@ static void launch_rockets(int column, int row) {
     }
 }
 
+// A tile that looks the same as the offered one counts as the offered one: the two swap places
+// in the pile, so the tap places the tapped cell's own tile. The pile keeps every tile once.
+static void take_twin_place(int offered, int cell) {
+    int tile = TileList[offered];
+    if (tile < 0 || tile > 24 || !(TileTwins[tile] & (1u << cell)))
+        return;
+    for (int k = 0; k <= TileLast; k++)
+        if (TileList[k] == cell) {
+            TileList[k] = tile;
+            TileList[offered] = cell;
+            return;
+        }
+}
+
 bool tap_on_board(int px, int py) {
     int column = 0;
     int row = 0;
@@ -106,6 +122,8 @@ bool tap_on_board(int px, int py) {
     if (Board[cell] != 0)
         return false;
     int i = offered_index();
+    if (i >= 0 && TileList[i] != cell)
+        take_twin_place(i, cell);
     if (i >= 0 && TileList[i] == cell) {
         play_sound(GoodPSound, 0);
         Board[cell] = 1;
@@ -148,7 +166,9 @@ void rocket_knock_out() {
         int cell = row * 5 + column;
         // A placed tile is never in the pile, so the pile always has room for it.
         if (Board[cell] == 1 && TileLast < 24) {
-            start_explosion((45 * column + 7) * Scale, (45 * row + 7) * Scale);
+            // The cell's corner with the edge cut to whole layout units (7) before scaling.
+            const int edge = static_cast<int>(BoardEdgeUnits);
+            start_explosion((CellUnits * column + edge) * Scale, (CellUnits * row + edge) * Scale);
             TileLast += 1;
             TileList[TileLast] = cell;
             Score -= 5;
@@ -164,8 +184,8 @@ void second_tick() {
         TimeLeft -= 1;
     }
     if (TimeLeft < 1) {
-        GameState = "init_game_over";
-        GameSubState = "init";
+        GameState = states::init_game_over;
+        GameSubState = phases::init;
     }
 }
 
@@ -174,12 +194,12 @@ void level_complete() {
     Level += 1;
     Score += TimeLeft;
     if (Level >= 21) {
-        GameState = "init_koniec_gry";
-        GameSubState = "init";
+        GameState = states::init_koniec_gry;
+        GameSubState = phases::init;
     } else {
         // The last tile went down before the clock ticked, so a second running out on the same
         // frame does not turn a completed level into a lost game.
-        GameState = "gra";
-        GameSubState = "nextlevel";
+        GameState = states::gra;
+        GameSubState = phases::nextlevel;
     }
 }

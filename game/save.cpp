@@ -8,10 +8,11 @@
 #include <string>
 #include <unistd.h>
 
-#include "app/globals.h"
-#include "app/startup.h"
 #include "platform/host.h"
 #include "game/game_state.h"
+#include "res/media_folder.h"
+#include "text/font.h"
+#include "video/units.h"
 
 void (*save_game_before_rename)() = nullptr;
 

@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "app/globals.h"
 #include "platform/hss.h"
 #include "res/pack.h"
 

@@ -7,6 +7,19 @@ class hssMusic;
 
 extern hssSpeaker speaker;
 
+// The game's seven sounds and its music, loaded once by the loading screen. Like every global
+// object with a constructor they are defined in app/globals.cpp, so that all of them are built in
+// one order (the speaker first); the sound side declares them because it plays and frees them.
+extern hssSound Sounds[7];
+extern hssSound& ButtonSound;
+extern hssSound& ExplosionSound;
+extern hssSound& GoodSound;
+extern hssSound& HintSound;
+extern hssSound& RocketSound;
+extern hssSound& Button2Sound;
+extern hssSound& GoodPSound;
+extern hssMusic Music;
+
 extern int music_off;
 extern int sounds_off;
 extern int music_volume;

@@ -1,15 +1,17 @@
 // The two end screens, "Game Over" and "Good work": score, save, a pause, then the menu.
-#include "app/globals.h"
-#include "app/startup.h"
-#include "app/state.h"
 #include "fx/fade.h"
 #include "game/game_state.h"
 #include "game/save.h"
+#include "game/states.h"
+#include "game/transition.h"
 #include "screens/screens.h"
+#include "text/font.h"
+#include "video/sprite.h"
+#include "video/units.h"
 #include "video/video.h"
 
 static void end_screen(const char* title, int pause_seconds) {
-    if (GameSubState == "init") {
+    if (GameSubState == phases::init) {
         begin_picture_transition();
         IntroPicture.Blit();
         BigFont.y = static_cast<float>(135 * Scale);
@@ -20,18 +22,18 @@ static void end_screen(const char* title, int pause_seconds) {
         TimeLeft = 0;
         update_best_score();
         save_game();
-    } else if (GameSubState == "przejscie obrazek") {
+    } else if (GameSubState == phases::przejscie_obrazek) {
         Fade.maluj();
         flip_screen();
         if (Fade.done == 1) {
             WaitFrames = 0;
-            GameSubState = "pauza";
+            GameSubState = phases::pauza;
         }
-    } else if (GameSubState == "pauza") {
+    } else if (GameSubState == phases::pauza) {
         WaitFrames = WaitFrames + 1;
         if (WaitFrames > pause_seconds * FramesPerSecond)
-            GameSubState = "przejscie obrazek2";
-    } else if (GameSubState == "przejscie obrazek2") {
+            GameSubState = phases::przejscie_obrazek2;
+    } else if (GameSubState == phases::przejscie_obrazek2) {
         Fade.maluj();
         flip_screen();
         if (Fade.done == 1)

@@ -1,21 +1,23 @@
 // Starting a game: the "Continue game?" prompt, the new game record and the fade to the board.
-#include "app/globals.h"
-#include "app/input.h"
-#include "app/startup.h"
-#include "app/state.h"
 #include "fx/fade.h"
 #include "game/game_state.h"
 #include "game/level.h"
 #include "game/save.h"
+#include "game/states.h"
+#include "game/transition.h"
+#include "platform/input.h"
 #include "res/audio.h"
 #include "screens/screens.h"
+#include "text/font.h"
+#include "video/sprite.h"
+#include "video/units.h"
 #include "video/video.h"
 
 static void answer(int continue_saved) {
     play_sound(ButtonSound, 0);
     ContinueFlag = continue_saved;
-    GameSubState = "init";
-    GameState = "init_gra";
+    GameSubState = phases::init;
+    GameState = states::init_gra;
 }
 
 static void continue_prompt() {
@@ -42,9 +44,9 @@ static void continue_prompt() {
 }
 
 void state_init_gra() {
-    if (GameSubState == "pre_init") {
+    if (GameSubState == phases::pre_init) {
         continue_prompt();
-    } else if (GameSubState == "init") {
+    } else if (GameSubState == phases::init) {
         Level = 1;
         Score = 0;
         for (int32_t& used : PictureUsed)
@@ -52,7 +54,7 @@ void state_init_gra() {
         begin_picture_transition();
         GameBackground.Blit();
         end_picture_transition();
-    } else if (GameSubState == "przejscie obrazek") {
+    } else if (GameSubState == phases::przejscie_obrazek) {
         Fade.maluj();
         flip_screen();
         if (Fade.done == 1)

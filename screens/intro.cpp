@@ -1,17 +1,19 @@
 // The main menu: "Start Game", "Exit Game" and the best score over the intro picture.
-#include "app/globals.h"
-#include "app/input.h"
-#include "app/startup.h"
-#include "app/state.h"
 #include "fx/fade.h"
 #include "game/game_state.h"
 #include "game/save.h"
+#include "game/states.h"
+#include "game/transition.h"
+#include "platform/input.h"
 #include "res/audio.h"
 #include "screens/screens.h"
+#include "text/font.h"
+#include "video/sprite.h"
+#include "video/units.h"
 #include "video/video.h"
 
 void state_init_intro() {
-    GameState = "intro";
+    GameState = states::intro;
     begin_picture_transition();
     IntroPicture.Blit();
     end_picture_transition();
@@ -19,25 +21,25 @@ void state_init_intro() {
 
 void state_intro() {
     Fade.maluj();
-    if (GameSubState == "przejscie obrazek") {
+    if (GameSubState == phases::przejscie_obrazek) {
         if (Fade.done == 1)
-            GameSubState = "intro";
+            GameSubState = phases::intro;
         flip_screen();
         return;
     }
-    if (GameSubState == "intro") {
+    if (GameSubState == phases::intro) {
         IntroPicture.Blit();
         BigFont.y = static_cast<float>(120 * Scale);
         BigFont.DrawText("Start Game", 1, 0, 0);
         if (BigFont.IsHit(InputState.clickX, InputState.clickY)) {
             play_sound(ButtonSound, 0);
             if (saved_game_exists()) {
-                GameSubState = "pre_init";
+                GameSubState = phases::pre_init;
             } else {
                 ContinueFlag = 0;
-                GameSubState = "init";
+                GameSubState = phases::init;
             }
-            GameState = "init_gra";
+            GameState = states::init_gra;
         }
         BigFont.y = BigFont.y + static_cast<float>(40 * Scale);
         BigFont.DrawText("Exit Game", 1, 0, 0);

@@ -1,18 +1,19 @@
 // The loading screen: packs, the splash until a tap, every asset, the hold and the sound question.
-#include <SDL.h>
-
-#include "app/globals.h"
-#include "app/input.h"
-#include "app/startup.h"
+#include "platform/clock.h"
+#include "platform/input.h"
 #include "res/audio.h"
+#include "res/media_folder.h"
 #include "res/pack.h"
 #include "screens/screens.h"
+#include "text/font.h"
+#include "video/sprite.h"
+#include "video/units.h"
 #include "video/video.h"
 
 unsigned int LoadingHoldMs = 3000;
 
 static void rest(unsigned int ms) {
-    SDL_Delay(ms);
+    platform_sleep(ms);
 }
 void (*loading_rest)(unsigned int ms) = rest;
 static void no_milestone(int) {}

@@ -29,5 +29,10 @@ class font : public sprite {
     void DrawParagraph(const char* text, int spacing, int mode, int left, int right);
 };
 
+// The game's two fonts; defined in app/globals.cpp with the other global objects, in their one
+// construction order.
+extern font SmallFont;
+extern font BigFont;
+
 // Decimal text of value in one shared buffer; the next call overwrites it.
 char* int_to_text(int value);

@@ -84,11 +84,27 @@ bool write_pack(const std::string& folder, const std::string& name,
             return false;
         }
     }
+    // Both files are written in full beside the old ones before either takes its name, so a
+    // failure on the way leaves the pack as it was.
     std::string def = make_def(entries);
-    if (!write_file_if_changed(folder + name + ".pak", make_pak(entries)) ||
-        !write_file_if_changed(folder + name + ".def", bytes_t(def.begin(), def.end()))) {
-        *error = "cannot write " + folder + name + ".def/.pak";
-        return false;
+    const std::string paths[2] = {folder + name + ".pak", folder + name + ".def"};
+    const bytes_t data[2] = {make_pak(entries), bytes_t(def.begin(), def.end())};
+    bool changed[2] = {false, false};
+    for (int k = 0; k < 2; ++k) {
+        bytes_t old;
+        changed[k] = !read_whole_file(paths[k], &old) || old != data[k];
+        if (changed[k] && !write_new_file(paths[k] + ".new", data[k])) {
+            for (int j = 0; j <= k; ++j)
+                std::remove((paths[j] + ".new").c_str());
+            *error = "cannot write " + paths[k];
+            return false;
+        }
     }
+    for (int k = 0; k < 2; ++k)
+        if (changed[k] && std::rename((paths[k] + ".new").c_str(), paths[k].c_str()) != 0) {
+            std::remove((paths[k] + ".new").c_str());
+            *error = "cannot replace " + paths[k];
+            return false;
+        }
     return true;
 }

@@ -376,6 +376,14 @@ int sheet_text_width(const glyph_sheet& sheet, const std::string& text, int spac
     return total;
 }
 
+float title_width(const std::string& text, const title_style& style, float unit) {
+    int pixels = static_cast<int>(style.size * unit + 0.5f);
+    int pad = static_cast<int>(std::ceil((style.outline_width + style.shadow) * unit)) + 2;
+    int baseline;
+    mask m = layout_text(style.face, pixels, text, pad, &baseline);
+    return static_cast<float>(m.w - pixels / 4 - 2 * pad) / unit + 2 * style.outline_width;
+}
+
 void draw_title(canvas& c, const std::string& text, const title_style& style, float cx,
                 float baseline_y) {
     int pixels = static_cast<int>(style.size * c.unit + 0.5f);

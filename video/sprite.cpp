@@ -70,3 +70,21 @@ void sprite::Alpha(int value) {
     if (!surface || set_surface_alpha(surface, value & 0xff) < 0)
         std::fputs("Alpha error: sprite::Alpha(int value)", stderr);
 }
+
+bool read_sprite_pixels(const sprite& s, const std::function<void(const picture_pixels&)>& read) {
+    SDL_Surface* surface = s.surface;
+    if (!surface || surface->format->palette || SDL_LockSurface(surface) != 0)
+        return false;
+    picture_pixels p;
+    p.data = static_cast<const std::uint8_t*>(surface->pixels);
+    p.w = surface->w;
+    p.h = surface->h;
+    p.pitch = surface->pitch;
+    p.bytes_per_pixel = surface->format->BytesPerPixel;
+    p.masks[0] = surface->format->Rmask;
+    p.masks[1] = surface->format->Gmask;
+    p.masks[2] = surface->format->Bmask;
+    read(p);
+    SDL_UnlockSurface(surface);
+    return true;
+}

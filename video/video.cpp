@@ -2,14 +2,12 @@
 #include "video/video.h"
 
 #include <SDL.h>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "app/options.h"
-#include "platform/hss.h"
 #include "platform/image.h"
-#include "res/audio.h"
 
 SDL_Surface* screen;
 SDL_Surface* screen2[3];
@@ -17,8 +15,6 @@ int screen_w;
 int screen_h;
 int drawing_enabled;
 int VideoWindowed;
-
-static SDL_Joystick* Joystick;
 
 int video_depth_for(int desktop_bpp) {
     if (desktop_bpp <= 8) {
@@ -54,15 +50,6 @@ void init_video(const char* caption, int width, int height) {
         SDL_Quit();
         std::exit(1);
     }
-    if (!OptionNoAudio)
-        speaker.open(22050, 16, true, 1, 16);
-
-    if (SDL_NumJoysticks() > 0) {
-        Joystick = SDL_JoystickOpen(0);
-        if (!Joystick)
-            std::fprintf(stderr, "Couldn't open joystick 0: %s\n", SDL_GetError());
-    }
-
     // Without video information (never seen on a working display) ask for 16 bits and no square.
     const SDL_VideoInfo* info = SDL_GetVideoInfo();
     int depth = video_depth_for(info && info->vfmt ? info->vfmt->BitsPerPixel : 16);
@@ -219,4 +206,29 @@ int set_surface_alpha(SDL_Surface* surface, int alpha) {
     if (alpha >= 255)
         return SDL_SetAlpha(surface, 0, 255);
     return SDL_SetAlpha(surface, SDL_SRCALPHA, static_cast<Uint8>(alpha));
+}
+
+void draw_line(int x1, int y1, int x2, int y2, uint32_t colour, SDL_Surface* surface) {
+    int dx = x2 - x1;
+    int dy = y2 - y1;
+    bool x_major = std::abs(dx) >= std::abs(dy);
+    int major_start = x_major ? x1 : y1;
+    int major_end = x_major ? x2 : y2;
+    int minor_delta = x_major ? dy : dx;
+    int major_delta = x_major ? dx : dy;
+    // A single point has no slope; it still writes its one pixel.
+    float slope =
+        major_delta == 0 ? 0.0f : static_cast<float>(minor_delta) / static_cast<float>(major_delta);
+    int step = major_start <= major_end ? 1 : -1;
+    float minor = static_cast<float>(x_major ? y1 : x1);
+    for (int major = major_start;; major += step) {
+        int m = static_cast<int>(std::floor(static_cast<double>(minor) + 0.5));
+        if (x_major)
+            put_pixel(major, m, colour, surface);
+        else
+            put_pixel(m, major, colour, surface);
+        minor += static_cast<float>(step) * slope;
+        if (major == major_end)
+            break;
+    }
 }

@@ -26,6 +26,8 @@ void screen2_screen(int n, int pos_x, int pos_y, int x, int y, int x1, int y1);
 void set_clip(int x, int y, int w, int h, SDL_Surface* surface);
 uint32_t map_rgb(int r, int g, int b);
 void put_pixel(int x, int y, uint32_t value, SDL_Surface* surface);
+// A line of single pixels from (x1, y1) to (x2, y2), both ends included; the caller locks.
+void draw_line(int x1, int y1, int x2, int y2, uint32_t colour, SDL_Surface* surface);
 void lock_surface(SDL_Surface* surface);
 void unlock_surface(SDL_Surface* surface);
 void free_screen2();

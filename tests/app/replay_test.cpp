@@ -5,8 +5,8 @@
 #include <deque>
 #include <utility>
 
-#include "app/input.h"
-#include "app/input_source.h"
+#include "platform/input.h"
+#include "platform/input_source.h"
 #include "app/replay.h"
 #include "app/startup.h"
 #include "tests/support/test_support.h"

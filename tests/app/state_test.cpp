@@ -2,10 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
+#include <string>
 
-#include "app/frame_clock.h"
-#include "app/input.h"
-#include "app/input_source.h"
+#include "platform/frame_clock.h"
+#include "platform/input.h"
+#include "platform/input_source.h"
 #include "app/state.h"
 #include "tests/support/test_support.h"
 
@@ -60,12 +61,40 @@ TEST_F(State, UnknownStateKeepsPollingAndPacing) {
     down.button.x = 3;
     down.button.y = 4;
     SDL_PushEvent(&down);
+    testing::internal::CaptureStderr();
     for (int i = 0; i < 5; i++)
         run_frame();
+    std::string said = testing::internal::GetCapturedStderr();
     EXPECT_EQ(InputState.stylusDown, 1);
     EXPECT_EQ(Delays, 5);
     EXPECT_EQ(Now, 200u);
     EXPECT_EQ(GameRunning, 1);
+    // A frozen screen is said once, not every frame; a new wrong name, or the same one after a
+    // screen ran, is said again.
+    EXPECT_EQ(said, "No screen is called \"nowhere\": the frame runs no handler\n");
+    testing::internal::CaptureStderr();
+    GameState = "elsewhere";
+    dispatch_state();
+    dispatch_state();
+    GameState = states::init_intro;
+    dispatch_state();
+    GameState = "elsewhere";
+    dispatch_state();
+    said = testing::internal::GetCapturedStderr();
+    const std::string line = "No screen is called \"elsewhere\": the frame runs no handler\n";
+    size_t first = said.find(line);
+    ASSERT_NE(first, std::string::npos) << said;
+    size_t second = said.find(line, first + line.size());
+    ASSERT_NE(second, std::string::npos) << said;
+    EXPECT_EQ(said.find(line, second + line.size()), std::string::npos) << said;
+    EXPECT_EQ(said.find("nowhere"), std::string::npos) << said;
+    // An empty name is no screen either.
+    testing::internal::CaptureStderr();
+    GameState = "";
+    dispatch_state();
+    dispatch_state();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "No screen is called \"\": the frame runs no handler\n");
 }
 
 TEST_F(State, QuitRequestEndsTheLoopAfterTheFrame) {

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "app/globals.h"
+#include "platform/input.h"
 #include "platform/random.h"
-#include "app/input.h"
 #include "app/startup.h"
 #include "app/state.h"
 #include "game/game_state.h"

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <tuple>
@@ -15,6 +16,7 @@
 #include "fx/effects.h"
 #include "game/game_state.h"
 #include "game/rules.h"
+#include "video/board_geometry.h"
 
 namespace {
 
@@ -142,6 +144,29 @@ TEST(Rules, CellsUnderPoints) {
         EXPECT_EQ((on ? cells{column, row} : cells{-1, -1}), (cells{p[3], p[4]}))
             << p[1] << ", " << p[2] << " at Scale " << p[0];
     }
+}
+
+TEST(Rules, BoardGeometryAtEveryScale) {
+    for (Scale = 1; Scale <= 16; Scale++) {
+        // The board stands centred across the 240-wide layout: 7.5 units each side of 225.
+        EXPECT_FLOAT_EQ(2 * board_edge_f() + static_cast<float>(board_size()),
+                        static_cast<float>(240 * Scale));
+        EXPECT_EQ(board_edge(), 15 * Scale / 2);
+        EXPECT_EQ(board_size(), 5 * cell_size());
+        // Each cell's first and last whole pixel lie in it, the next pixel in the next cell.
+        for (int k = 0; k < 5; k++) {
+            int first = static_cast<int>(std::ceil(board_edge_f() + k * cell_size()));
+            int last = static_cast<int>(std::ceil(board_edge_f() + (k + 1) * cell_size())) - 1;
+            int column = -1, row = -1;
+            ASSERT_TRUE(cell_under(first, last, &column, &row));
+            EXPECT_EQ((cells{column, row}), (cells{k, k})) << "Scale " << Scale << " cell " << k;
+            if (k < 4) {
+                ASSERT_TRUE(cell_under(last + 1, first, &column, &row));
+                EXPECT_EQ((cells{column, row}), (cells{k + 1, k})) << "Scale " << Scale;
+            }
+        }
+    }
+    Scale = 2;
 }
 
 TEST(Rules, HintsAndTheClock) {

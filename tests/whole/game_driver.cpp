@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 
-#include "app/frame_clock.h"
+#include "platform/frame_clock.h"
 #include "app/globals.h"
-#include "app/input.h"
-#include "app/input_source.h"
+#include "platform/input.h"
+#include "platform/input_source.h"
 #include "app/replay.h"
 #include "app/startup.h"
 #include "app/state.h"

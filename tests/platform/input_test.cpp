@@ -4,9 +4,9 @@
 #include <SDL.h>
 #include <deque>
 
-#include "app/frame_clock.h"
-#include "app/input.h"
-#include "app/input_source.h"
+#include "platform/frame_clock.h"
+#include "platform/input.h"
+#include "platform/input_source.h"
 
 namespace {
 

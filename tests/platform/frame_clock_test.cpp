@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "app/frame_clock.h"
+#include "platform/frame_clock.h"
 
 namespace {
 

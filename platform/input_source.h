@@ -1,7 +1,8 @@
 // Where input_poll takes its events from: SDL's queue, or a recording being played back.
 #pragma once
 
-#include <SDL.h>
+// Only pointers to events pass here; whoever makes or reads one includes SDL itself.
+union SDL_Event;
 
 // Returns 1 and fills the event when one is pending, like SDL_PollEvent.
 extern int (*input_event_source)(SDL_Event* event);

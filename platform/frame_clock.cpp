@@ -1,19 +1,11 @@
 // The frame clock: sleeps to the next deadline, pulls a far deadline back, never catches up.
-#include "app/frame_clock.h"
+#include "platform/frame_clock.h"
 
-#include <SDL.h>
-
+#include "platform/clock.h"
 #include "platform/host.h"
 
-static uint32_t sdl_ticks() {
-    return SDL_GetTicks();
-}
-static void sdl_delay(uint32_t ms) {
-    SDL_Delay(ms);
-}
-
-uint32_t (*frame_clock_ticks)() = sdl_ticks;
-void (*frame_clock_delay)(uint32_t ms) = sdl_delay;
+uint32_t (*frame_clock_ticks)() = platform_ticks;
+void (*frame_clock_delay)(uint32_t ms) = platform_sleep;
 
 int FramePeriodMs;
 uint32_t NextFrameTicks;

@@ -1,10 +1,10 @@
 // Input: one SDL event per poll into InputState, with the press lock and the key table.
-#include "app/input.h"
+#include "platform/input.h"
 
 #include <SDL.h>
 
-#include "app/frame_clock.h"
-#include "app/input_source.h"
+#include "platform/frame_clock.h"
+#include "platform/input_source.h"
 
 input_state InputState;
 static SDL_Event Event;

@@ -1,0 +1,26 @@
+// Where the 5 x 5 board lies on the screen: in the 240 x 320 layout, and in pixels at Scale.
+#pragma once
+
+#include "video/units.h"
+
+// In layout units. The board starts 7.5 in from the left and top edges of the screen; each of its
+// cells is 45 square, so the board (and every level picture) is 225 square.
+constexpr int BoardCells = 5;
+constexpr float BoardEdgeUnits = 7.5f;
+constexpr int CellUnits = 45;
+constexpr int BoardUnits = BoardCells * CellUnits;
+
+// In pixels at the current Scale. Sprites keep float positions, so pictures are placed at the
+// exact edge; where whole pixels are needed (taps, clipping, lines) the edge is cut toward zero.
+inline float board_edge_f() {
+    return BoardEdgeUnits * static_cast<float>(Scale);
+}
+inline int board_edge() {
+    return static_cast<int>(board_edge_f());
+}
+inline int cell_size() {
+    return CellUnits * Scale;
+}
+inline int board_size() {
+    return BoardUnits * Scale;
+}
