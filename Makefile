@@ -4,7 +4,7 @@ JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build media media-preview run test test-sanitize bench fuzz replays install deb clean
+.PHONY: all deps configure build media media-preview run web web-serve test test-sanitize bench fuzz replays install deb clean
 
 all: build
 
@@ -32,7 +32,20 @@ media-preview: media
 run: media
 	$(BUILD)/tessoli --windowed
 
-test: media
+# The game as a web page in build-web/ (emscripten), with the Scale 2 media set preloaded.
+WEB ?= build-web
+WEB_PORT ?= 8000
+web: media
+	@NODE_PATH=$${NODE_PATH:-/usr/share/nodejs} emcmake cmake -S . -B $(WEB) -DCMAKE_BUILD_TYPE=Release \
+		-DTESSOLI_WEB_MEDIA=$(abspath $(BUILD))/media -DTESSOLI_WEB_PACK_TOOL=$(abspath $(BUILD))/tools/tessoli-pack > $(WEB).configure.log 2>&1 \
+		|| (cat $(WEB).configure.log; exit 1)
+	@NODE_PATH=$${NODE_PATH:-/usr/share/nodejs} cmake --build $(WEB) -j$(JOBS)
+
+web-serve: web
+	@echo "Tessoli at http://127.0.0.1:$(WEB_PORT)/"
+	@cd $(WEB) && python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
+
+test: media web
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 	@$(MAKE) --no-print-directory test-sanitize
 
@@ -73,4 +86,4 @@ deb: build
 	@sh scripts/make-deb $(BUILD) .
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan
+	rm -rf $(BUILD) $(BUILD)-asan $(WEB)

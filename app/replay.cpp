@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "platform/input_source.h"
+#include "platform/random.h"
 #include "app/startup.h"
 #include "app/state.h"
 #include "game/game_state.h"
@@ -21,6 +22,34 @@ unsigned (*RecordedSeed)();
 replay_data Replay;
 size_t ReplayNext;
 bool Replaying;
+
+// A recording names event kinds by SDL 1.2's numbers, whatever the running SDL numbers them
+// (the browser's SDL uses SDL 2's), so one recording plays on every platform.
+struct event_kind {
+    int file;
+    Uint32 sdl;
+};
+const event_kind EventKinds[] = {
+    {1, SDL_ACTIVEEVENT}, {2, SDL_KEYDOWN},         {3, SDL_KEYUP},
+    {4, SDL_MOUSEMOTION}, {5, SDL_MOUSEBUTTONDOWN}, {6, SDL_MOUSEBUTTONUP},
+    {12, SDL_QUIT},       {16, SDL_VIDEORESIZE},    {17, SDL_VIDEOEXPOSE},
+};
+
+int file_kind(Uint32 sdl_type) {
+    for (const event_kind& k : EventKinds)
+        if (k.sdl == sdl_type)
+            return k.file;
+    return static_cast<int>(sdl_type);
+}
+
+bool sdl_kind(int file_type, Uint32* out) {
+    for (const event_kind& k : EventKinds)
+        if (k.file == file_type) {
+            *out = k.sdl;
+            return true;
+        }
+    return false;
+}
 
 unsigned record_seed() {
     unsigned seed = RecordedSeed();
@@ -49,7 +78,7 @@ void record_event(unsigned long poll, const SDL_Event* e) {
     default:
         break;
     }
-    std::fprintf(RecordFile, "%lu %d %d %d %d\n", poll, e->type, a, b, c);
+    std::fprintf(RecordFile, "%lu %d %d %d %d\n", poll, file_kind(e->type), a, b, c);
     std::fflush(RecordFile);
 }
 
@@ -79,19 +108,21 @@ int replay_source(SDL_Event* e) {
         return 0;
     const replay_event& r = Replay.events[ReplayNext++];
     std::memset(e, 0, sizeof *e);
-    e->type = static_cast<Uint8>(r.type);
-    switch (r.type) {
+    Uint32 type = 0;
+    sdl_kind(r.type, &type); // the reader let only known kinds through
+    e->type = static_cast<decltype(e->type)>(type);
+    switch (type) {
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
-        e->button.type = static_cast<Uint8>(r.type);
+        e->button.type = e->type;
         e->button.button = static_cast<Uint8>(r.a);
-        e->button.state = r.type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+        e->button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
         e->button.x = static_cast<Uint16>(r.b);
         e->button.y = static_cast<Uint16>(r.c);
         break;
     case SDL_KEYDOWN:
     case SDL_KEYUP:
-        e->key.type = static_cast<Uint8>(r.type);
+        e->key.type = e->type;
         e->key.keysym.sym = static_cast<SDLKey>(r.a);
         break;
     case SDL_ACTIVEEVENT:
@@ -105,20 +136,8 @@ int replay_source(SDL_Event* e) {
 }
 
 bool known_type(int type) {
-    switch (type) {
-    case SDL_ACTIVEEVENT:
-    case SDL_KEYDOWN:
-    case SDL_KEYUP:
-    case SDL_MOUSEMOTION:
-    case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP:
-    case SDL_QUIT:
-    case SDL_VIDEORESIZE:
-    case SDL_VIDEOEXPOSE:
-        return true;
-    default:
-        return false;
-    }
+    Uint32 ignored;
+    return sdl_kind(type, &ignored);
 }
 
 // Blank-separated whole numbers and nothing else. A number too long for any field is kept as one
@@ -304,7 +323,7 @@ uint64_t game_state_hash() {
     h = fnv(h, "/", 1);
     h = fnv(h, GameSubState.data(), GameSubState.size());
     // Where the shared random generator stands tells whether every effect drew the same numbers.
-    int next = std::rand();
+    int next = game_rand();
     h = fnv(h, &next, sizeof next);
     return h;
 }

@@ -9,6 +9,8 @@
 #include <unistd.h>
 
 #include "app/options.h"
+#include "platform/host.h"
+#include "platform/random.h"
 #include "app/state.h"
 #include "platform/frame_clock.h"
 #include "platform/hss.h"
@@ -131,13 +133,15 @@ bool find_media_folder(const std::string& program_folder, const char* option) {
         // Only the program's own media folder holds the saved game; any other (an installed,
         // read-only tree, or one named with --media) leaves it in the player's data folder.
         SaveFolder = MediaPath;
-        if (!option && i == 0)
-            return true;
-        SaveFolder = data_home_save_folder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
-        if (SaveFolder.empty()) {
-            std::fprintf(stderr, "No home folder: the saved game stays in %s\n", MediaPath.c_str());
-            SaveFolder = MediaPath;
+        if (option || i != 0) {
+            SaveFolder = data_home_save_folder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+            if (SaveFolder.empty()) {
+                std::fprintf(stderr, "No home folder: the saved game stays in %s\n",
+                             MediaPath.c_str());
+                SaveFolder = MediaPath;
+            }
         }
+        SaveFolder = saved_game_folder(SaveFolder);
         return true;
     }
     std::string line = "No media folder: looked in";
@@ -162,7 +166,7 @@ void startup(std::string program_path) {
     init_video("Tessoli", ScreenWidth, ScreenHeight);
     open_services();
     enable_drawing(1);
-    std::srand(startup_seed());
+    game_srand(startup_seed());
     set_frame_period(1000 / FramesPerSecond);
     start_frame_clock();
     GameRunning = 1;

@@ -13,6 +13,7 @@
 #include "game/play.h"
 #include "game/save.h"
 #include "platform/frame_clock.h"
+#include "platform/host.h"
 #include "platform/input.h"
 #include "res/audio.h"
 #include "screens/screens.h"
@@ -93,5 +94,6 @@ int tessoli_main(int argc, char** argv) {
     free_screen2();
     shutdown_audio();
     SDL_Quit();
+    program_ended();
     return 0;
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/frame_clock.h"
+#include "platform/random.h"
 #include "app/globals.h"
 #include "platform/input.h"
 #include "app/startup.h"
@@ -102,7 +103,7 @@ BENCHMARK(BM_PlayFrame)->Unit(benchmark::kMicrosecond);
 void BM_PlayFrameWithEffects(benchmark::State& state) {
     load_media();
     half_placed_level();
-    std::srand(7);
+    game_srand(7);
     int frame = 0;
     for (auto _ : state) {
         if (frame % 30 == 0) {

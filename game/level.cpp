@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/random.h"
 #include "fx/effects.h"
 #include "game/game_state.h"
 #include "game/save.h"
@@ -47,7 +48,7 @@ void setup_level() {
     for (int i = 0; i < 25; i++) {
         int r;
         do
-            r = rand() % 25;
+            r = game_rand() % 25;
         while (ShuffleUsed[r] != 0);
         ShuffleUsed[r] = 1;
         TileList[i] = r;
@@ -65,7 +66,7 @@ void setup_level() {
             PictureUsed[i] = 0;
     int r;
     do
-        r = rand() % 20;
+        r = game_rand() % 20;
     while (PictureUsed[r] != 0);
     PictureUsed[r] = 1;
     PictureNumber = r;

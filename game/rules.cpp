@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "platform/random.h"
 #include "fx/effects.h"
 #include "game/game_state.h"
 #include "game/states.h"
@@ -79,7 +80,7 @@ void take_hint() {
 
 // Two rockets from the middle of the tapped cell, along its row or its column.
 static void launch_rockets(int column, int row) {
-    int horizontal = rand() % 2;
+    int horizontal = game_rand() % 2;
     play_sound(RocketSound, 0);
     // The middle of the cell, its half cell cut to whole layout units before scaling.
     const int middle = CellUnits / 2;

@@ -10,6 +10,7 @@
 #include "game/game_state.h"
 #include "game/rules.h"
 #include "platform/files.h"
+#include "platform/host.h"
 #include "res/media_folder.h"
 #include "res/save_folder.h"
 #include "text/font.h"
@@ -258,6 +259,7 @@ bool save_game() {
     if (!lock.held())
         std::fprintf(stderr, "Saved %s without its lock: %s\n", path.c_str(), lock.why().c_str());
     EndedGameUnsaved = false;
+    saved_game_written();
     return true;
 }
 

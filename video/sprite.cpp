@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "platform/image.h"
 #include "video/video.h"
 
 int trunc_to_int(float value) {
@@ -34,7 +35,7 @@ sprite::~sprite() {
 
 void sprite::Blit() {
     SDL_Rect dst = make_rect(trunc_to_int(x), trunc_to_int(y), 0, 0);
-    if (SDL_BlitSurface(surface, nullptr, screen, &dst) < 0)
+    if (blit_surface(surface, nullptr, screen, &dst) < 0)
         std::fputs("Blit error: sprite::Blit()\n", stderr);
 }
 
@@ -53,14 +54,14 @@ void sprite::ChooseBlit(int number) {
                              trunc_to_int(static_cast<float>(row) * frame_h), trunc_to_int(frame_w),
                              trunc_to_int(frame_h));
     SDL_Rect dst = make_rect(trunc_to_int(x), trunc_to_int(y), 0, 0);
-    if (drawing_enabled && SDL_BlitSurface(surface, &src, screen, &dst) < 0)
+    if (drawing_enabled && blit_surface(surface, &src, screen, &dst) < 0)
         std::fputs("Blit error: sprite::ChooseBlit(int number)\n", stderr);
 }
 
 void sprite::BlitPart(int x, int y, int x1, int y1) {
     SDL_Rect src = make_rect(x, y, x1, y1);
     SDL_Rect dst = make_rect(trunc_to_int(this->x), trunc_to_int(this->y), 0, 0);
-    if (drawing_enabled && SDL_BlitSurface(surface, &src, screen, &dst) < 0)
+    if (drawing_enabled && blit_surface(surface, &src, screen, &dst) < 0)
         std::fputs("Blit error: sprite::BlitPart(int x, int y, int x1, int y1)\n", stderr);
 }
 

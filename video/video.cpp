@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/image.h"
+
 SDL_Surface* screen;
 SDL_Surface* screen2[3];
 int screen_w;
@@ -73,7 +75,7 @@ void init_video(const char* caption, int width, int height) {
         std::exit(1);
     }
     for (int i = 0; i < 3; i++)
-        screen2[i] = SDL_DisplayFormat(screen);
+        screen2[i] = display_surface_like(screen);
     SDL_WM_SetCaption(caption, nullptr);
 }
 
@@ -100,7 +102,7 @@ static int copy(SDL_Surface* from, SDL_Rect* from_rect, SDL_Surface* to, int x, 
     dest.y = static_cast<Sint16>(y);
     dest.w = 0;
     dest.h = 0;
-    return SDL_BlitSurface(from, from_rect, to, &dest);
+    return blit_surface(from, from_rect, to, &dest);
 }
 
 void screen_screen2(int n) {
@@ -144,7 +146,7 @@ void set_clip(int x, int y, int w, int h, SDL_Surface* surface) {
     clip.y = static_cast<Sint16>(y);
     clip.w = static_cast<Uint16>(w);
     clip.h = static_cast<Uint16>(h);
-    SDL_SetClipRect(surface, &clip);
+    set_clip_rect(surface, &clip);
 }
 
 uint32_t map_rgb(int r, int g, int b) {
@@ -179,8 +181,7 @@ void put_pixel(int x, int y, uint32_t value, SDL_Surface* surface) {
 }
 
 static bool must_lock(SDL_Surface* surface) {
-    return surface->offset != 0 ||
-           (surface->flags & (SDL_HWSURFACE | SDL_ASYNCBLIT | SDL_RLEACCEL)) != 0;
+    return surface_must_lock(surface);
 }
 
 void lock_surface(SDL_Surface* surface) {

@@ -10,6 +10,7 @@
 
 #include "app/globals.h"
 #include "platform/input.h"
+#include "platform/random.h"
 #include "app/startup.h"
 #include "app/state.h"
 #include "game/game_state.h"
@@ -209,12 +210,12 @@ TEST_F(PlayScreen, RocketsAndEffectsStayOnTheBoard) {
                         FAIL() << "frame " << i << " at (" << x << ", " << y << ")";
         }
     };
-    // rand() decides the direction of a miss: seed it for sideways (1), then for up and down (0).
+    // game_rand() decides the direction of a miss: seed it for sideways (1), then for up and down (0).
     auto next_miss_flies = [](int horizontal) {
         unsigned seed = 1;
-        for (srand(seed); rand() % 2 != horizontal; srand(++seed)) {
+        for (game_srand(seed); game_rand() % 2 != horizontal; game_srand(++seed)) {
         }
-        srand(seed);
+        game_srand(seed);
     };
 
     next_miss_flies(1);

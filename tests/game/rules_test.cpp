@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/globals.h"
+#include "platform/random.h"
 #include "app/startup.h"
 #include "app/state.h"
 #include "fx/effects.h"
@@ -59,9 +60,9 @@ int mid(int n) {
 // Seeds rand so that the next miss flies horizontally (1) or vertically (0).
 void next_miss_flies(int horizontal) {
     for (unsigned seed = 1;; seed++) {
-        srand(seed);
-        if (rand() % 2 == horizontal)
-            return srand(seed);
+        game_srand(seed);
+        if (game_rand() % 2 == horizontal)
+            return game_srand(seed);
     }
 }
 

@@ -1,0 +1,53 @@
+# The browser build: the game as a page (index.html, .js, .wasm and the preloaded Scale 2 media).
+set(TESSOLI_WEB_MEDIA "${CMAKE_SOURCE_DIR}/build/media" CACHE PATH
+    "The Scale 2 media set (made by the desktop build's tessoli-media) the page preloads")
+
+file(GLOB TESSOLI_WEB_SOURCES CONFIGURE_DEPENDS
+    app/*.cpp video/*.cpp res/*.cpp text/*.cpp fx/*.cpp game/*.cpp screens/*.cpp platform/*.cpp)
+list(FILTER TESSOLI_WEB_SOURCES EXCLUDE REGEX "_desktop\\.cpp$")
+
+add_executable(tessoli ${TESSOLI_WEB_SOURCES})
+set_target_properties(tessoli PROPERTIES OUTPUT_NAME index SUFFIX ".html")
+target_include_directories(tessoli PRIVATE ${CMAKE_SOURCE_DIR})
+# Debian's stb_image decodes the pictures; the browser's SDL_image cannot read from memory.
+target_include_directories(tessoli SYSTEM PRIVATE /usr/include/stb)
+target_compile_options(tessoli PRIVATE -O2)
+
+set(web ${CMAKE_SOURCE_DIR}/web)
+target_link_options(tessoli PRIVATE
+    -O2
+    # The frame clock and the loading waits sleep in place; ASYNCIFY turns each sleep into a
+    # return to the browser.
+    -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536
+    -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=67108864
+    -sMINIFY_HTML=0
+    -sFORCE_FILESYSTEM=1 -lidbfs.js -sEXPORTED_RUNTIME_METHODS=FS
+    "SHELL:--shell-file ${web}/shell.html"
+    "SHELL:--pre-js ${web}/pre.js"
+    # A player's saved game in the media folder stays on their machine.
+    "SHELL:--exclude-file *cont.tll*"
+    "SHELL:--preload-file ${TESSOLI_WEB_MEDIA}@/media/")
+set_property(TARGET tessoli APPEND PROPERTY LINK_DEPENDS
+    ${web}/shell.html ${web}/pre.js ${TESSOLI_WEB_MEDIA}/gfx.pak ${TESSOLI_WEB_MEDIA}/msx.pak)
+
+# The page's companions: the manifest and the service worker that keeps it playable offline.
+foreach(file manifest.webmanifest sw.js)
+    configure_file(${web}/${file} ${CMAKE_BINARY_DIR}/${file} COPYONLY)
+endforeach()
+
+# The page's icon: for now cut from the splash's tile tray (the desktop icon drawing, when the
+# media builder has one, should replace this).
+set(TESSOLI_WEB_PACK_TOOL "${CMAKE_SOURCE_DIR}/build/tools/tessoli-pack" CACHE FILEPATH
+    "The desktop build's tessoli-pack, to take the splash out of the media set")
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/icon-192.png ${CMAKE_BINARY_DIR}/icon-512.png
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/icon-src
+    COMMAND ${TESSOLI_WEB_PACK_TOOL} extract ${TESSOLI_WEB_MEDIA}/gfx.def ${CMAKE_BINARY_DIR}/icon-src
+    COMMAND convert ${CMAKE_BINARY_DIR}/icon-src/donate.jpg -crop 256x256+112+236 +repage
+        -resize 192x192 -strip ${CMAKE_BINARY_DIR}/icon-192.png
+    COMMAND convert ${CMAKE_BINARY_DIR}/icon-src/donate.jpg -crop 256x256+112+236 +repage
+        -resize 512x512 -strip ${CMAKE_BINARY_DIR}/icon-512.png
+    COMMAND ${CMAKE_COMMAND} -E remove_directory ${CMAKE_BINARY_DIR}/icon-src
+    DEPENDS ${TESSOLI_WEB_MEDIA}/gfx.pak ${TESSOLI_WEB_MEDIA}/gfx.def
+    COMMENT "Page icons from the splash")
+add_custom_target(tessoli_web_icons ALL
+    DEPENDS ${CMAKE_BINARY_DIR}/icon-192.png ${CMAKE_BINARY_DIR}/icon-512.png)
