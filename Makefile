@@ -17,13 +17,12 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
-# The media set next to the binary (Scale 2, played by `make run`) and the Scale 1 set the tests use.
-# Rebuilding never touches a cont.tll already in those folders.
+# The media set next to the binary (Scale 2, played by `make run`) and the Scale 1 set the tests use:
+# the default build makes both when the builder changed (cmake/Media.cmake); this target makes them
+# again in any case, bringing back packs a player changed. It never touches a cont.tll in them.
 media: build
-	@if [ -x $(BUILD)/tools/tessoli-media ]; then \
-		$(BUILD)/tools/tessoli-media --scale 2 --out $(BUILD)/media && \
-		$(BUILD)/tools/tessoli-media --scale 1 --out $(BUILD)/media-s1; \
-	fi
+	@rm -f $(BUILD)/media/.tessoli-media-stamp $(BUILD)/media-s1/.tessoli-media-stamp
+	@cmake --build $(BUILD) --target media
 
 media-preview: media
 	@$(BUILD)/tools/tessoli-media --preview $(BUILD)/media-preview.png

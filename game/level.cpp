@@ -7,6 +7,7 @@
 #include "platform/random.h"
 #include "fx/effects.h"
 #include "game/game_state.h"
+#include "game/level_stats.h"
 #include "game/save.h"
 #include "game/states.h"
 #include "game/transition.h"
@@ -73,6 +74,7 @@ void setup_level() {
 
     if (ContinueFlag)
         load_game();
+    stats_level_begins();
 
     HintActive = 0;
     hint_marker.Update(1);

@@ -5,6 +5,7 @@
 #include "fx/fade.h"
 #include "game/game_state.h"
 #include "game/level.h"
+#include "game/level_stats.h"
 #include "game/rules.h"
 #include "game/save.h"
 #include "game/states.h"
@@ -66,6 +67,7 @@ bool play_input() {
     } else if (in_rect(x, y, 196 * Scale, 240 * Scale, 34 * Scale, 25 * Scale)) {
         play_sound(ButtonSound, 0);
         save_game();
+        stats_level_ends("saved");
         GameState = states::init_intro;
     }
     wrap_tile();
@@ -139,12 +141,15 @@ void play_frame() {
     second_tick();
     if (complete) {
         level_complete();
+        stats_level_ends("cleared");
         if (GameSubState == phases::nextlevel) {
             GoodWorkPicture.x = 0.0f;
             GoodWorkPicture.y = static_cast<float>(60 * Scale);
             GoodWorkPicture.Blit();
             play_sound(GoodSound, 0);
         }
+    } else if (GameState == states::init_game_over) {
+        stats_level_ends("time up");
     }
 }
 

@@ -6,6 +6,7 @@
 #include "platform/random.h"
 #include "fx/effects.h"
 #include "game/game_state.h"
+#include "game/level_stats.h"
 #include "game/states.h"
 #include "game/twins.h"
 #include "res/audio.h"
@@ -76,10 +77,12 @@ void take_hint() {
     start_hint_marker(column * cell_size() + board_edge(), row * cell_size() + board_edge());
     HintActive = 1;
     TimeLeft -= 7;
+    stats_hint();
 }
 
 // Two rockets from the middle of the tapped cell, along its row or its column.
 static void launch_rockets(int column, int row) {
+    stats_miss();
     int horizontal = game_rand() % 2;
     play_sound(RocketSound, 0);
     // The middle of the cell, its half cell cut to whole layout units before scaling.
@@ -144,6 +147,7 @@ bool tap_on_board(int px, int py) {
         }
         TileLast -= 1;
         Score = add_score(Score, 5);
+        stats_tile_placed();
         return TileLast < 0;
     }
     launch_rockets(column, row);

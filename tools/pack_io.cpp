@@ -3,7 +3,9 @@
 
 #include <cctype>
 #include <cstdio>
-#include <sstream>
+#include <memory>
+
+#include "res/pack.h"
 
 bool valid_pack_name(const std::string& name, std::string* why) {
     if (name.empty() || name.size() > 31) {
@@ -44,28 +46,33 @@ bytes_t make_pak(const std::vector<named_bytes>& entries) {
 
 bool read_pack(const std::string& def_path, const std::string& pak_path,
                std::vector<named_bytes>* entries, std::string* error) {
-    bytes_t def, pak;
-    if (!read_whole_file(def_path, &def)) {
-        *error = "cannot read " + def_path;
-        return false;
-    }
+    bytes_t pak;
     if (!read_whole_file(pak_path, &pak)) {
         *error = "cannot read " + pak_path;
         return false;
     }
-    std::istringstream in(std::string(def.begin(), def.end()));
+    std::FILE* f = std::fopen(def_path.c_str(), "rb");
+    if (!f) {
+        *error = "cannot read " + def_path;
+        return false;
+    }
+    // The game's own reader, with the one wish of a tool: an entry without its numbers is an
+    // error to report rather than a slot left as it was.
+    std::unique_ptr<PackIndex> index(new PackIndex());
+    def_options options;
+    options.numbers_required = true;
+    bool read = read_def_index(f, def_path.c_str(), *index, options, error);
+    std::fclose(f);
+    if (!read)
+        return false;
     entries->clear();
-    for (int i = 0; i < 1000; ++i) {
-        std::string name;
-        long long offset = 0, size = 0;
-        if (!(in >> name))
+    for (int i = 0; i < index->count; ++i) {
+        // Past the end of the file the game's slots are nameless; no lookup can ask for them.
+        if (index->names[i][0] == '\0')
             break;
-        if (name == "end")
-            break;
-        if (!(in >> offset >> size)) {
-            *error = def_path + ": entry \"" + name + "\" lacks its offset or size";
-            return false;
-        }
+        long long offset = index->offsets[i];
+        long long size = index->sizes[i];
+        std::string name = index->names[i];
         if (offset < 0 || size < 0 || static_cast<unsigned long long>(offset + size) > pak.size()) {
             *error = def_path + ": entry \"" + name + "\" lies outside " + pak_path;
             return false;
