@@ -52,8 +52,7 @@ void milestone(int which) {
 
 void usage(FILE* out) {
     std::fprintf(out, "usage: tessoli [--windowed | --fullscreen] [--media DIR] [--record FILE | "
-                      "--replay FILE [--timedemo] [--levels FILE]]
-"
+                      "--replay FILE [--timedemo] [--levels FILE]]\n"
                       "  --windowed     play in a window of the screen's size\n"
                       "  --fullscreen   take the whole display (the default)\n"
                       "  --media DIR    play the media set in DIR (the saved game then lives in\n"
