@@ -92,6 +92,7 @@ int tessoli_main(int argc, char** argv) {
     finish_options();
     SDL_FreeSurface(screen);
     free_screen2();
+    say_blit_errors_at_exit();
     shutdown_audio();
     SDL_Quit();
     program_ended();

@@ -6,6 +6,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <set>
+#include <string>
+#include <utility>
 
 #include "platform/image.h"
 
@@ -105,25 +108,52 @@ static int copy(SDL_Surface* from, SDL_Rect* from_rect, SDL_Surface* to, int x, 
     return blit_surface(from, from_rect, to, &dest);
 }
 
+namespace {
+struct blit_errors {
+    std::set<std::pair<const void*, std::string>> said;
+    long failed = 0;
+};
+blit_errors& failed_blits() {
+    static blit_errors errors;
+    return errors;
+}
+} // namespace
+
+void say_blit_error(const void* source, const char* line) {
+    blit_errors& errors = failed_blits();
+    errors.failed++;
+    if (errors.said.insert({source, line}).second)
+        std::fputs(line, stderr);
+}
+
+void say_blit_errors_at_exit() {
+    blit_errors& errors = failed_blits();
+    long said = static_cast<long>(errors.said.size());
+    if (errors.failed > said)
+        std::fprintf(stderr, "Blit errors: %ld in all, each said once above\n", errors.failed);
+    errors.said.clear();
+    errors.failed = 0;
+}
+
 void screen_screen2(int n) {
     if (!drawing_enabled)
         return;
     if (copy(screen, nullptr, screen2[n], 0, 0) < 0)
-        std::fputs("Blit error: screen_screen2(int n)\n", stderr);
+        say_blit_error(&screen2[n], "Blit error: screen_screen2(int n)\n");
 }
 
 void screen2_screen(int n) {
     if (!drawing_enabled)
         return;
     if (copy(screen2[n], nullptr, screen, 0, 0) < 0)
-        std::fputs("Blit error: screen2_screen(int n)", stderr);
+        say_blit_error(&screen2[n], "Blit error: screen2_screen(int n)");
 }
 
 void screen2_screen(int n, int pos_x, int pos_y) {
     if (!drawing_enabled)
         return;
     if (copy(screen2[n], nullptr, screen, pos_x, pos_y) < 0)
-        std::fputs("Blit error: screen2_screen(int n, int pos_x, int pos_y)", stderr);
+        say_blit_error(&screen2[n], "Blit error: screen2_screen(int n, int pos_x, int pos_y)");
 }
 
 void screen2_screen(int n, int pos_x, int pos_y, int x, int y, int x1, int y1) {
@@ -135,9 +165,9 @@ void screen2_screen(int n, int pos_x, int pos_y, int x, int y, int x1, int y1) {
     part.w = static_cast<Uint16>(x1);
     part.h = static_cast<Uint16>(y1);
     if (copy(screen2[n], &part, screen, pos_x, pos_y) < 0)
-        std::fputs("Blit error: screen2_screen(int n, int pos_x, int pos_y, int x, int y, int x1, "
-                   "int y1)",
-                   stderr);
+        say_blit_error(&screen2[n],
+                       "Blit error: screen2_screen(int n, int pos_x, int pos_y, int x, "
+                       "int y, int x1, int y1)");
 }
 
 void set_clip(int x, int y, int w, int h, SDL_Surface* surface) {

@@ -31,6 +31,12 @@ void draw_line(int x1, int y1, int x2, int y2, uint32_t colour, SDL_Surface* sur
 void lock_surface(SDL_Surface* surface);
 void unlock_surface(SDL_Surface* surface);
 void free_screen2();
+// A broken picture fails at every frame it is drawn: each failing drawing (a sprite or a
+// screen copy, and the call that drew it) is said once with its line, the repeats only counted.
+void say_blit_error(const void* source, const char* line);
+// At exit: one line with the count of failed drawings when any was not said again; then every
+// drawing may be said anew (a later run in the same process says its own).
+void say_blit_errors_at_exit();
 // Per-surface alpha 0..255 for later blits; SDL_SetAlpha's result. Fully opaque is set as a plain
 // copy: the same pixels, and SDL 1.2 on SDL2 blends an opaque surface alpha through its slowest
 // path.

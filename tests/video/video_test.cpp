@@ -61,8 +61,13 @@ TEST(Video, CopiesWithAMissingBufferFailWithTheirMessagesOnlyWhileDrawing) {
     flip_screen();
     EXPECT_EQ(pixel_at(s, 0, 0).r, 9);
     enable_drawing(1);
+    testing::internal::CaptureStderr();
+    say_blit_errors_at_exit(); // whatever earlier tests left
+    testing::internal::GetCapturedStderr();
     std::string err = copy_missing();
+    std::string again = copy_missing(); // each failing copy is said once
     screen2[2] = kept;
+    EXPECT_EQ(again, "");
     EXPECT_EQ(err, "Blit error: screen_screen2(int n)\n"
                    "Blit error: screen2_screen(int n)"
                    "Blit error: screen2_screen(int n, int pos_x, int pos_y)"
