@@ -291,7 +291,8 @@ void draw_save_notice() {
         return;
     SaveNoticeFrames--;
     SmallFont.style = 1;
-    SmallFont.y = static_cast<float>(285 * Scale);
+    // In the gap between the menu's panel and the best score, clear of the picture's tiles.
+    SmallFont.y = static_cast<float>(223 * Scale);
     SmallFont.DrawText("Could not save the game", 1, 0, 0);
     SmallFont.style = 0;
 }

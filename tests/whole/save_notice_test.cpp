@@ -52,7 +52,7 @@ TEST(SaveNotice, AFailedSaveIsShownOnTheMenuForItsTimeAndPlayGoesOn) {
     g.enter_menu();
     ASSERT_TRUE(g.run_until([] { return in_state("intro", "intro"); }, 500));
     g.frame(3);
-    const std::vector<unsigned> menu = rows(0, 320), band_before = rows(275, 305);
+    const std::vector<unsigned> menu = rows(0, 320), band_before = rows(215, 243);
 
     long notice_from = 0;
     auto play_then_menu_button = [&] {
@@ -76,10 +76,12 @@ TEST(SaveNotice, AFailedSaveIsShownOnTheMenuForItsTimeAndPlayGoesOn) {
     play_then_menu_button();
     g.frame();
     ASSERT_GT(SaveNoticeFrames, 0);
-    // Drawn in the band under the menu, and nowhere else.
-    EXPECT_GT(differing(rows(275, 305), band_before), 200u);
+    // Drawn between the menu's panel and the best score, and nowhere else.
+    EXPECT_GT(differing(rows(215, 243), band_before), 200u);
     EXPECT_EQ(
-        differing(rows(0, 275), std::vector<unsigned>(menu.begin(), menu.begin() + 275 * 240)), 0u);
+        differing(rows(0, 215), std::vector<unsigned>(menu.begin(), menu.begin() + 215 * 240)), 0u);
+    EXPECT_EQ(
+        differing(rows(243, 320), std::vector<unsigned>(menu.begin() + 243 * 240, menu.end())), 0u);
     EXPECT_FALSE(file_exists(g.cont())); // the failed save left nothing behind
 
     // About four seconds, then the menu exactly as it was.
