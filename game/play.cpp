@@ -181,6 +181,11 @@ void game_frame() {
     flip_screen();
 }
 
+void save_level_in_progress() {
+    if (GameState == states::gra && GameSubState != phases::nextlevel)
+        save_game();
+}
+
 void draw_hud() {
     if (TimeLeft > 0) {
         TimeBarPicture.x = static_cast<float>(5 * Scale);
