@@ -16,6 +16,7 @@
 #include "app/state.h"
 #include "platform/frame_clock.h"
 #include "platform/hss.h"
+#include "platform/input.h"
 #include "res/audio.h"
 #include "res/save_folder.h"
 #include "video/video.h"
@@ -199,5 +200,6 @@ void startup(std::string program_path) {
     game_srand(startup_seed());
     set_frame_period(1000 / FramesPerSecond);
     start_frame_clock();
+    input_watch_hangup();
     GameRunning = 1;
 }

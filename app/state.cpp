@@ -62,8 +62,10 @@ void dispatch_state() {
 
 void run_frame() {
     input_poll(InputState);
-    if (InputState.quit == 1)
+    if (InputState.quit == 1 && GameRunning) {
+        save_level_in_progress();
         GameRunning = 0;
+    }
     dispatch_state();
     wait_for_frame();
     FramesPerSecond = derived_frames_per_second();

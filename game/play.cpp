@@ -27,11 +27,14 @@ void draw_grid() {
     float s = static_cast<float>(Scale);
     int end = static_cast<int>((BoardEdgeUnits + static_cast<float>(BoardUnits)) * s);
     const float cell = static_cast<float>(CellUnits);
+    // A screen that must be locked (the browser's) has no pixels to write to until it is.
+    lock_surface(screen);
     for (int i = 0; i < BoardCells - 1; i++) {
         int g = static_cast<int>(cell * static_cast<float>(i) * s + (BoardEdgeUnits + cell) * s);
         draw_line(g, t, g, end, black, screen);
         draw_line(t, g, end, g, black, screen);
     }
+    unlock_surface(screen);
 }
 
 void place_level_picture() {
@@ -176,6 +179,11 @@ void game_frame() {
             setup_level();
     }
     flip_screen();
+}
+
+void save_level_in_progress() {
+    if (GameState == states::gra && GameSubState != phases::nextlevel)
+        save_game();
 }
 
 void draw_hud() {

@@ -185,7 +185,9 @@ uint32_t map_rgb(int r, int g, int b) {
 }
 
 void put_pixel(int x, int y, uint32_t value, SDL_Surface* surface) {
-    if (x < 0 || x >= surface->w || y < 0 || y >= surface->h)
+    // An unlocked surface that must be locked may have no pixels: a write would land in memory
+    // that holds something else.
+    if (x < 0 || x >= surface->w || y < 0 || y >= surface->h || !surface->pixels)
         return;
     int b = surface->format->BytesPerPixel;
     Uint8* p = static_cast<Uint8*>(surface->pixels) + y * surface->pitch + x * b;

@@ -31,6 +31,21 @@ TEST(PutPixel, EveryDepthInsideTheEdgesOnly) {
     }
 }
 
+TEST(PutPixel, NothingWhereASurfaceHasNoPixels) {
+    // The browser's screen has none until it is locked; a write must not land anywhere.
+    SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, 64, 64, 32, 0, 0, 0, 0);
+    void* pixels = s->pixels;
+    s->pixels = nullptr;
+    put_pixel(40, 40, 0xFF000000, s);
+    draw_line(0, 10, 63, 10, 0xFF000000, s);
+    s->pixels = pixels;
+    int set = 0;
+    for (int i = 0; i < s->pitch * s->h; i++)
+        set += static_cast<Uint8*>(s->pixels)[i] != 0;
+    EXPECT_EQ(set, 0);
+    SDL_FreeSurface(s);
+}
+
 TEST(Video, DepthAndSquareDisplayRules) {
     testing::internal::CaptureStderr();
     EXPECT_EQ(video_depth_for(8), 16);
