@@ -110,7 +110,9 @@ void BM_PlayFrameWithEffects(benchmark::State& state) {
             state.PauseTiming();
             half_placed_level();
             start_hint_marker(15, 15);
-            tap_on_board(240, 240);
+            rule_events events;
+            tap_on_board(240, 240, events);
+            show_rule_events(events);
             state.ResumeTiming();
         }
         game_frame();
