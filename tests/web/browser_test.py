@@ -1,7 +1,9 @@
 # The page in headless Chromium: splash, the sound question, the menu with music, a level's look,
 # touch on a scaled canvas, the menu button's save surviving a reload, an offline reload, and
-# the reference replay giving the desktop's state hash and saved bytes.
+# the reference replays giving the desktop's state hashes and saved bytes.
+import glob
 import os
+import re
 import sys
 import time
 
@@ -10,6 +12,10 @@ from page import Browser, Server  # noqa: E402
 
 WEB = os.environ.get("TESSOLI_WEB_DIR", "")
 REPLAYS = os.path.join(os.environ["TESSOLI_SOURCE_DIR"], "tests", "replays")
+# The Scale 1 media set of the desktop build, for the Scale 1 replays.
+MEDIA_S1 = os.path.join(os.environ.get("TESSOLI_BUILD_DIR", ""), "media-s1")
+MEDIA_S1_FILES = ["config.tll", "gfx.def", "gfx.pak", "msx.def", "msx.pak"] + sorted(
+    os.path.basename(f) for f in glob.glob(os.path.join(MEDIA_S1, "*.txt")))
 failures = []
 
 
@@ -138,21 +144,33 @@ def offline(server):
         b.close()
 
 
-def replay(server):
-    b = Browser()
-    try:
-        b.navigate(server.url + "?file=/replay.tlr=/won-s2.replay&args=--replay,/replay.tlr,--timedemo")
-        line = b.wait_console(" state ", 400)
-        want = dict(l.split(" ", 1) for l in open(os.path.join(REPLAYS, "won-s2.expect")).read().split("\n") if " " in l)
-        got_state = line.split(" state ")[1].split()[0]
-        check(got_state == want["state"].strip(), "replay state hash %s (desktop %s)" % (got_state, want["state"].strip()))
-        got_screen = line.split(" screen ")[1].split()[0] if " screen " in line else "?"
-        print("     last frame hash %s (desktop %s)" % (got_screen, want.get("screen", "?").strip()))
-        saved = bytes(b.eval("Array.from(FS.readFile('/save/cont.tll'))"))
-        check(saved == open(os.path.join(REPLAYS, "won-s2.cont"), "rb").read(), "replay's cont.tll bytes")
-        print("     " + line)
-    finally:
-        b.close()
+def replays(server):
+    """Every reference replay as a timedemo in the page: the desktop's state hash and cont.tll."""
+    for path in sorted(glob.glob(os.path.join(REPLAYS, "*.replay"))):
+        name = os.path.basename(path)[:-len(".replay")]
+        scale = re.search(r"^scale (\d+)", open(path).read(), re.M).group(1)
+        files = ["/replay.tlr=/replays/" + name + ".replay"]
+        args = "--replay,/replay.tlr,--timedemo"
+        if scale == "1":  # the page preloads the Scale 2 set; a Scale 1 replay brings its own
+            files += ["/s1/%s=/media-s1/%s" % (f, f) for f in MEDIA_S1_FILES]
+            args += ",--media,/s1/"
+        b = Browser()
+        try:
+            b.navigate(server.url + "?" + "&".join("file=" + f for f in files) + "&args=" + args)
+            line = b.wait_console(" state ", 120)
+            expect = open(os.path.join(REPLAYS, name + ".expect")).read()
+            want = dict(re.findall(r"^(state|screen) ([0-9a-f]+)", expect, re.M))
+            got = dict(re.findall(r"\b(state|screen) ([0-9a-f]+)", line))
+            check(got.get("state") == want["state"],
+                  "%s: state hash %s (desktop %s)" % (name, got.get("state"), want["state"]))
+            saved = bytes(b.eval("Array.from(FS.readFile('/save/cont.tll'))"))
+            check(saved == open(os.path.join(REPLAYS, name + ".cont"), "rb").read(),
+                  "%s: the saved cont.tll bytes" % name)
+            # The last frame is drawn from pictures stb_image decodes; its JPEG rounding is not
+            # libjpeg's, so that hash is shown, not compared.
+            print("     %s: %s (desktop last frame %s)" % (name, line.strip(), want["screen"]))
+        finally:
+            b.close()
 
 
 # --- the music, a placed tile, the menu button's save and a continue after a reload ---
@@ -296,10 +314,12 @@ def main():
     if not os.path.exists(os.path.join(WEB, "index.html")):
         print("no page in %r (make web builds it)" % WEB)
         return 1
-    server = Server(WEB, {"won-s2.replay": os.path.join(REPLAYS, "won-s2.replay")})
+    extra = {"replays/" + os.path.basename(p): p for p in glob.glob(os.path.join(REPLAYS, "*.replay"))}
+    extra.update({"media-s1/" + f: os.path.join(MEDIA_S1, f) for f in MEDIA_S1_FILES})
+    server = Server(WEB, extra)
     server.folder_out = os.environ.get("TESSOLI_SHOTS", "/tmp")
     try:
-        for step in (play, save_and_continue, offline):
+        for step in (play, save_and_continue, replays, offline):  # offline stops the server
             if not os.environ.get("TESSOLI_BROWSER_ONLY") or step.__name__ == os.environ["TESSOLI_BROWSER_ONLY"]:
                 step(server)
     finally:
