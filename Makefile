@@ -63,7 +63,7 @@ test-sanitize: media
 		SDL12COMPAT_OPENGL_SCALING=0 SDL_RENDER_DRIVER=software SDL_FRAMEBUFFER_ACCELERATION=0 \
 		ctest --output-on-failure -j$(JOBS)
 
-bench: media
+bench: media web
 	@sh scripts/bench
 
 fuzz: deps
