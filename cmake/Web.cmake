@@ -14,6 +14,7 @@ target_include_directories(tessoli PRIVATE ${CMAKE_SOURCE_DIR})
 # Debian's stb_image decodes the pictures; the browser's SDL_image cannot read from memory.
 target_include_directories(tessoli SYSTEM PRIVATE /usr/include/stb)
 target_compile_options(tessoli PRIVATE -O2)
+target_compile_definitions(tessoli PRIVATE TESSOLI_VERSION="${PROJECT_VERSION}")
 
 set(web ${CMAKE_SOURCE_DIR}/web)
 target_link_options(tessoli PRIVATE

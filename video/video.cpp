@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "platform/image.h"
+#include "res/media_folder.h"
 
 SDL_Surface* screen;
 SDL_Surface* screen2[3];
@@ -27,9 +28,21 @@ int video_depth_for(int desktop_bpp) {
     return desktop_bpp;
 }
 
-int video_height_for(int width, int height, int current_w, int current_h) {
-    // A square display runs the game in a square of the requested width.
-    return current_w == current_h ? width : height;
+int video_height_for(int width, int height, int current_w, int current_h, int windowed) {
+    // A square display (a square handheld's screen) runs the game full screen in a square of the
+    // requested width. A window on a square desktop keeps the game's own size.
+    return current_w == current_h && !windowed ? width : height;
+}
+
+// The window's icon from the media folder; none, silently, when the set has no icon.bmp. Set
+// before the video mode, as the window manager reads it when the window appears.
+static void set_window_icon() {
+    SDL_Surface* icon = SDL_LoadBMP((MediaPath + "icon.bmp").c_str());
+    if (!icon)
+        return;
+    SDL_SetColorKey(icon, SDL_SRCCOLORKEY, SDL_MapRGB(icon->format, 255, 0, 255));
+    SDL_WM_SetIcon(icon, nullptr);
+    SDL_FreeSurface(icon);
 }
 
 void init_video(const char* caption, int width, int height) {
@@ -57,7 +70,9 @@ void init_video(const char* caption, int width, int height) {
     const SDL_VideoInfo* info = SDL_GetVideoInfo();
     int depth = video_depth_for(info && info->vfmt ? info->vfmt->BitsPerPixel : 16);
     if (info)
-        screen_h = video_height_for(screen_w, screen_h, info->current_w, info->current_h);
+        screen_h =
+            video_height_for(screen_w, screen_h, info->current_w, info->current_h, VideoWindowed);
+    set_window_icon();
 
     Uint32 preferred = SDL_HWSURFACE | SDL_ASYNCBLIT;
     Uint32 fallback = 0;

@@ -44,4 +44,4 @@ int set_surface_alpha(SDL_Surface* surface, int alpha);
 
 // Pieces of init_video kept apart so they can be checked without a display.
 int video_depth_for(int desktop_bpp); // prints "forced 16 bpp mode\n" when it forces 16
-int video_height_for(int width, int height, int current_w, int current_h);
+int video_height_for(int width, int height, int current_w, int current_h, int windowed);
