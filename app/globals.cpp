@@ -1,14 +1,16 @@
 // Every global object with a constructor, defined here in the one order the game relies on:
 // the speaker first (and so destroyed last), then the fade, the strings, the pictures and fonts,
-// the sounds and the music. Each object is declared by the layer that uses it (the speaker, sounds
-// and music in res/audio.h, the fade in fx/fade.h, the media folder strings in res/media_folder.h,
-// the state strings in game/states.h, the pictures in video/sprite.h, the fonts in text/font.h).
+// the sounds, the music and the run's table of levels. Each object is declared by the layer that
+// uses it (the speaker, sounds and music in res/audio.h, the fade in fx/fade.h, the media folder
+// strings in res/media_folder.h, the state strings in game/states.h, the pictures in
+// video/sprite.h, the fonts in text/font.h, the table of levels in game/level_stats.h).
 #include <string>
 
 #include "app/globals.h"
 #include "app/startup.h"
 #include "app/state.h"
 #include "fx/fade.h"
+#include "game/level_stats.h"
 #include "platform/hss.h"
 #include "res/audio.h"
 
@@ -19,6 +21,7 @@ fade Fade;
 std::string ProgramPath;
 std::string MediaPath;
 std::string DataFilePath;
+std::string SaveFolder;
 std::string GameState;
 std::string GameSubState;
 
@@ -44,3 +47,5 @@ hssSound& Button2Sound = Sounds[5];
 hssSound& GoodPSound = Sounds[6];
 
 hssMusic Music;
+
+std::vector<level_row> LevelTable;

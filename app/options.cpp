@@ -11,15 +11,22 @@
 #include <vector>
 
 #include "app/replay.h"
+#include "game/level_stats.h"
 #include "platform/frame_clock.h"
 #include "screens/screens.h"
 #include "video/video.h"
 
 int OptionNoAudio;
+const char* OptionMedia;
+
+#ifndef TESSOLI_VERSION // builds that leave it out (the fuzz build) name no version
+#define TESSOLI_VERSION "unknown"
+#endif
 
 namespace {
 
 bool Timedemo;
+const char* LevelTablePath;
 double StartSeconds;
 double FrameStart;
 double SplashSeconds = -1.0;
@@ -48,14 +55,18 @@ void milestone(int which) {
 }
 
 void usage(FILE* out) {
-    std::fprintf(out, "usage: tessoli [--windowed | --fullscreen] [--record FILE | --replay FILE "
-                      "[--timedemo]]\n"
+    std::fprintf(out, "usage: tessoli [--windowed | --fullscreen] [--media DIR] [--record FILE | "
+                      "--replay FILE [--timedemo] [--levels FILE]]\n"
                       "  --windowed     play in a window of the screen's size\n"
                       "  --fullscreen   take the whole display (the default)\n"
+                      "  --media DIR    play the media set in DIR (the saved game then lives in\n"
+                      "                 $XDG_DATA_HOME/tessoli/)\n"
                       "  --record FILE  write every input event of this run to FILE\n"
                       "  --replay FILE  play FILE's events instead of the player's\n"
                       "  --timedemo     with --replay: as fast as possible, no sound, then print\n"
-                      "                 frames, time and hashes of the final state and screen\n");
+                      "                 frames, time and hashes of the final state and screen\n"
+                      "  --levels FILE  with --replay: write the table of levels played to FILE\n"
+                      "  --version      print the game's version\n");
 }
 
 } // namespace
@@ -70,12 +81,19 @@ int parse_options(int argc, char** argv) {
             VideoWindowed = 1;
         } else if (std::strcmp(a, "--fullscreen") == 0) {
             VideoWindowed = 0;
+        } else if (std::strcmp(a, "--media") == 0 && i + 1 < argc) {
+            OptionMedia = argv[++i];
         } else if (std::strcmp(a, "--record") == 0 && i + 1 < argc) {
             record = argv[++i];
         } else if (std::strcmp(a, "--replay") == 0 && i + 1 < argc) {
             replay = argv[++i];
+        } else if (std::strcmp(a, "--levels") == 0 && i + 1 < argc) {
+            LevelTablePath = argv[++i];
         } else if (std::strcmp(a, "--timedemo") == 0) {
             Timedemo = true;
+        } else if (std::strcmp(a, "--version") == 0) {
+            std::printf("tessoli %s\n", TESSOLI_VERSION);
+            return 0;
         } else if (std::strcmp(a, "--help") == 0 || std::strcmp(a, "-h") == 0) {
             usage(stdout);
             return 0;
@@ -91,6 +109,10 @@ int parse_options(int argc, char** argv) {
     }
     if (Timedemo && !replay) {
         std::fprintf(stderr, "tessoli: --timedemo needs --replay FILE\n");
+        return 2;
+    }
+    if (LevelTablePath && !replay) {
+        std::fprintf(stderr, "tessoli: --levels needs --replay FILE\n");
         return 2;
     }
     if (record)
@@ -126,6 +148,14 @@ bool options_stop() {
 
 void finish_options() {
     record_finish();
+    if (LevelTablePath) {
+        FILE* f = std::fopen(LevelTablePath, "w");
+        if (!f || std::fputs(level_table_text().c_str(), f) < 0)
+            std::fprintf(stderr, "tessoli: cannot write the table of levels to %s\n",
+                         LevelTablePath);
+        if (f)
+            std::fclose(f);
+    }
     if (!Timedemo)
         return;
     double total = 0.0;

@@ -13,3 +13,6 @@ void finish_options();
 
 // The timedemo runs without a sound device.
 extern int OptionNoAudio;
+// The media folder --media names, or null to look beside the program and then in the installed
+// data folder.
+extern const char* OptionMedia;

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "platform/input_source.h"
+#include "platform/random.h"
 #include "app/startup.h"
 #include "app/state.h"
 #include "game/game_state.h"
@@ -21,6 +22,34 @@ unsigned (*RecordedSeed)();
 replay_data Replay;
 size_t ReplayNext;
 bool Replaying;
+
+// A recording names event kinds by SDL 1.2's numbers, whatever the running SDL numbers them
+// (the browser's SDL uses SDL 2's), so one recording plays on every platform.
+struct event_kind {
+    int file;
+    Uint32 sdl;
+};
+const event_kind EventKinds[] = {
+    {1, SDL_ACTIVEEVENT}, {2, SDL_KEYDOWN},         {3, SDL_KEYUP},
+    {4, SDL_MOUSEMOTION}, {5, SDL_MOUSEBUTTONDOWN}, {6, SDL_MOUSEBUTTONUP},
+    {12, SDL_QUIT},       {16, SDL_VIDEORESIZE},    {17, SDL_VIDEOEXPOSE},
+};
+
+int file_kind(Uint32 sdl_type) {
+    for (const event_kind& k : EventKinds)
+        if (k.sdl == sdl_type)
+            return k.file;
+    return static_cast<int>(sdl_type);
+}
+
+bool sdl_kind(int file_type, Uint32* out) {
+    for (const event_kind& k : EventKinds)
+        if (k.file == file_type) {
+            *out = k.sdl;
+            return true;
+        }
+    return false;
+}
 
 unsigned record_seed() {
     unsigned seed = RecordedSeed();
@@ -49,7 +78,7 @@ void record_event(unsigned long poll, const SDL_Event* e) {
     default:
         break;
     }
-    std::fprintf(RecordFile, "%lu %d %d %d %d\n", poll, e->type, a, b, c);
+    std::fprintf(RecordFile, "%lu %d %d %d %d\n", poll, file_kind(e->type), a, b, c);
     std::fflush(RecordFile);
 }
 
@@ -65,25 +94,35 @@ unsigned replay_seed() {
 int replay_source(SDL_Event* e) {
     // input_poll counts the poll before it asks for an event.
     unsigned long poll = input_poll_count - 1;
-    // Keep the window alive without taking anything from the player.
+    // Keep the window alive without taking anything from the player, but a quit request (the
+    // window's close button, SIGTERM, Ctrl+C) ends a replay as it ends a game. So does the end of
+    // the recording met in a loading wait, which has no other way out.
     SDL_PumpEvents();
+    SDL_Event quit;
+    if (SDL_PeepEvents(&quit, 1, SDL_GETEVENT, SDL_QUITMASK) == 1 || poll >= Replay.end_poll) {
+        std::memset(e, 0, sizeof *e);
+        e->type = SDL_QUIT;
+        return 1;
+    }
     if (ReplayNext >= Replay.events.size() || Replay.events[ReplayNext].poll != poll)
         return 0;
     const replay_event& r = Replay.events[ReplayNext++];
     std::memset(e, 0, sizeof *e);
-    e->type = static_cast<Uint8>(r.type);
-    switch (r.type) {
+    Uint32 type = 0;
+    sdl_kind(r.type, &type); // the reader let only known kinds through
+    e->type = static_cast<decltype(e->type)>(type);
+    switch (type) {
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
-        e->button.type = static_cast<Uint8>(r.type);
+        e->button.type = e->type;
         e->button.button = static_cast<Uint8>(r.a);
-        e->button.state = r.type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+        e->button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
         e->button.x = static_cast<Uint16>(r.b);
         e->button.y = static_cast<Uint16>(r.c);
         break;
     case SDL_KEYDOWN:
     case SDL_KEYUP:
-        e->key.type = static_cast<Uint8>(r.type);
+        e->key.type = e->type;
         e->key.keysym.sym = static_cast<SDLKey>(r.a);
         break;
     case SDL_ACTIVEEVENT:
@@ -97,20 +136,42 @@ int replay_source(SDL_Event* e) {
 }
 
 bool known_type(int type) {
-    switch (type) {
-    case SDL_ACTIVEEVENT:
-    case SDL_KEYDOWN:
-    case SDL_KEYUP:
-    case SDL_MOUSEMOTION:
-    case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP:
-    case SDL_QUIT:
-    case SDL_VIDEORESIZE:
-    case SDL_VIDEOEXPOSE:
-        return true;
-    default:
-        return false;
+    Uint32 ignored;
+    return sdl_kind(type, &ignored);
+}
+
+// Blank-separated whole numbers and nothing else. A number too long for any field is kept as one
+// no range allows, so it is refused by its range check instead of overflowing the reader.
+bool read_fields(const char* text, long long* out, int count) {
+    const char* p = text;
+    for (int i = 0; i < count; i++) {
+        while (*p == ' ' || *p == '\t' || *p == '\r')
+            p++;
+        bool negative = *p == '-';
+        if (negative)
+            p++;
+        if (*p < '0' || *p > '9')
+            return false;
+        long long value = 0;
+        for (; *p >= '0' && *p <= '9'; p++)
+            value = value > 99999999999LL ? value : value * 10 + (*p - '0');
+        out[i] = negative ? -value : value;
     }
+    while (*p == ' ' || *p == '\t' || *p == '\r')
+        p++;
+    return *p == '\0';
+}
+
+// What each kind of event can carry: a mouse button and a position, a key SDL has, a focus
+// change.
+bool fields_in_range(long long type, long long a, long long b, long long c) {
+    if (a < 0 || b < 0 || c < 0 || b > 65535 || c > 65535)
+        return false;
+    if (type == SDL_ACTIVEEVENT)
+        return a <= 1 && b <= 255 && c == 0;
+    if (type == SDL_KEYDOWN || type == SDL_KEYUP)
+        return a < SDLK_LAST;
+    return a <= 255;
 }
 
 uint64_t fnv(uint64_t h, const void* data, size_t n) {
@@ -133,16 +194,15 @@ bool replay_parse(const std::string& text, replay_data& out, std::string& error)
         error = "line " + std::to_string(number) + ": " + why;
         return false;
     };
-    char word[32];
     long long value;
     const char* heads[3] = {"tessoli-replay", "scale", "seed"};
     for (int i = 0; i < 3; i++) {
         number++;
         if (!std::getline(in, line))
             return fail("the header ends early");
-        char rest;
-        if (std::sscanf(line.c_str(), "%31s %lld %c", word, &value, &rest) != 2 ||
-            std::strcmp(word, heads[i]) != 0)
+        size_t length = std::strlen(heads[i]);
+        if (line.compare(0, length, heads[i]) != 0 || line.size() == length ||
+            line[length] != ' ' || !read_fields(line.c_str() + length, &value, 1))
             return fail("not the header of a replay");
         if (i == 0) {
             if (value != ReplayVersion)
@@ -165,26 +225,30 @@ bool replay_parse(const std::string& text, replay_data& out, std::string& error)
             continue;
         if (ended)
             return fail("text after the end line");
-        long long poll, type, a, b, c;
-        char rest;
-        if (std::sscanf(line.c_str(), "end %lld %c", &poll, &rest) == 1) {
-            if (poll < 0 || (!out.events.empty() &&
-                             static_cast<unsigned long long>(poll) <= out.events.back().poll))
+        long long poll;
+        if (line.compare(0, 4, "end ") == 0 && read_fields(line.c_str() + 4, &poll, 1)) {
+            if (poll < 0 || poll > 0x7FFFFFFFll)
+                return fail("poll number out of range");
+            if (!out.events.empty() && static_cast<unsigned long>(poll) <= out.events.back().poll)
                 return fail("the end comes before the last event");
             out.end_poll = static_cast<unsigned long>(poll);
             ended = true;
             continue;
         }
-        if (std::sscanf(line.c_str(), "%lld %lld %lld %lld %lld %c", &poll, &type, &a, &b, &c,
-                        &rest) != 5)
+        long long fields[5];
+        if (!read_fields(line.c_str(), fields, 5))
             return fail("not an event line");
+        poll = fields[0];
+        long long type = fields[1], a = fields[2], b = fields[3], c = fields[4];
         if (poll < 0 || poll > 0x7FFFFFFFll)
             return fail("poll number out of range");
         if (!out.events.empty() && static_cast<unsigned long>(poll) <= out.events.back().poll)
             return fail("poll numbers must rise: one event per poll");
         if (!known_type(static_cast<int>(type)))
             return fail("unknown event type");
-        if (a < 0 || a > 65535 || b < 0 || b > 65535 || c < 0 || c > 65535)
+        if ((type == SDL_KEYDOWN || type == SDL_KEYUP) && (a < 0 || a >= SDLK_LAST))
+            return fail("key code outside SDL's key range");
+        if (!fields_in_range(type, a, b, c))
             return fail("event field out of range");
         out.events.push_back({static_cast<unsigned long>(poll), static_cast<int>(type),
                               static_cast<int>(a), static_cast<int>(b), static_cast<int>(c)});
@@ -223,9 +287,13 @@ void replay_begin(const char* path) {
     std::string text;
     char buffer[65536];
     size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0 && text.size() <= ReplayMaxBytes)
         text.append(buffer, n);
     std::fclose(f);
+    if (text.size() > ReplayMaxBytes) {
+        std::fprintf(stderr, "replay %s: larger than 16 MiB, which no recording reaches\n", path);
+        std::exit(1);
+    }
     std::string error;
     if (!replay_parse(text, Replay, error)) {
         std::fprintf(stderr, "replay %s: %s\n", path, error.c_str());
@@ -255,7 +323,7 @@ uint64_t game_state_hash() {
     h = fnv(h, "/", 1);
     h = fnv(h, GameSubState.data(), GameSubState.size());
     // Where the shared random generator stands tells whether every effect drew the same numbers.
-    int next = std::rand();
+    int next = game_rand();
     h = fnv(h, &next, sizeof next);
     return h;
 }

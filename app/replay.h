@@ -20,6 +20,9 @@ struct replay_data {
 };
 
 constexpr int ReplayVersion = 1;
+// A recording writes about 30 bytes an event, at most one event a frame: an hour of play holds
+// under 3 MiB. A file larger than this is not a recording.
+constexpr size_t ReplayMaxBytes = 16u << 20;
 
 // Parses a replay's text; false with a one-line reason when it is not a sound replay.
 bool replay_parse(const std::string& text, replay_data& out, std::string& error);

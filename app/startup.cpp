@@ -2,17 +2,23 @@
 #include "app/startup.h"
 
 #include <SDL.h>
+#include <cctype>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "app/options.h"
+#include "platform/host.h"
+#include "platform/random.h"
 #include "app/state.h"
 #include "platform/frame_clock.h"
 #include "platform/hss.h"
 #include "platform/input.h"
 #include "res/audio.h"
+#include "res/save_folder.h"
 #include "video/video.h"
 
 char MediaFolder[256];
@@ -62,16 +68,43 @@ std::string program_folder(const std::string& program_path) {
     return std::string();
 }
 
+// One whitespace-led decimal number as the file's scanner reads it; a number beyond int is pinned
+// to the nearer end of int, which every check below then finds out of range.
+static bool read_config_number(FILE* f, int& value) {
+    int c;
+    do
+        c = std::fgetc(f);
+    while (c != EOF && std::isspace(c));
+    bool negative = false;
+    if (c == '-' || c == '+') {
+        negative = c == '-';
+        c = std::fgetc(f);
+    }
+    if (c == EOF || !std::isdigit(c))
+        return false;
+    long long magnitude = 0;
+    const long long past_int = 2147483648LL;
+    for (; c != EOF && std::isdigit(c); c = std::fgetc(f))
+        if (magnitude <= past_int)
+            magnitude = magnitude * 10 + (c - '0');
+    if (c != EOF)
+        std::ungetc(c, f);
+    if (negative)
+        value = magnitude >= past_int ? INT_MIN : static_cast<int>(-magnitude);
+    else
+        value = magnitude >= past_int ? INT_MAX : static_cast<int>(magnitude);
+    return true;
+}
+
 void read_config() {
     DataFilePath = MediaPath + "config.tll";
     int values[4] = {0, 0, 0, 0};
     int read = 0;
     FILE* f = std::fopen(DataFilePath.c_str(), "rb");
     if (f) {
-        read = std::fscanf(f, "%d %d %d %d", &values[0], &values[1], &values[2], &values[3]);
+        while (read < 4 && read_config_number(f, values[read]))
+            read++;
         std::fclose(f);
-        if (read < 0)
-            read = 0;
     }
     if (!f) {
         std::fprintf(stderr, "Couldn't read %s: using Scale 1 at 240x320\n", DataFilePath.c_str());
@@ -93,7 +126,8 @@ void read_config() {
     }
     ScreenWidth = read > 2 ? values[2] : 240 * Scale;
     ScreenHeight = read > 3 ? values[3] : 320 * Scale;
-    if (ScreenWidth < 1 || ScreenHeight < 1) {
+    // Past 65535 a side no longer fits the screen rectangle's fields.
+    if (ScreenWidth < 1 || ScreenHeight < 1 || ScreenWidth > 65535 || ScreenHeight > 65535) {
         std::fprintf(stderr, "%s: screen %dx%d is not a size, using %dx%d\n", DataFilePath.c_str(),
                      ScreenWidth, ScreenHeight, 240 * Scale, 320 * Scale);
         ScreenWidth = 240 * Scale;
@@ -101,11 +135,57 @@ void read_config() {
     }
 }
 
+std::vector<std::string> media_candidates(const std::string& program_folder, const char* option) {
+    if (option) {
+        std::string folder(option);
+        if (folder.empty() || (folder.back() != '/' && folder.back() != '\\'))
+            folder += '/';
+        return {folder};
+    }
+    std::string::size_type cut = last_separator(program_folder);
+    char separator = (cut != std::string::npos) ? program_folder[cut] : '/';
+    // A build or a portable copy keeps its media beside the program; an installed game finds
+    // its data folder from games/ (or bin/), wherever the tree was installed.
+    return {program_folder + "media" + separator,
+            program_folder + "../share/games/tessoli/media" + separator};
+}
+
+static bool is_folder(const std::string& path) {
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool find_media_folder(const std::string& program_folder, const char* option) {
+    std::vector<std::string> looked = media_candidates(program_folder, option);
+    for (std::size_t i = 0; i < looked.size(); i++) {
+        if (!is_folder(looked[i]))
+            continue;
+        MediaPath = looked[i];
+        // Only the program's own media folder holds the saved game; any other (an installed,
+        // read-only tree, or one named with --media) leaves it in the player's data folder.
+        SaveFolder = MediaPath;
+        if (option || i != 0) {
+            SaveFolder = data_home_save_folder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+            if (SaveFolder.empty()) {
+                std::fprintf(stderr, "No home folder: the saved game stays in %s\n",
+                             MediaPath.c_str());
+                SaveFolder = MediaPath;
+            }
+        }
+        SaveFolder = saved_game_folder(SaveFolder);
+        return true;
+    }
+    std::string line = "No media folder: looked in";
+    for (std::size_t i = 0; i < looked.size(); i++)
+        line += (i ? ", " : " ") + looked[i];
+    std::fprintf(stderr, "%s\n", line.c_str());
+    return false;
+}
+
 void startup(std::string program_path) {
     ProgramPath = program_folder(program_path);
-    std::string::size_type cut = last_separator(ProgramPath);
-    char separator = (cut != std::string::npos) ? ProgramPath[cut] : '/';
-    MediaPath = ProgramPath + "media" + separator;
+    if (!find_media_folder(ProgramPath, OptionMedia))
+        std::exit(1);
     if (MediaPath.size() >= sizeof MediaFolder) {
         std::fprintf(stderr, "Media folder path too long: %s\n", MediaPath.c_str());
         std::exit(1);
@@ -117,7 +197,7 @@ void startup(std::string program_path) {
     init_video("Tessoli", ScreenWidth, ScreenHeight);
     open_services();
     enable_drawing(1);
-    std::srand(startup_seed());
+    game_srand(startup_seed());
     set_frame_period(1000 / FramesPerSecond);
     start_frame_clock();
     input_watch_hangup();

@@ -13,6 +13,7 @@
 #include "game/play.h"
 #include "game/save.h"
 #include "platform/frame_clock.h"
+#include "platform/host.h"
 #include "platform/input.h"
 #include "res/audio.h"
 #include "screens/screens.h"
@@ -93,7 +94,9 @@ int tessoli_main(int argc, char** argv) {
     finish_options();
     SDL_FreeSurface(screen);
     free_screen2();
+    say_blit_errors_at_exit();
     shutdown_audio();
     SDL_Quit();
+    program_ended();
     return 0;
 }

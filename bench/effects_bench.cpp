@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "app/globals.h"
+#include "platform/random.h"
 #include "app/startup.h"
 #include "app/state.h"
 #include "fx/effects.h"
@@ -37,7 +38,7 @@ void open_screen() {
     enable_drawing(1);
     Scale = 2;
     FramesPerSecond = 25;
-    std::srand(1);
+    game_srand(1);
     make_spark(ParticleSprite, 255, 200, 80);
     make_spark(ParticleSprite2, 120, 200, 255);
     // Two different pictures so blends do real work.

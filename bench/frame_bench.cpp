@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/frame_clock.h"
+#include "platform/random.h"
 #include "app/globals.h"
 #include "platform/input.h"
 #include "app/startup.h"
@@ -15,6 +16,8 @@
 #include "fx/effects.h"
 #include "fx/fade.h"
 #include "game/game_state.h"
+#include "game/level.h"
+#include "game/twins.h"
 #include "game/play.h"
 #include "game/rules.h"
 #include "res/pack.h"
@@ -100,14 +103,16 @@ BENCHMARK(BM_PlayFrame)->Unit(benchmark::kMicrosecond);
 void BM_PlayFrameWithEffects(benchmark::State& state) {
     load_media();
     half_placed_level();
-    std::srand(7);
+    game_srand(7);
     int frame = 0;
     for (auto _ : state) {
         if (frame % 30 == 0) {
             state.PauseTiming();
             half_placed_level();
             start_hint_marker(15, 15);
-            tap_on_board(240, 240);
+            rule_events events;
+            tap_on_board(240, 240, events);
+            show_rule_events(events);
             state.ResumeTiming();
         }
         game_frame();
@@ -117,5 +122,18 @@ void BM_PlayFrameWithEffects(benchmark::State& state) {
 BENCHMARK(BM_PlayFrameWithEffects)->Unit(benchmark::kMicrosecond);
 
 } // namespace
+
+// What a level start spends finding the twin tiles of its picture (read the Scale 2 picture's
+// tile prints, compare every pair).
+void BM_FindTwins(benchmark::State& state) {
+    load_media();
+    static tile_prints prints;
+    for (auto _ : state) {
+        picture_tile_prints(LevelPicture, 45 * Scale, &prints);
+        find_twins(prints, TileTwins);
+        benchmark::DoNotOptimize(TileTwins[0]);
+    }
+}
+BENCHMARK(BM_FindTwins)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

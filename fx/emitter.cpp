@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <new>
 
+#include "platform/random.h"
 #include "video/sprite.h"
 
 void emitter::Reset() {
@@ -44,26 +45,26 @@ void emitter::Spawn() {
         return;
 
     // An emission area under one pixel wide or high means exactly the corner.
-    p->x = static_cast<float>(x_range >= 1 ? std::rand() % x_range + x : x);
-    p->y = static_cast<float>(y_range >= 1 ? std::rand() % y_range + y : y);
+    p->x = static_cast<float>(x_range >= 1 ? game_rand() % x_range + x : x);
+    p->y = static_cast<float>(y_range >= 1 ? game_rand() % y_range + y : y);
 
     if (speed_range != 0.0f) {
-        float u = static_cast<float>(std::rand() % 10000) * 0.0001f;
+        float u = static_cast<float>(game_rand() % 10000) * 0.0001f;
         p->speed = u * speed_range - 0.5f + speed;
     } else {
         p->speed = speed;
     }
 
     if (alpha_range != 0)
-        p->alpha = std::rand() % alpha_range - alpha_range / 2 + alpha;
+        p->alpha = game_rand() % alpha_range - alpha_range / 2 + alpha;
     else
         p->alpha = alpha;
 
     int a;
     if (angle_steps != 0)
-        a = angle + (std::rand() % angle_steps + 1) * (spread / angle_steps);
+        a = angle + (game_rand() % angle_steps + 1) * (spread / angle_steps);
     else if (spread != 0)
-        a = angle + std::rand() % spread;
+        a = angle + game_rand() % spread;
     else
         a = angle;
     a -= spread / 2;
@@ -73,7 +74,7 @@ void emitter::Spawn() {
     p->dy = static_cast<float>(std::cos(static_cast<double>(theta)));
 
     if (life_range != 0)
-        p->life = std::rand() % life_range + life - life_range / 2;
+        p->life = game_rand() % life_range + life - life_range / 2;
     else
         p->life = life;
 
@@ -81,7 +82,7 @@ void emitter::Spawn() {
 
     if (frames > 0) {
         if (random_frame)
-            p->frame = static_cast<float>(std::rand() % frames);
+            p->frame = static_cast<float>(game_rand() % frames);
         else
             p->frame = static_cast<float>(life / frames);
     }
@@ -107,7 +108,7 @@ void emitter::Update(unsigned char stop) {
         Burst();
     if (age >= start_frame && (age < end_frame || end_frame == -1)) {
         spawn_credit =
-            static_cast<float>(std::rand() % 10000) * rate_range * 0.0001f + rate + spawn_credit;
+            static_cast<float>(game_rand() % 10000) * rate_range * 0.0001f + rate + spawn_credit;
         if (spawn_credit >= 1.0f && since_spawn >= min_interval) {
             // floor(credit) particles; the fraction is dropped with the credit.
             int spawned = 0;

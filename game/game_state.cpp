@@ -9,6 +9,7 @@ int32_t Score;
 int32_t TimeLeft;
 int32_t TimeFrames;
 int32_t RocketMode;
+rocket_position Rockets[2];
 int32_t HintActive;
 int32_t Level;
 int32_t ContinueFlag;

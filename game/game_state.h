@@ -12,6 +12,11 @@ extern int32_t Score;
 extern int32_t TimeLeft;
 extern int32_t TimeFrames;
 extern int32_t RocketMode;
+// Where the two rockets of a miss are (screen pixels); the trails of sparks follow them.
+struct rocket_position {
+    int32_t x, y;
+};
+extern rocket_position Rockets[2];
 extern int32_t HintActive;
 extern int32_t Level;
 extern int32_t ContinueFlag;

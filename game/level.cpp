@@ -4,16 +4,36 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/random.h"
 #include "fx/effects.h"
 #include "game/game_state.h"
+#include "game/level_stats.h"
 #include "game/save.h"
 #include "game/states.h"
 #include "game/transition.h"
+#include "game/twins.h"
 #include "res/media_folder.h"
 #include "text/font.h"
 #include "video/board_geometry.h"
 #include "video/sprite.h"
 #include "video/units.h"
+
+bool picture_tile_prints(const sprite& picture, int tile_px, tile_prints* out) {
+    bool ok = false;
+    read_sprite_pixels(picture,
+                       [&](const picture_pixels& p) { ok = tile_prints_of(p, tile_px, out); });
+    return ok;
+}
+
+// Which tiles of the picture just loaded look the same, for the right-tap decision.
+static void find_level_twins() {
+    static tile_prints prints;
+    if (picture_tile_prints(LevelPicture, cell_size(), &prints))
+        find_twins(prints, TileTwins);
+    else
+        for (std::uint32_t& t : TileTwins)
+            t = 0;
+}
 
 void setup_level() {
     WaitFrames = 0;
@@ -29,7 +49,7 @@ void setup_level() {
     for (int i = 0; i < 25; i++) {
         int r;
         do
-            r = rand() % 25;
+            r = game_rand() % 25;
         while (ShuffleUsed[r] != 0);
         ShuffleUsed[r] = 1;
         TileList[i] = r;
@@ -47,13 +67,14 @@ void setup_level() {
             PictureUsed[i] = 0;
     int r;
     do
-        r = rand() % 20;
+        r = game_rand() % 20;
     while (PictureUsed[r] != 0);
     PictureUsed[r] = 1;
     PictureNumber = r;
 
     if (ContinueFlag)
         load_game();
+    stats_level_begins();
 
     HintActive = 0;
     hint_marker.Update(1);
@@ -63,6 +84,7 @@ void setup_level() {
     LevelPicture.Load(MediaFolder, name.c_str(), 0);
     LevelPicture.frame_w = static_cast<float>(cell_size());
     LevelPicture.frame_h = static_cast<float>(cell_size());
+    find_level_twins();
 
     GameState = states::gra;
 

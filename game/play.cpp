@@ -5,6 +5,8 @@
 #include "fx/fade.h"
 #include "game/game_state.h"
 #include "game/level.h"
+#include "game/level_stats.h"
+#include "game/pause.h"
 #include "game/rules.h"
 #include "game/save.h"
 #include "game/states.h"
@@ -17,7 +19,74 @@
 #include "video/units.h"
 #include "video/video.h"
 
+void show_rule_events(const rule_events& events) {
+    for (int k = 0; k < events.count; k++) {
+        const rule_event& e = events.list[k];
+        switch (e.kind) {
+        case rule_event_kind::tile_placed:
+            play_sound(GoodPSound, 0);
+            break;
+        case rule_event_kind::rockets_launched:
+            play_sound(RocketSound, 0);
+            RocketSprite1.x = static_cast<float>(e.x);
+            RocketSprite1.y = static_cast<float>(e.y);
+            RocketSprite2.x = static_cast<float>(e.x);
+            RocketSprite2.y = static_cast<float>(e.y);
+            if (e.horizontal) {
+                start_trail(0, e.x, e.y, "lewo");
+                start_trail(1, e.x, e.y, "prawo");
+                RocketSprite1.y = static_cast<float>(e.y - 6 * Scale);
+            } else {
+                start_trail(0, e.x, e.y, "gora");
+                start_trail(1, e.x, e.y, "dol");
+                RocketSprite2.x = static_cast<float>(e.x - 6 * Scale);
+            }
+            follow_rockets();
+            break;
+        case rule_event_kind::tile_knocked_out: {
+            // The cell's corner with the edge cut to whole layout units (7) before scaling.
+            const int edge = static_cast<int>(BoardEdgeUnits);
+            start_explosion((CellUnits * (e.cell % BoardCells) + edge) * Scale,
+                            (CellUnits * (e.cell / BoardCells) + edge) * Scale);
+            break;
+        }
+        case rule_event_kind::hint_at:
+            start_hint_marker(e.x, e.y);
+            break;
+        case rule_event_kind::level_cleared:
+            GameState = states::gra;
+            GameSubState = phases::nextlevel;
+            break;
+        case rule_event_kind::game_won:
+            GameState = states::init_koniec_gry;
+            GameSubState = phases::init;
+            break;
+        case rule_event_kind::time_up:
+            GameState = states::init_game_over;
+            GameSubState = phases::init;
+            break;
+        }
+    }
+}
+
+void follow_rockets() {
+    // The sparks stream from wherever the rockets are, whatever their preset started them at.
+    for (int i = 0; i < 2; i++) {
+        trails[i].x = Rockets[i].x;
+        trails[i].y = Rockets[i].y;
+    }
+}
+
 namespace {
+
+// Each move's events are shown as soon as it is made, so sounds, sparks and screen changes come
+// in the order the moves happened, and the sparks draw their random numbers where they always did.
+template <typename Move> auto move_and_show(Move move) {
+    rule_events events;
+    auto result = move(events);
+    show_rule_events(events);
+    return result;
+}
 
 // The four inner lines each way over the level picture; no frame around the board.
 void draw_grid() {
@@ -26,11 +95,14 @@ void draw_grid() {
     float s = static_cast<float>(Scale);
     int end = static_cast<int>((BoardEdgeUnits + static_cast<float>(BoardUnits)) * s);
     const float cell = static_cast<float>(CellUnits);
+    // A screen that must be locked (the browser's) has no pixels to write to until it is.
+    lock_surface(screen);
     for (int i = 0; i < BoardCells - 1; i++) {
         int g = static_cast<int>(cell * static_cast<float>(i) * s + (BoardEdgeUnits + cell) * s);
         draw_line(g, t, g, end, black, screen);
         draw_line(t, g, end, g, black, screen);
     }
+    unlock_surface(screen);
 }
 
 void place_level_picture() {
@@ -65,11 +137,12 @@ void press(button b) {
         offer_next_tile();
         break;
     case button::hint:
-        take_hint();
+        move_and_show([](rule_events& e) { return take_hint(e), 0; });
         break;
     case button::menu:
         play_sound(ButtonSound, 0);
         save_game();
+        stats_level_ends("saved");
         GameState = states::init_intro;
         break;
     case button::none:
@@ -104,54 +177,6 @@ button button_for_key(int key) {
     }
 }
 
-// A level stands still while paused: no clock, no rockets, no effects, no taps on the board.
-bool Paused = false;
-
-bool pause_key(int key) {
-    return key == 'p' || key == KEY_PAUSE || key == KEY_ESCAPE;
-}
-
-// Covers the board, so that a pause cannot be used to study the picture.
-void draw_pause_panel() {
-    float x = IntroPicture.x, y = IntroPicture.y;
-    int t = board_edge();
-    IntroPicture.x = IntroPicture.y = static_cast<float>(t);
-    IntroPicture.BlitPart(t, t, board_size(), board_size());
-    IntroPicture.x = x;
-    IntroPicture.y = y;
-    BigFont.y = static_cast<float>(80 * Scale);
-    BigFont.DrawText("Paused", 1, 0, 0);
-    SmallFont.style = 1;
-    SmallFont.y = static_cast<float>(130 * Scale);
-    SmallFont.DrawParagraph("Tap or press a key  to go on.", 20 * Scale, 1, 0, 0);
-    SmallFont.y = static_cast<float>(185 * Scale);
-    SmallFont.DrawParagraph("Escape or M:  save, back to the menu", 20 * Scale, 1, 0, 0);
-    SmallFont.style = 0;
-}
-
-// One frame of the pause: a tap or a key goes on (without acting), Escape or M leaves for the
-// menu as the menu button does. The picture is drawn again on every frame (an uncovered window
-// shows it at once) and the frame then waits for the next event instead of running on.
-void paused_frame() {
-    int key = key_this_frame(InputState);
-    if (key == KEY_ESCAPE || key == 'm') {
-        Paused = false;
-        press(button::menu);
-        return;
-    }
-    if (key != 0 || InputState.stylusDown == 1) {
-        Paused = false;
-        input_reset(InputState);
-        input_clear_stylus(InputState);
-        return;
-    }
-    GameBackground.Blit();
-    draw_hud();
-    draw_pause_panel();
-    flip_screen();
-    input_wait_for_event();
-}
-
 // One tap of play; true when it placed the last tile.
 bool play_input() {
     int x = InputState.clickX;
@@ -161,7 +186,7 @@ bool play_input() {
     bool complete = false;
     int t = board_edge();
     if (in_rect(x, y, t, t, board_size(), board_size()))
-        complete = tap_on_board(x, y);
+        complete = move_and_show([x, y](rule_events& e) { return tap_on_board(x, y, e); });
     input_reset(InputState);
     input_clear_stylus(InputState);
     return complete;
@@ -169,14 +194,14 @@ bool play_input() {
 
 void draw_rockets() {
     if (RocketMode == 1) {
-        RocketSprite1.x = static_cast<float>(trails[0].x);
+        RocketSprite1.x = static_cast<float>(Rockets[0].x);
         RocketSprite1.ChooseBlit(0);
-        RocketSprite1.x = static_cast<float>(trails[1].x);
+        RocketSprite1.x = static_cast<float>(Rockets[1].x);
         RocketSprite1.ChooseBlit(1);
     } else if (RocketMode == 2) {
-        RocketSprite2.y = static_cast<float>(trails[0].y);
+        RocketSprite2.y = static_cast<float>(Rockets[0].y);
         RocketSprite2.ChooseBlit(0);
-        RocketSprite2.y = static_cast<float>(trails[1].y);
+        RocketSprite2.y = static_cast<float>(Rockets[1].y);
         RocketSprite2.ChooseBlit(1);
     }
 }
@@ -214,7 +239,8 @@ void play_frame() {
     if (RocketMode == 1 || RocketMode == 2) {
         rocket_move();
         draw_rockets();
-        rocket_knock_out();
+        move_and_show([](rule_events& e) { return rocket_knock_out(e), 0; });
+        follow_rockets();
     }
     for (emitter& trail : trails) {
         trail.Update(0);
@@ -229,15 +255,20 @@ void play_frame() {
     set_clip(0, 0, 240 * Scale, 320 * Scale, screen);
 
     draw_hud();
-    second_tick();
+    move_and_show([](rule_events& e) { return second_tick(e), 0; });
     if (complete) {
-        level_complete();
+        // The last tile went down before the clock ticked, so a second running out on the same
+        // frame does not turn a completed level into a lost game.
+        move_and_show([](rule_events& e) { return level_complete(e), 0; });
+        stats_level_ends("cleared");
         if (GameSubState == phases::nextlevel) {
             GoodWorkPicture.x = 0.0f;
             GoodWorkPicture.y = static_cast<float>(60 * Scale);
             GoodWorkPicture.Blit();
             play_sound(GoodSound, 0);
         }
+    } else if (GameState == states::init_game_over) {
+        stats_level_ends("time up");
     }
 }
 
@@ -245,19 +276,15 @@ void play_frame() {
 
 void game_frame() {
     // The look and the play can be paused; a fade runs to its end first.
-    bool pausable = GameSubState == phases::five_sec || GameSubState == phases::start_gry;
-    if (pausable && !Paused &&
-        (pause_key(key_this_frame(InputState)) || InputState.focusLost == 1)) {
-        Paused = true;
-        input_reset(InputState);
-        input_clear_stylus(InputState);
+    switch (pause_frame(GameSubState == phases::five_sec || GameSubState == phases::start_gry)) {
+    case pause_outcome::paused:
+        return;
+    case pause_outcome::to_menu:
+        press(button::menu);
+        return;
+    case pause_outcome::running:
+        break;
     }
-    if (Paused && pausable) {
-        paused_frame();
-        if (Paused || GameState != states::gra)
-            return;
-    }
-    Paused = false;
     Fade.maluj();
     if (GameSubState == phases::przejscie_obrazek) {
         if (Fade.done == 1) {

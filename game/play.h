@@ -1,7 +1,13 @@
 // The game-play screen: picture preview, play frame, head-up display and the level-complete wait.
 #pragma once
 
+struct rule_events;
+
 void game_frame();
+// Turns what a move of the rules did into sounds, sparks and screen changes, in its order.
+void show_rule_events(const rule_events& events);
+// Puts the trails of sparks where the rockets are.
+void follow_rockets();
 void draw_hud();
 // Asked to end (window closed, quit request, a signal) while a level is in progress, from the
 // five-second look to the last tile: saves as the menu button does, so nothing is lost. Once the

@@ -1,21 +1,37 @@
 // The rules of the board: offering tiles, taps, rockets, hints, the level clock and scoring.
 #include "game/rules.h"
 
-#include <cstdlib>
-
-#include "fx/effects.h"
 #include "game/game_state.h"
-#include "game/states.h"
-#include "res/audio.h"
+#include "game/level_stats.h"
+#include "game/twins.h"
+#include "platform/random.h"
 #include "video/board_geometry.h"
-#include "video/sprite.h"
 #include "video/units.h"
+
+void rule_events::add(rule_event_kind kind, int cell, int x, int y, int horizontal) {
+    if (count < capacity)
+        list[count++] = {kind, cell, x, y, horizontal};
+}
+
+static int random_direction() {
+    return game_rand() % 2;
+}
+int (*rocket_direction)() = random_direction;
 
 // The offered tile's place in TileList, or -1 when the pile is empty or TileCurrent is off it.
 static int offered_index() {
     if (TileLast < 0 || TileLast > 24 || TileCurrent < 0 || TileCurrent > TileLast)
         return -1;
     return TileCurrent;
+}
+
+int32_t add_score(int32_t score, int32_t points) {
+    int64_t sum = static_cast<int64_t>(score) + points;
+    if (sum > ScoreLimit)
+        return ScoreLimit;
+    if (sum < -ScoreLimit)
+        return -ScoreLimit;
+    return static_cast<int32_t>(sum);
 }
 
 bool in_rect(int px, int py, int x, int y, int w, int h) {
@@ -53,51 +69,51 @@ void offer_next_tile() {
     wrap_tile();
 }
 
-void take_hint() {
+void take_hint(rule_events& events) {
     int i = offered_index();
     // With nothing offered there is no home cell to point at, so the hint costs nothing either.
     if (i < 0 || TileList[i] < 0 || TileList[i] > 24)
         return;
-    Score -= 10;
+    Score = add_score(Score, -10);
     int v = TileList[i];
     int row = v / 5;
     int column = v % 5;
-    start_hint_marker(column * cell_size() + board_edge(), row * cell_size() + board_edge());
+    events.add(rule_event_kind::hint_at, v, column * cell_size() + board_edge(),
+               row * cell_size() + board_edge());
     HintActive = 1;
     TimeLeft -= 7;
+    stats_hint();
 }
 
 // Two rockets from the middle of the tapped cell, along its row or its column.
-static void launch_rockets(int column, int row) {
-    int horizontal = rand() % 2;
-    play_sound(RocketSound, 0);
+static void launch_rockets(int column, int row, rule_events& events) {
+    stats_miss();
+    int horizontal = rocket_direction();
     // The middle of the cell, its half cell cut to whole layout units before scaling.
     const int middle = CellUnits / 2;
     int x0 = (CellUnits * column + middle) * Scale + board_edge();
     int y0 = (CellUnits * row + middle) * Scale + board_edge();
-    RocketSprite1.x = static_cast<float>(x0);
-    RocketSprite1.y = static_cast<float>(y0);
-    RocketSprite2.x = static_cast<float>(x0);
-    RocketSprite2.y = static_cast<float>(y0);
-    if (horizontal == 1) {
-        start_trail(0, x0, y0, "lewo");
-        start_trail(1, x0, y0, "prawo");
-        RocketSprite1.y = static_cast<float>(y0 - 6 * Scale);
-        RocketMode = 1;
-    } else {
-        start_trail(0, x0, y0, "gora");
-        start_trail(1, x0, y0, "dol");
-        RocketSprite2.x = static_cast<float>(x0 - 6 * Scale);
-        RocketMode = 2;
-    }
-    // The rockets ride on the trail emitters: whatever the trail preset does, they start here.
-    for (emitter& trail : trails) {
-        trail.x = x0;
-        trail.y = y0;
-    }
+    for (rocket_position& rocket : Rockets)
+        rocket = {x0, y0};
+    RocketMode = horizontal == 1 ? 1 : 2;
+    events.add(rule_event_kind::rockets_launched, row * 5 + column, x0, y0, horizontal == 1);
 }
 
-bool tap_on_board(int px, int py) {
+// A tile that looks the same as the offered one counts as the offered one: the two swap places
+// in the pile, so the tap places the tapped cell's own tile. The pile keeps every tile once.
+static void take_twin_place(int offered, int cell) {
+    int tile = TileList[offered];
+    if (tile < 0 || tile > 24 || !(TileTwins[tile] & (1u << cell)))
+        return;
+    for (int k = 0; k <= TileLast; k++)
+        if (TileList[k] == cell) {
+            TileList[k] = tile;
+            TileList[offered] = cell;
+            return;
+        }
+}
+
+bool tap_on_board(int px, int py, rule_events& events) {
     int column = 0;
     int row = 0;
     if (!cell_under(px, py, &column, &row))
@@ -106,8 +122,10 @@ bool tap_on_board(int px, int py) {
     if (Board[cell] != 0)
         return false;
     int i = offered_index();
+    if (i >= 0 && TileList[i] != cell)
+        take_twin_place(i, cell);
     if (i >= 0 && TileList[i] == cell) {
-        play_sound(GoodPSound, 0);
+        events.add(rule_event_kind::tile_placed, cell);
         Board[cell] = 1;
         if (TileCurrent == TileLast) {
             TileCurrent -= 1;
@@ -116,10 +134,11 @@ bool tap_on_board(int px, int py) {
                 TileList[k] = TileList[k + 1];
         }
         TileLast -= 1;
-        Score += 5;
+        Score = add_score(Score, 5);
+        stats_tile_placed();
         return TileLast < 0;
     }
-    launch_rockets(column, row);
+    launch_rockets(column, row, events);
     return false;
 }
 
@@ -129,18 +148,18 @@ void rocket_move() {
     int frames = FramesPerSecond > 0 ? FramesPerSecond : 25;
     int step = 240 * Scale / frames;
     if (RocketMode == 1) {
-        trails[0].x -= step;
-        trails[1].x += step;
+        Rockets[0].x -= step;
+        Rockets[1].x += step;
     } else {
-        trails[0].y -= step;
-        trails[1].y += step;
+        Rockets[0].y -= step;
+        Rockets[1].y += step;
     }
 }
 
-void rocket_knock_out() {
+void rocket_knock_out(rule_events& events) {
     if (RocketMode != 1 && RocketMode != 2)
         return;
-    for (const emitter& rocket : trails) {
+    for (const rocket_position& rocket : Rockets) {
         int column = 0;
         int row = 0;
         if (!cell_under(rocket.x, rocket.y, &column, &row))
@@ -148,40 +167,28 @@ void rocket_knock_out() {
         int cell = row * 5 + column;
         // A placed tile is never in the pile, so the pile always has room for it.
         if (Board[cell] == 1 && TileLast < 24) {
-            // The cell's corner with the edge cut to whole layout units (7) before scaling.
-            const int edge = static_cast<int>(BoardEdgeUnits);
-            start_explosion((CellUnits * column + edge) * Scale, (CellUnits * row + edge) * Scale);
+            events.add(rule_event_kind::tile_knocked_out, cell);
             TileLast += 1;
             TileList[TileLast] = cell;
-            Score -= 5;
+            Score = add_score(Score, -5);
         }
         Board[cell] = 0;
     }
 }
 
-void second_tick() {
+void second_tick(rule_events& events) {
     TimeFrames += 1;
     if (TimeFrames >= FramesPerSecond) {
         TimeFrames = 0;
         TimeLeft -= 1;
     }
-    if (TimeLeft < 1) {
-        GameState = states::init_game_over;
-        GameSubState = phases::init;
-    }
+    if (TimeLeft < 1)
+        events.add(rule_event_kind::time_up);
 }
 
-void level_complete() {
+void level_complete(rule_events& events) {
     ContinueFlag = 0;
     Level += 1;
-    Score += TimeLeft;
-    if (Level >= 21) {
-        GameState = states::init_koniec_gry;
-        GameSubState = phases::init;
-    } else {
-        // The last tile went down before the clock ticked, so a second running out on the same
-        // frame does not turn a completed level into a lost game.
-        GameState = states::gra;
-        GameSubState = phases::nextlevel;
-    }
+    Score = add_score(Score, TimeLeft);
+    events.add(Level >= 21 ? rule_event_kind::game_won : rule_event_kind::level_cleared);
 }

@@ -1,15 +1,18 @@
 // cont.tll: the one saved game and the best score, and the two score lines.
 #include "game/save.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <cstdio>
-#include <fcntl.h>
 #include <string>
-#include <unistd.h>
 
 #include "game/game_state.h"
+#include "game/rules.h"
+#include "platform/files.h"
+#include "platform/host.h"
 #include "res/media_folder.h"
+#include "res/save_folder.h"
 #include "text/font.h"
 #include "video/units.h"
 
@@ -32,10 +35,9 @@ struct saved_game {
     int32_t picture_used[20];
 };
 
-const std::string& save_path() {
-    DataFilePath = MediaPath + "cont.tll";
-    return DataFilePath;
-}
+// Set when the save that closed a finished game failed: the file may still hold that game as it
+// was left through the menu, and a finished game is never offered again.
+bool EndedGameUnsaved;
 
 // One decimal number as "%d" reads it (white space first, a sign, digits), but a number that does
 // not fit 32 bits is a failure instead of undefined behaviour.
@@ -103,10 +105,16 @@ bool is_flag(int32_t v) {
     return v == 0 || v == 1;
 }
 
+bool score_in_range(int32_t v) {
+    return v >= -ScoreLimit && v <= ScoreLimit;
+}
+
 // A game that can be played on: time on the clock, every number in its range, and every tile
 // either placed or in the pile, never both.
 bool can_continue(const saved_game& g) {
     if (g.time_left < 1 || g.time_left > 230)
+        return false;
+    if (!score_in_range(g.score) || !score_in_range(g.best_score))
         return false;
     if (g.level < 1 || g.level > 20 || g.picture_number < 0 || g.picture_number > 19)
         return false;
@@ -136,14 +144,20 @@ bool can_continue(const saved_game& g) {
     return placed + g.tile_last + 1 == 25;
 }
 
-// Reads the whole file; sets *head_sound when at least the first two numbers are numbers.
-bool read_saved_game(saved_game& g, bool* head_sound) {
+// Reads the whole file; sets *head_sound when the first two numbers read and the best score is
+// one a game can reach.
+bool read_saved_game(const std::string& path, saved_game& g, bool* head_sound,
+                     bool say_not_regular = true) {
     *head_sound = false;
-    FILE* f = std::fopen(save_path().c_str(), "rb");
-    if (!f)
+    bool not_regular = false;
+    FILE* f = open_regular_file(path, &not_regular);
+    if (!f) {
+        if (not_regular && say_not_regular)
+            std::fprintf(stderr, "Couldn't read %s: not a regular file\n", path.c_str());
         return false;
+    }
     bool whole = read_numbers(f, &g.time_left, 1) && read_numbers(f, &g.best_score, 1);
-    *head_sound = whole;
+    *head_sound = whole && score_in_range(g.best_score);
     if (whole) {
         std::rewind(f);
         whole = read_file(f, g);
@@ -152,50 +166,61 @@ bool read_saved_game(saved_game& g, bool* head_sound) {
     return whole;
 }
 
-bool write_all(FILE* f) {
-    if (std::fprintf(f, "%d %d %d %d %d %d %d ", TimeLeft, BestScore, TileLast, TileCurrent, Level,
-                     Score, PictureNumber) < 0)
-        return false;
-    for (int i = 0; i < 25; i++)
-        if (std::fprintf(f, "%d %d %d ", TileList[i], ShuffleUsed[i], Board[i]) < 0)
-            return false;
-    for (int i = 0; i < 20; i++)
-        if (std::fprintf(f, "%d ", PictureUsed[i]) < 0)
-            return false;
-    return true;
+void append(std::string& text, int32_t value) {
+    char number[16];
+    std::snprintf(number, sizeof number, "%d ", value);
+    text += number;
 }
 
-// Makes the rename itself survive a power cut; a folder that cannot be opened is no error.
-void sync_folder(const std::string& path) {
-    std::string::size_type slash = path.find_last_of("/\\");
-    std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    int fd = open(folder.c_str(), O_RDONLY);
-    if (fd < 0)
-        return;
-    fsync(fd);
-    close(fd);
+// The 102 numbers, each followed by one space, no line break.
+std::string file_text() {
+    std::string text;
+    for (int32_t v : {TimeLeft, BestScore, TileLast, TileCurrent, Level, Score, PictureNumber})
+        append(text, v);
+    for (int i = 0; i < 25; i++) {
+        append(text, TileList[i]);
+        append(text, ShuffleUsed[i]);
+        append(text, Board[i]);
+    }
+    for (int i = 0; i < 20; i++)
+        append(text, PictureUsed[i]);
+    return text;
+}
+
+// Another copy of the game, or a save this run could not make, may hold a higher best score
+// than ours; the best score is only ever the highest seen.
+void take_best_score(const saved_game& g, bool head_sound) {
+    if (head_sound)
+        BestScore = std::max(BestScore, g.best_score);
 }
 
 } // namespace
 
+int SaveNoticeFrames;
+
+std::string save_file_path() {
+    DataFilePath = SaveFolder + "cont.tll";
+    return DataFilePath;
+}
+
 bool saved_game_exists() {
     saved_game g;
     bool head_sound = false;
-    bool whole = read_saved_game(g, &head_sound);
-    if (head_sound)
-        BestScore = g.best_score;
-    return whole && can_continue(g);
+    bool whole = read_saved_game(save_file_path(), g, &head_sound);
+    take_best_score(g, head_sound);
+    return whole && !EndedGameUnsaved && can_continue(g);
 }
 
 void load_game() {
+    const std::string path = save_file_path();
     saved_game g;
     bool head_sound = false;
-    if (!read_saved_game(g, &head_sound) || !can_continue(g)) {
-        std::fprintf(stderr, "No saved game to continue in %s\n", save_path().c_str());
+    if (!read_saved_game(path, g, &head_sound) || EndedGameUnsaved || !can_continue(g)) {
+        std::fprintf(stderr, "No saved game to continue in %s\n", path.c_str());
         return;
     }
     TimeLeft = g.time_left;
-    BestScore = g.best_score;
+    take_best_score(g, head_sound);
     TileLast = g.tile_last;
     TileCurrent = g.tile_current;
     Level = g.level;
@@ -210,24 +235,32 @@ void load_game() {
         PictureUsed[i] = g.picture_used[i];
 }
 
-void save_game() {
+bool save_game() {
     // The new file is written whole beside the old one and then renamed over it, so a crash, a
     // kill or a full disk during the save leaves the previous file and its best score intact.
-    const std::string path = save_path();
-    const std::string temporary = path + ".tmp";
-    FILE* f = std::fopen(temporary.c_str(), "wb");
-    if (!f)
-        return;
-    bool written = write_all(f) && std::fflush(f) == 0 && fsync(fileno(f)) == 0;
-    if (std::fclose(f) != 0)
-        written = false;
-    if (written && save_game_before_rename)
-        save_game_before_rename();
-    if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return;
+    // Copies of the game on one folder take turns; under the lock the best score on disk, which
+    // another copy may have raised, is kept when it is higher than ours.
+    const std::string path = save_file_path();
+    make_save_folder(SaveFolder); // the player's data folder may not exist before the first save
+    file_lock lock(path);
+    saved_game on_disk;
+    bool head_sound = false;
+    read_saved_game(path, on_disk, &head_sound, false); // the failed save says it
+    take_best_score(on_disk, head_sound);
+    std::string why;
+    bool saved = replace_file(path, file_text(), &why, save_game_before_rename);
+    if (!saved) {
+        std::fprintf(stderr, "Couldn't save %s: %s\n", path.c_str(), why.c_str());
+        SaveNoticeFrames = 4 * FramesPerSecond;
+        if (TimeLeft == 0)
+            EndedGameUnsaved = true;
+        return false;
     }
-    sync_folder(path);
+    if (!lock.held())
+        std::fprintf(stderr, "Saved %s without its lock: %s\n", path.c_str(), lock.why().c_str());
+    EndedGameUnsaved = false;
+    saved_game_written();
+    return true;
 }
 
 void update_best_score() {
@@ -251,4 +284,15 @@ void draw_best_score() {
 
 void draw_your_score() {
     draw_score_line("Your score:", Score);
+}
+
+void draw_save_notice() {
+    if (SaveNoticeFrames <= 0)
+        return;
+    SaveNoticeFrames--;
+    SmallFont.style = 1;
+    // In the gap between the menu's panel and the best score, clear of the picture's tiles.
+    SmallFont.y = static_cast<float>(223 * Scale);
+    SmallFont.DrawText("Could not save the game", 1, 0, 0);
+    SmallFont.style = 0;
 }

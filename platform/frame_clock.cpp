@@ -2,6 +2,7 @@
 #include "platform/frame_clock.h"
 
 #include "platform/clock.h"
+#include "platform/host.h"
 
 uint32_t (*frame_clock_ticks)() = platform_ticks;
 void (*frame_clock_delay)(uint32_t ms) = platform_sleep;
@@ -34,6 +35,7 @@ void wait_for_frame() {
     } else {
         // Late: the lost time is not made up, the game simply runs slower.
         NextFrameTicks = now + period;
+        yield_to_host();
     }
 }
 

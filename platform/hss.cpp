@@ -1,6 +1,7 @@
 // Our sound library over SDL_mixer 1.2: the device, checked loading of WAV sounds and MOD music,
 // playing.
 #include "platform/hss.h"
+#include "platform/hss_music.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -350,13 +351,10 @@ int hssMusic::load(void* data, bool copy, std::size_t length) {
     return take(own, true, declared);
 }
 
-// Named as a module outright: guessing from the first bytes takes some modules for other kinds.
 int hssMusic::take(unsigned char* bytes, bool owned, std::size_t length) {
-    SDL_RWops* rw = SDL_RWFromConstMem(bytes, int(length));
-    Mix_Music* music = rw ? Mix_LoadMUSType_RW(rw, MUS_MOD, 0) : nullptr;
+    void* rw = nullptr;
+    void* music = open_module_music(bytes, length, &rw);
     if (!music) {
-        if (rw)
-            SDL_RWclose(rw);
         if (owned)
             std::free(bytes);
         return -1;
@@ -380,7 +378,7 @@ void hssMusic::release() {
     unlink();
     Mix_FreeMusic(static_cast<Mix_Music*>(music_));
     if (rw_)
-        SDL_RWclose(static_cast<SDL_RWops*>(rw_));
+        close_music_reader(rw_);
     if (own_bytes_)
         std::free(bytes_);
     music_ = nullptr;

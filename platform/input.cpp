@@ -4,6 +4,7 @@
 #include <SDL.h>
 #include <csignal>
 
+#include "platform/clock.h"
 #include "platform/frame_clock.h"
 #include "platform/input_source.h"
 
@@ -63,7 +64,8 @@ int key_index(int code) {
     return (code >= 0 && code < 1000) ? code : 0;
 }
 
-// Sleeps in short steps rather than in SDL_WaitEvent, which a hang-up would not wake.
+// Sleeps in short steps rather than in SDL_WaitEvent, which a hang-up would not wake; the
+// platform's sleep returns to the page in a browser.
 static void wait_for_event() {
     if (input_event_source != SDL_PollEvent)
         return;
@@ -72,7 +74,7 @@ static void wait_for_event() {
         SDL_PumpEvents();
         if (SDL_PeepEvents(&e, 1, SDL_PEEKEVENT, SDL_ALLEVENTS) > 0)
             return;
-        SDL_Delay(20);
+        platform_sleep(20);
     }
 }
 void (*input_wait_for_event)() = wait_for_event;
@@ -85,8 +87,8 @@ int key_this_frame(const input_state& in) {
 // business, not the game's: no screen sees them, and a recording being played never switches.
 static bool full_screen_key(const SDL_Event& e) {
     SDLKey sym = e.key.keysym.sym;
-    return sym == SDLK_F11 || ((sym == SDLK_RETURN || sym == SDLK_KP_ENTER) &&
-                               (e.key.keysym.mod & KMOD_ALT) != 0);
+    return sym == SDLK_F11 ||
+           ((sym == SDLK_RETURN || sym == SDLK_KP_ENTER) && (e.key.keysym.mod & KMOD_ALT) != 0);
 }
 
 void input_arm_lock(input_state& in) {

@@ -9,4 +9,5 @@
 // reaching up to the program.
 extern std::string MediaPath;    // the media folder, ending in its separator
 extern std::string DataFilePath; // the last data file named from it (config.tll, cont.tll)
+extern std::string SaveFolder;   // the folder cont.tll lives in, ending in its separator
 extern char MediaFolder[256];    // MediaPath as the loaders take it

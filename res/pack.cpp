@@ -46,11 +46,47 @@ static bool read_token(std::FILE* f, std::string& token) {
     return true;
 }
 
-// A decimal number into *value; on failure *value is untouched.
-static void read_number(std::FILE* f, int* value) {
+// A decimal number into *value; on failure *value is untouched and the answer is false.
+static bool read_number(std::FILE* f, int* value) {
     int read = 0;
-    if (std::fscanf(f, "%d", &read) == 1)
-        *value = read;
+    if (std::fscanf(f, "%d", &read) != 1)
+        return false;
+    *value = read;
+    return true;
+}
+
+bool read_def_index(std::FILE* f, const char* def_path, PackIndex& pack, const def_options& options,
+                    std::string* error) {
+    std::string token;
+    int i = 0;
+    while (i < 1000) {
+        pack.names[i][0] = '\0';
+        bool got_name = read_token(f, token);
+        // A number that fails to read (end of file) leaves its slot as it was.
+        int offset = pack.offsets[i];
+        int size = pack.sizes[i];
+        bool numbers = read_number(f, &offset);
+        numbers = read_number(f, &size) && numbers;
+        if (got_name && !numbers && options.numbers_required && token != "end") {
+            *error = std::string(def_path) + ": entry \"" + token + "\" lacks its offset or size";
+            pack.count = i;
+            return false;
+        }
+        if (got_name && token.size() > 31) {
+            // Cutting it short could make it collide with another asset's name.
+            std::fprintf(stderr, "Name too long in %s: %s\n", def_path, token.c_str());
+            continue;
+        }
+        if (got_name)
+            std::memcpy(pack.names[i], token.c_str(), token.size() + 1);
+        pack.offsets[i] = offset;
+        pack.sizes[i] = size;
+        if (std::strcmp(pack.names[i], "end") == 0)
+            break;
+        i++;
+    }
+    pack.count = i;
+    return true;
 }
 
 void load_pack_index(PackIndex& pack, const char* folder, const char* pak_name,
@@ -71,30 +107,8 @@ void load_pack_index(PackIndex& pack, const char* folder, const char* pak_name,
         std::exit(1);
     }
 
-    std::string token;
-    int i = 0;
-    while (i < 1000) {
-        pack.names[i][0] = '\0';
-        bool got_name = read_token(f, token);
-        // A number that fails to read (end of file) leaves its slot as it was.
-        int offset = pack.offsets[i];
-        int size = pack.sizes[i];
-        read_number(f, &offset);
-        read_number(f, &size);
-        if (got_name && token.size() > 31) {
-            // Cutting it short could make it collide with another asset's name.
-            std::fprintf(stderr, "Name too long in %s: %s\n", def_path, token.c_str());
-            continue;
-        }
-        if (got_name)
-            std::memcpy(pack.names[i], token.c_str(), token.size() + 1);
-        pack.offsets[i] = offset;
-        pack.sizes[i] = size;
-        if (std::strcmp(pack.names[i], "end") == 0)
-            break;
-        i++;
-    }
-    pack.count = i;
+    std::string unused;
+    read_def_index(f, def_path, pack, def_options(), &unused);
     std::fclose(f);
 }
 

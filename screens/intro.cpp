@@ -24,6 +24,7 @@ void state_intro() {
     if (GameSubState == phases::przejscie_obrazek) {
         if (Fade.done == 1)
             GameSubState = phases::intro;
+        draw_save_notice();
         flip_screen();
         return;
     }
@@ -47,6 +48,7 @@ void state_intro() {
         if (BigFont.IsHit(InputState.clickX, InputState.clickY) || key == KEY_ESCAPE || key == 'q')
             GameRunning = 0;
         draw_best_score();
+        draw_save_notice();
         flip_screen();
         return;
     }

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "text/metrics_layout.h"
 #include "video/video.h"
 
 // Skips count characters; false when the file ends first.
@@ -29,13 +30,13 @@ static bool number(std::FILE* f, int* value) {
 // The whole metrics file into the font's tables; false when it ends before its last glyph.
 static bool read_metrics(std::FILE* f, font& fnt) {
     int n = 0;
-    if (!skip(f, 13) || !number(f, &n))
+    if (!skip(f, metrics_layout::length(metrics_layout::count)) || !number(f, &n))
         return false;
     if (n <= 0)
         return true;
     // Glyph numbers are bytes: beyond 255 the glyphs are read past but not kept.
     int kept = n < 255 ? n : 255;
-    skip(f, 18);
+    skip(f, metrics_layout::length(metrics_layout::characters));
     for (int i = 0; i < n; i++) {
         int c = std::getc(f);
         if (c == EOF)
@@ -44,14 +45,14 @@ static bool read_metrics(std::FILE* f, font& fnt) {
             fnt.glyph_of[c] = static_cast<unsigned char>(i);
         std::getc(f);
     }
-    skip(f, 19);
+    skip(f, metrics_layout::length(metrics_layout::advances));
     for (int i = 0; i < n; i++) {
         int unused;
         if (!number(f, &unused))
             return false;
         std::getc(f);
     }
-    skip(f, 18);
+    skip(f, metrics_layout::length(metrics_layout::rectangles));
     for (int i = 0; i < n; i++) {
         int v[4];
         for (int& part : v) {

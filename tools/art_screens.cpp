@@ -244,14 +244,22 @@ canvas draw_goodwork(int scale) {
         }
         c.polygon(pts, col);
     };
-    star(28, 44, 16, hex(0xffd166));
-    star(212, 44, 16, hex(0xffd166));
-    star(52, 72, 8, hex(0xff8fab));
-    star(188, 72, 8, hex(0x8fd3ff));
-    star(50, 20, 6, hex(0x8fd3ff));
-    star(190, 20, 6, hex(0xff8fab));
     title_style t = kTitle;
-    t.size = 32;
+    t.size = 28;
+    // The stars stand beside the words, never on them: a gold one each side of the title (as
+    // large as the room left to it allows), small ones beside the line below and above.
+    const float gap = 4;
+    float title_half = title_width("Good work!", t, c.unit) / 2;
+    float label_half = title_width("Tap for the next picture", kLabel, c.unit) / 2;
+    float big = std::min(16.0f, (120 - title_half - gap - 2) / 2);
+    float big_x = 120 - title_half - gap - big;
+    float small_x = 120 - label_half - gap - 6;
+    star(big_x, 46, big, hex(0xffd166));
+    star(240 - big_x, 46, big, hex(0xffd166));
+    star(small_x, 80, 6, hex(0xff8fab));
+    star(240 - small_x, 80, 6, hex(0x8fd3ff));
+    star(50, 17, 6, hex(0x8fd3ff));
+    star(190, 17, 6, hex(0xff8fab));
     draw_title(c, "Good work!", t, 120, 58);
     draw_title(c, "Tap for the next picture", kLabel, 120, 84);
     return c;

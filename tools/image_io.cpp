@@ -1,11 +1,12 @@
 // JPEG (libjpeg), palette BMP and PNG (libpng) encoding and decoding for the media tools.
 #include "tools/image_io.h"
 
+#include <cerrno>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
+
+#include <sys/stat.h>
 
 #include <jpeglib.h>
 #include <png.h>
@@ -131,6 +132,16 @@ bool decode_jpeg(const bytes_t& data, rgb_image* out, std::string* error) {
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, data.data(), static_cast<unsigned long>(data.size()));
     jpeg_read_header(&info, TRUE);
+    if (info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK) {
+        *error = "a CMYK JPEG (for print); save it as an RGB JPEG or a PNG";
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    if (info.image_width > kLargestSide || info.image_height > kLargestSide) {
+        *error = "larger than " + std::to_string(kLargestSide) + " pixels on a side";
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
     out->w = static_cast<int>(info.output_width);
@@ -153,6 +164,11 @@ bool decode_png(const bytes_t& data, rgb_image* out, std::string* error) {
         *error = info.message;
         return false;
     }
+    if (info.width > kLargestSide || info.height > kLargestSide) {
+        *error = "larger than " + std::to_string(kLargestSide) + " pixels on a side";
+        png_image_free(&info);
+        return false;
+    }
     info.format = PNG_FORMAT_RGB;
     out->w = static_cast<int>(info.width);
     out->h = static_cast<int>(info.height);
@@ -173,7 +189,12 @@ bool decode_picture(const bytes_t& data, rgb_image* out, std::string* error) {
     static const std::uint8_t png_magic[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     if (data.size() >= 8 && std::memcmp(data.data(), png_magic, 8) == 0)
         return decode_png(data, out, error);
-    *error = "not a JPEG or PNG picture";
+    if (data.empty())
+        *error = "an empty file";
+    else if (data.size() >= 4 && std::memcmp(data.data(), "GIF8", 4) == 0)
+        *error = "a GIF picture; only JPEG and PNG pictures can be read";
+    else
+        *error = "not a JPEG or PNG picture";
     return false;
 }
 
@@ -228,12 +249,46 @@ rgb_image square_crop_resize(const rgb_image& src, int size) {
     return out;
 }
 
-bool read_whole_file(const std::string& path, bytes_t* out) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+bool read_whole_file(const std::string& path, bytes_t* out, std::string* why) {
+    std::string reason;
+    why = why ? why : &reason;
+    // Plain C reads: a stream would throw on a folder, and only a regular file holds bytes to
+    // take (a FIFO would block, a device never end).
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0) {
+        *why = std::strerror(errno);
         return false;
-    out->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    }
+    if (!S_ISREG(st.st_mode)) {
+        *why = S_ISDIR(st.st_mode) ? "is a folder" : "is not a regular file";
+        return false;
+    }
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) {
+        *why = std::strerror(errno);
+        return false;
+    }
+    out->clear();
+    unsigned char chunk[65536];
+    std::size_t n;
+    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0)
+        out->insert(out->end(), chunk, chunk + n);
+    bool failed = std::ferror(f) != 0;
+    if (failed)
+        *why = std::strerror(errno);
+    std::fclose(f);
+    return !failed;
+}
+
+bool write_new_file(const std::string& path, const bytes_t& data) {
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f)
+        return false;
+    bool ok = std::fwrite(data.data(), 1, data.size(), f) == data.size();
+    ok = std::fclose(f) == 0 && ok;
+    if (!ok)
+        std::remove(path.c_str());
+    return ok;
 }
 
 bool write_file_if_changed(const std::string& path, const bytes_t& data) {
@@ -241,17 +296,8 @@ bool write_file_if_changed(const std::string& path, const bytes_t& data) {
     if (read_whole_file(path, &old) && old == data)
         return true;
     std::string temp = path + ".new";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out.write(reinterpret_cast<const char*>(data.data()),
-                  static_cast<std::streamsize>(data.size()));
-        if (!out) {
-            std::remove(temp.c_str());
-            return false;
-        }
-    }
+    if (!write_new_file(temp, data))
+        return false;
     // A rename replaces the name itself, so a link left at that name is never written through.
     if (std::rename(temp.c_str(), path.c_str()) != 0) {
         std::remove(temp.c_str());

@@ -36,7 +36,9 @@ bytes_t encode_jpeg(const rgb_image& image, int quality);
 bytes_t encode_bmp8(const indexed_image& image);
 bytes_t encode_png(const rgb_image& image);
 
-// Decoders for the pack tool's own pictures; false with a reason in *error when they fail.
+// Decoders for the pack tool's own pictures; false with a reason in *error when they fail (a
+// CMYK JPEG, a GIF, a broken file, a side over kLargestSide pixels).
+constexpr unsigned kLargestSide = 20000;
 bool decode_jpeg(const bytes_t& data, rgb_image* out, std::string* error);
 bool decode_png(const bytes_t& data, rgb_image* out, std::string* error);
 bool decode_picture(const bytes_t& data, rgb_image* out, std::string* error);
@@ -45,7 +47,9 @@ bool decode_picture(const bytes_t& data, rgb_image* out, std::string* error);
 // shrinking, bilinear when growing).
 rgb_image square_crop_resize(const rgb_image& source, int size);
 
-// Whole-file helpers.
-bool read_whole_file(const std::string& path, bytes_t* out);
+// Whole-file helpers. Reading takes regular files only; why (when given) gets the reason.
+bool read_whole_file(const std::string& path, bytes_t* out, std::string* why = nullptr);
+// Writes a file whole (removed again when that fails).
+bool write_new_file(const std::string& path, const bytes_t& data);
 // Writes through a temporary file and a rename, and only when the bytes differ from what is there.
 bool write_file_if_changed(const std::string& path, const bytes_t& data);

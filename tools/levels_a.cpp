@@ -22,6 +22,7 @@ void level_lighthouse(canvas& c) {
     // Sea with wave highlights, a far island.
     c.ellipse(150, 121, 30, 6, hex(0x5f8f7a));
     sky(c, 120, 190, hex(0x2d9cdb), hex(0x0b5c8e));
+    c.rect(0, 186, 225, 10, hex(0x0b5c8e));
     rng r(3);
     for (int i = 0; i < 40; ++i) {
         float x = r.uniform(70, 225), y = r.uniform(124, 185), w = r.uniform(4, 10);
@@ -102,6 +103,8 @@ void level_lake(canvas& c) {
     cloud(c, 160, 30, 15);
     bird(c, 205, 15, 5, hex(0x2b2d42));
     bird(c, 90, 42, 4, hex(0x2b2d42));
+    bird(c, 60, 30, 3.5f, hex(0x2b2d42));
+    cloud(c, 72, 14, 6, hex(0xffffff), 0.9f);
     std::vector<pt> range1 = {{-5, 120}, {20, 70},  {45, 40},  {70, 75},  {100, 28},
                               {135, 80}, {165, 50}, {200, 85}, {230, 60}, {230, 120}};
     c.polygon(range1, hex(0x6b7a99));
@@ -112,6 +115,7 @@ void level_lake(canvas& c) {
               hex(0x3f6e4e));
     // Lake: the range mirrored, darker and bluer, with ripples.
     sky(c, 120, 185, hex(0x4f8fc0), hex(0x1f5f8f));
+    c.rect(0, 182, 225, 10, hex(0x1f5f8f));
     std::vector<pt> mirror;
     for (const pt& p : range1)
         mirror.push_back({p.x, 240 - p.y});
@@ -126,6 +130,21 @@ void level_lake(canvas& c) {
     c.rect(182, 97, 3, 8, hex(0x555555));
     c.circle(184, 93, 3, hex(0xdddddd), 0.6f);
     c.circle(187, 87, 4, hex(0xdddddd), 0.45f);
+    // Water lilies, a swan and a jetty.
+    for (int k = 0; k < 5; ++k) {
+        float x = 10 + k * 7.0f, y = 150 + (k % 2) * 8.0f + k * 2.0f;
+        c.ellipse(x, y, 4, 2, hex(0x2d6a4f));
+        if (k % 2 == 0)
+            c.circle(x, y - 1, 1.3f, hex(0xffafcc));
+    }
+    c.ellipse(158, 165, 7, 3.5f, hex(0xffffff));
+    c.polyline({{162, 164}, {165, 158}, {163, 153}}, 1.4f, hex(0xffffff));
+    c.polygon({{162, 152}, {166, 153}, {162, 154.5f}}, hex(0xff9f1c));
+    c.rect(188, 152, 37, 4, hex(0x8d5524));
+    for (int k = 0; k < 4; ++k)
+        c.rect(190 + k * 10.0f, 156, 1.6f, 10, hex(0x5c3d2e));
+    c.rect(212, 146, 3, 6, hex(0x264653));
+    c.circle(213.5f, 144, 2, hex(0xf5cba7));
     // A rowing boat with a fisher.
     c.polygon({{78, 160}, {112, 160}, {106, 168}, {84, 168}}, hex(0xd35400));
     c.rect(93, 150, 5, 10, hex(0x2e86de));
@@ -152,6 +171,15 @@ void level_city(canvas& c) {
     c.circle(190, 30, 15, hex(0xfff4cf));
     c.circle(197, 26, 13, hex(0x0f1233));
     glow(c, 188, 32, 30, hex(0xfff4cf), 0.15f);
+    // A shooting star and a plane blinking across the sky.
+    c.line(8, 10, 34, 24, 0.8f, hex(0xfff4cf), 0.5f);
+    c.line(24, 19, 34, 24, 1.2f, hex(0xffffff), 0.9f);
+    c.circle(34, 24, 1.5f, hex(0xffffff));
+    c.line(56, 20, 74, 14, 1.6f, hex(0x6c6f93));
+    c.line(63, 12, 67, 22, 1.2f, hex(0x6c6f93));
+    c.circle(56, 20, 1.4f, hex(0xff3b3b));
+    c.circle(74, 14, 1.4f, hex(0x3bff7a));
+    glow(c, 56, 20, 5, hex(0xff3b3b), 0.5f);
     rng r(5);
     const std::uint32_t walls[] = {0x242a4a, 0x2d2f55, 0x1e2340, 0x33294f, 0x263457};
     struct b {
@@ -298,6 +326,46 @@ void level_reef(canvas& c) {
     c.circle(108, 147, 5, hex(0x6a994e));
     c.ellipse(78, 140, 6, 3, hex(0x6a994e));
     c.ellipse(78, 161, 6, 3, hex(0x6a994e));
+    // A jellyfish, a school of small fish, a seahorse and a ray in the open water above.
+    auto jelly = [&](float x, float y, float s, color col) {
+        for (int k = 0; k < 4; ++k) {
+            float tx = x - s * 0.6f + k * s * 0.4f;
+            c.polyline({{tx, y},
+                        {tx + s * 0.2f, y + s * 0.6f},
+                        {tx - s * 0.1f, y + s * 1.2f},
+                        {tx + s * 0.15f, y + s * 1.8f}},
+                       s * 0.09f, mix(col, hex(0xffffff), 0.4f), 0.85f);
+        }
+        c.shape(
+            x - s, y - s, x + s, y + 0.1f * s,
+            [=](float px, float py) { return std::fmax(std::hypot(px - x, py - y) - s, py - y); },
+            [=](float, float py) { return mix(col, hex(0xffffff), clampf((y - py) / s, 0, 0.6f)); },
+            0.9f);
+    };
+    jelly(112, 22, 9, hex(0xff8fab));
+    jelly(62, 108, 7, hex(0xc77dff));
+    for (int k = 0; k < 7; ++k)
+        fish(c, 145 + (k % 3) * 9.0f + (k / 3) * 4.0f, 62 + (k / 3) * 7.0f, 3, hex(0xfcbf49),
+             hex(0xf77f00), true);
+    c.polygon({{18, 64}, {40, 56}, {48, 52}, {56, 56}, {78, 64}, {56, 72}, {48, 80}, {40, 72}},
+              hex(0x355070));
+    c.line(48, 78, 50, 96, 1.2f, hex(0x355070));
+    c.circle(44, 60, 1.2f, hex(0xe0fbfc));
+    c.circle(52, 60, 1.2f, hex(0xe0fbfc));
+    auto seahorse = [&](float x, float y, float s, color col) {
+        c.circle(x, y, s * 0.35f, col);
+        c.ellipse(x + s * 0.35f, y + s * 0.05f, s * 0.3f, s * 0.12f, col);
+        c.polyline({{x - s * 0.1f, y + s * 0.2f},
+                    {x - s * 0.3f, y + s * 0.8f},
+                    {x - s * 0.05f, y + s * 1.4f},
+                    {x + s * 0.25f, y + s * 1.5f},
+                    {x + s * 0.2f, y + s * 1.2f}},
+                   s * 0.3f, col);
+        c.circle(x + s * 0.05f, y - s * 0.05f, s * 0.08f, hex(0x111111));
+    };
+    seahorse(20, 102, 12, hex(0xffd166));
+    seahorse(205, 58, 9, hex(0x06d6a0));
+    fish(c, 160, 120, 6, hex(0xe0aaff), hex(0x7b2cbf), true);
     // Bubbles rising.
     rng r(17);
     for (int k = 0; k < 26; ++k)
@@ -318,6 +386,18 @@ void level_fruit(canvas& c) {
     c.rect(173, 16, 3, 54, hex(0x7f5539));
     c.rect(144, 41, 62, 3, hex(0x7f5539));
     c.rect(136, 72, 78, 5, hex(0x9c6644));
+    // A clock on the wall between the picture and the window.
+    c.circle(112, 34, 15, hex(0x6f4518));
+    c.circle(112, 34, 12.5f, hex(0xfffcf2));
+    for (int k = 0; k < 12; ++k) {
+        float a = k * kPi / 6;
+        c.line(112 + 10 * std::cos(a), 34 + 10 * std::sin(a), 112 + 11.5f * std::cos(a),
+               34 + 11.5f * std::sin(a), 1, hex(0x333333));
+    }
+    c.line(112, 34, 112, 25, 1.4f, hex(0x222222));
+    c.line(112, 34, 118, 37, 1.4f, hex(0x222222));
+    c.line(112, 49, 112, 62, 1, hex(0x6f4518));
+    c.circle(112, 65, 4, hex(0xe9c46a));
     // A picture frame on the wall.
     c.rect(18, 20, 46, 36, hex(0xb08968));
     c.rect(22, 24, 38, 28, hex(0x90e0ef));
@@ -430,7 +510,12 @@ void level_farm(canvas& c) {
     glow(c, 30, 30, 34, hex(0xfff3b0), 0.5f);
     cloud(c, 110, 25, 13);
     cloud(c, 190, 40, 10);
+    cloud(c, 64, 16, 7, hex(0xffffff), 0.9f);
     bird(c, 150, 60, 4, hex(0x3d405b));
+    bird(c, 148, 20, 4, hex(0x3d405b));
+    bird(c, 160, 13, 3, hex(0x3d405b));
+    bird(c, 167, 24, 3.5f, hex(0x3d405b));
+    cloud(c, 160, 78, 6, hex(0xffffff), 0.85f);
     hills(c, 105, 10, 60, 8, hex(0x95d5b2), hex(0x52b788), 225);
     // Fields in rows.
     c.shade(0, 150, 225, 225, [](float x, float y, color& p) {
@@ -489,6 +574,13 @@ void level_tulips(canvas& c) {
     cloud(c, 40, 30, 13);
     cloud(c, 110, 50, 9, hex(0xffffff), 0.8f);
     bird(c, 200, 20, 4, hex(0x1d3557));
+    cloud(c, 72, 80, 8, hex(0xffffff), 0.9f);
+    // A kite on a long string from the fields.
+    c.polygon({{22, 52}, {30, 62}, {22, 76}, {14, 62}}, hex(0xef476f));
+    c.polygon({{22, 52}, {30, 62}, {14, 62}}, hex(0xffd166));
+    c.polyline({{22, 76}, {26, 88}, {34, 100}, {48, 112}}, 0.5f, hex(0x1d3557));
+    for (int k = 0; k < 3; ++k)
+        c.circle(21 + k * 2.0f, 80 + k * 5.0f, 1.4f, hex(0x06d6a0));
     // Rows of colour running to the horizon.
     const std::uint32_t rows[] = {0xe63946, 0xffd60a, 0xff70a6, 0x9d4edd,
                                   0xffffff, 0xf77f00, 0xe63946, 0xffd60a};
@@ -559,6 +651,15 @@ void level_desert(canvas& c) {
     c.ellipse(110, 62, 22, 3, hex(0xfff1d0), 0.8f);
     c.ellipse(122, 70, 16, 2.5f, hex(0xfff1d0), 0.7f);
     c.ellipse(205, 58, 18, 3, hex(0xfff1d0), 0.8f);
+    c.ellipse(112, 20, 20, 2.5f, hex(0xfff1d0), 0.8f);
+    c.ellipse(100, 26, 12, 2, hex(0xfff1d0), 0.7f);
+    c.ellipse(206, 20, 16, 3.5f, hex(0xfff1d0), 0.85f);
+    c.ellipse(214, 27, 9, 2, hex(0xfff1d0), 0.7f);
+    c.ellipse(72, 108, 14, 2, hex(0xfff1d0), 0.7f);
+    // The far horizon: haze down to the dunes and a flat-topped rock on the left.
+    c.rect(0, 138, 225, 24, hex(0xffe8a3));
+    c.polygon({{0, 141}, {0, 118}, {6, 116}, {26, 116}, {32, 124}, {40, 141}}, hex(0xd08c60));
+    c.polygon({{0, 118}, {6, 116}, {26, 116}, {28, 119}, {0, 121}}, hex(0xe6a873));
     // Pyramids with a lit and a shaded face.
     auto pyramid = [&](float x, float base, float w, float h) {
         c.polygon({{x - w, base}, {x, base - h}, {x + w * 0.3f, base}}, hex(0xe9b872));

@@ -160,6 +160,16 @@ void level_winter(canvas& c) {
     c.circle(40, 30, 11, hex(0xfefae0));
     glow(c, 40, 30, 28, hex(0xfefae0), 0.3f);
     stars(c, 70, 30, 61);
+    // Evening clouds and snowy peaks far behind the village.
+    cloud(c, 100, 16, 7, hex(0xffafcc), 0.6f);
+    cloud(c, 160, 24, 10, hex(0xffc8dd), 0.7f);
+    cloud(c, 208, 40, 6, hex(0xffd6e0), 0.65f);
+    cloud(c, 165, 76, 8, hex(0xffc8dd), 0.6f);
+    c.polygon({{-5, 112}, {14, 70}, {28, 86}, {50, 58}, {74, 96}, {92, 112}}, hex(0xb8a9d9));
+    c.polygon({{8, 83}, {14, 70}, {20, 78}}, hex(0xffffff));
+    c.polygon({{42, 70}, {50, 58}, {58, 71}, {50, 67}}, hex(0xffffff));
+    c.polygon({{180, 112}, {198, 72}, {212, 90}, {222, 80}, {235, 112}}, hex(0xc9b6e4));
+    c.polygon({{192, 85}, {198, 72}, {204, 82}}, hex(0xffffff));
     hills(c, 110, 12, 70, 31, hex(0xe0e7ff), hex(0xc8d3f5), 225);
     // The village: houses with lit windows, a church, pines with snow.
     house(c, 20, 150, 30, 22, hex(0xb56576), hex(0x6d597a), true);
@@ -221,6 +231,10 @@ void level_island(canvas& c) {
     cloud(c, 185, 60, 14, hex(0xffc8dd), 0.8f);
     bird(c, 140, 40, 5, hex(0x240046));
     bird(c, 160, 30, 4, hex(0x240046));
+    cloud(c, 112, 16, 9, hex(0xffafcc), 0.75f);
+    c.circle(206, 14, 2.2f, hex(0xfff3b0));
+    glow(c, 206, 14, 9, hex(0xfff3b0), 0.5f);
+    c.ellipse(200, 34, 16, 2.5f, hex(0xffc8dd), 0.7f);
     // Sea with the sun's path.
     sky(c, 128, 225, hex(0xff7b00), hex(0x240046));
     rng r(71);
@@ -255,6 +269,26 @@ void level_island(canvas& c) {
     sailboat(c, 105, 190, 13, hex(0x10002b), hex(0x3c096c));
     c.ellipse(205, 205, 12, 3, hex(0x10002b));
     c.line(195, 205, 195, 198, 1, hex(0x10002b));
+    // A paddler in a canoe, a dolphin leaping, a buoy with its light.
+    c.ellipse(24, 204, 16, 2.5f, hex(0x10002b));
+    c.circle(24, 194, 2.5f, hex(0x10002b));
+    c.line(24, 196, 24, 203, 2.5f, hex(0x10002b));
+    c.line(14, 192, 32, 210, 1, hex(0x10002b));
+    c.polyline({{56, 208}, {62, 196}, {72, 192}, {80, 198}}, 4, hex(0x10002b));
+    c.polygon({{78, 196}, {84, 194}, {82, 201}}, hex(0x10002b));
+    c.polygon({{64, 195}, {66, 189}, {69, 194}}, hex(0x10002b));
+    c.rect(154, 196, 6, 12, hex(0x10002b));
+    c.polygon({{151, 208}, {163, 208}, {157, 214}}, hex(0x10002b));
+    c.circle(157, 193, 2, hex(0xff4d6d));
+    glow(c, 157, 193, 7, hex(0xff4d6d), 0.5f);
+    c.ellipse(6, 222, 16, 7, hex(0x10002b));
+    sailboat(c, 214, 219, 5, hex(0x10002b), hex(0x10002b));
+    c.line(34, 204, 34, 196, 0.8f, hex(0x10002b));
+    c.circle(34, 195, 1.8f, hex(0xffd60a));
+    glow(c, 34, 197, 12, hex(0xffd60a), 0.55f);
+    for (int k = 0; k < 3; ++k)
+        c.line(192 + k * 4.0f, 212 + k * 3.0f, 204 + k * 4.0f, 212 + k * 3.0f, 1, hex(0xff70a6),
+               0.7f);
     grain(c, 0.04f, 14);
 }
 
@@ -405,6 +439,14 @@ void level_sweets(canvas& c) {
         c.round_rect(142, y - 5, 30, 10, 5, hex(mac[k]));
         c.rect(144, y - 1, 26, 2, hex(0xfefae0));
     }
+    // A wrapped toffee and a jelly bean on the paper.
+    c.polygon({{8, 106}, {16, 112}, {8, 118}}, hex(0x4cc9f0));
+    c.polygon({{38, 106}, {30, 112}, {38, 118}}, hex(0x4cc9f0));
+    c.ellipse(23, 112, 9, 6, hex(0x4361ee));
+    c.line(18, 110, 28, 110, 1, hex(0xffffff), 0.7f);
+    c.ellipse(158, 152, 8, 5, hex(0x80ed99));
+    c.ellipse(155, 150, 3, 1.5f, hex(0xffffff), 0.6f);
+    c.ellipse(170, 164, 6, 4, hex(0xffbe0b));
     grain(c, 0.03f, 16);
 }
 
@@ -414,6 +456,8 @@ void level_garden(canvas& c) {
     glow(c, 200, 25, 34, hex(0xfff3b0), 0.5f);
     cloud(c, 60, 25, 12);
     cloud(c, 140, 45, 9);
+    bird(c, 20, 18, 4, hex(0x264653));
+    bird(c, 31, 26, 3, hex(0x264653));
     c.rect(0, 130, 225, 95, hex(0x74c69d));
     // Picket fence across the middle.
     for (int k = 0; k < 15; ++k) {
@@ -422,6 +466,12 @@ void level_garden(canvas& c) {
     }
     c.rect(0, 102, 225, 5, hex(0xe9edc9));
     c.rect(0, 125, 225, 5, hex(0xe9edc9));
+    // A robin on the fence, then the bird house on a pole.
+    c.ellipse(70, 97, 6, 4.5f, hex(0x6f4518));
+    c.circle(75, 93, 3.2f, hex(0x6f4518));
+    c.ellipse(71, 99, 3.5f, 2.5f, hex(0xf77f00));
+    c.polygon({{78, 92}, {81, 93}, {78, 94}}, hex(0xffb703));
+    c.circle(76, 92, 0.7f, hex(0x111111));
     // Bird house on a pole.
     c.rect(108, 40, 4, 60, hex(0x7f5539));
     c.rect(98, 28, 24, 20, hex(0xbc4749));
@@ -461,6 +511,11 @@ void level_garden(canvas& c) {
     c.line(148, 57, 148, 63, 1.3f, hex(0x222222));
     c.line(152, 57, 152, 63, 1.3f, hex(0x222222));
     c.ellipse(149, 55, 4, 2.5f, hex(0xffffff), 0.7f);
+    c.ellipse(112, 158, 9, 5, hex(0x40916c));
+    c.circle(114, 156, 3.5f, hex(0xe63946));
+    c.circle(117, 154, 1.6f, hex(0x222222));
+    c.circle(113, 155, 0.9f, hex(0x222222));
+    c.circle(115, 158, 0.9f, hex(0x222222));
     c.circle(210, 215, 6, hex(0xbc6c25));
     c.ring(210, 215, 3, 1, hex(0x6f4518));
     c.ellipse(205, 221, 10, 2.5f, hex(0xa3b18a));
@@ -475,6 +530,15 @@ void level_train(canvas& c) {
     bird(c, 70, 20, 4, hex(0x1d3557));
     bird(c, 84, 12, 3, hex(0x1d3557));
     bird(c, 205, 45, 4, hex(0x1d3557));
+    c.circle(68, 36, 8, hex(0xff595e));
+    c.polygon({{61, 40}, {75, 40}, {70, 48}, {66, 48}}, hex(0xff595e));
+    c.rect(65.5f, 50, 5, 4, hex(0x8b5a2b));
+    c.line(66, 48, 66.5f, 50, 0.4f, hex(0x5a3a22));
+    c.line(70, 48, 69.5f, 50, 0.4f, hex(0x5a3a22));
+    c.rect(64, 34, 8, 3, hex(0xffca3a));
+    c.ellipse(205, 22, 14, 2.5f, hex(0xffffff), 0.8f);
+    c.polygon({{146, 30}, {152, 22}, {158, 30}, {152, 40}}, hex(0x8ac926));
+    c.polyline({{152, 40}, {150, 48}, {154, 56}}, 0.5f, hex(0x1d3557));
     hills(c, 70, 12, 60, 41, hex(0x95d5b2), hex(0x74c69d), 225);
     hills(c, 100, 8, 40, 42, hex(0x52b788), hex(0x40916c), 225);
     // River in the valley.
@@ -544,6 +608,9 @@ void level_castle(canvas& c) {
     cloud(c, 40, 35, 14);
     cloud(c, 195, 25, 11);
     bird(c, 150, 20, 5, hex(0x1d3557));
+    for (int k = 0; k < 4; ++k)
+        bird(c, 12 + k * 7.0f, 62 + (k % 2) * 6.0f, 3.5f, hex(0x1d3557));
+    cloud(c, 205, 70, 8, hex(0xffffff), 0.9f);
     hills(c, 150, 8, 50, 51, hex(0x57cc99), hex(0x38a3a5), 225);
     c.ellipse(112, 150, 95, 32, hex(0x80ed99));
     // Walls, towers with cone roofs and flags.

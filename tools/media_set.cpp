@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include "tools/art.h"
+#include "tools/icon.h"
 #include "tools/pack_io.h"
 
 namespace {
@@ -68,6 +69,7 @@ media_set build_media(int scale) {
     set.loose.push_back({"config.tll", text_bytes(config)});
     set.loose.push_back({"verdana20b.txt", text_bytes(set.small_font.metrics)});
     set.loose.push_back({"nerwus36.txt", text_bytes(set.big_font.metrics)});
+    set.loose.push_back({"icon.bmp", icon_bmp()}); // the window's icon
     return set;
 }
 

@@ -10,7 +10,14 @@
 
 namespace {
 
+// An instrument or note volume (0..64) at the mix level.
+int mix_volume(int volume) {
+    return static_cast<int>(std::lround(volume * kMixLevel));
+}
+
 const float kPi = 3.14159265358979f;
+// Where the left and the right channels sit, 0 (left) .. 255 (right).
+const int kPanLeft = 0x58, kPanRight = 0xA8;
 
 // Periods of the three octaves a four-channel module player knows (no finetune).
 const int kPeriods[36] = {856, 808, 762, 720, 678, 640, 604, 570, 538, 508, 480, 453,
@@ -247,7 +254,7 @@ pattern build_pattern(const section& s) {
                 c.period = period_of(tone, 48);
                 if (s.arp == 1 && r % 4 != 0) {
                     c.effect = 0xC;
-                    c.param = 18; // the off-beats of the fast arpeggio are quieter
+                    c.param = mix_volume(18); // the off-beats of the fast arpeggio are quieter
                 }
             }
         }
@@ -290,7 +297,7 @@ pattern build_pattern(const section& s) {
             c.period = kPeriods[24];
             if (vol >= 0) {
                 c.effect = 0xC;
-                c.param = vol;
+                c.param = mix_volume(vol);
             }
         }
     }
@@ -358,7 +365,7 @@ bytes_t build_module() {
             const sample& s = samples[i];
             std::strncpy(name, s.name.c_str(), 21);
             length_words = static_cast<int>((s.data.size() + 1) / 2);
-            volume = s.volume;
+            volume = mix_volume(s.volume);
             if (s.loop_length > 0) {
                 loop_start = s.loop_start / 2;
                 loop_words = s.loop_length / 2;
@@ -387,6 +394,18 @@ bytes_t build_module() {
             p.rows[0][1].effect = 0xF;
             p.rows[0][1].param = 125;
         }
+        // Players pan the four channels hard left, right, right, left; each pattern brings
+        // them towards the middle (8xx, 128 = centre) on its first row with a free effect, so
+        // both ears hear every instrument and the left ones only a little louder on the left.
+        for (int ch = 0; ch < 4; ++ch)
+            for (int row = 0; row < 64; ++row) {
+                cell& c = p.rows[row][ch];
+                if (c.effect == 0 && c.param == 0) {
+                    c.effect = 0x8;
+                    c.param = ch == 0 || ch == 3 ? kPanLeft : kPanRight;
+                    break;
+                }
+            }
         for (int row = 0; row < 64; ++row)
             for (int ch = 0; ch < 4; ++ch) {
                 const cell& c = p.rows[row][ch];

@@ -3,7 +3,9 @@
 
 #include <cctype>
 #include <cstdio>
-#include <sstream>
+#include <memory>
+
+#include "res/pack.h"
 
 bool valid_pack_name(const std::string& name, std::string* why) {
     if (name.empty() || name.size() > 31) {
@@ -44,28 +46,33 @@ bytes_t make_pak(const std::vector<named_bytes>& entries) {
 
 bool read_pack(const std::string& def_path, const std::string& pak_path,
                std::vector<named_bytes>* entries, std::string* error) {
-    bytes_t def, pak;
-    if (!read_whole_file(def_path, &def)) {
-        *error = "cannot read " + def_path;
-        return false;
-    }
+    bytes_t pak;
     if (!read_whole_file(pak_path, &pak)) {
         *error = "cannot read " + pak_path;
         return false;
     }
-    std::istringstream in(std::string(def.begin(), def.end()));
+    std::FILE* f = std::fopen(def_path.c_str(), "rb");
+    if (!f) {
+        *error = "cannot read " + def_path;
+        return false;
+    }
+    // The game's own reader, with the one wish of a tool: an entry without its numbers is an
+    // error to report rather than a slot left as it was.
+    std::unique_ptr<PackIndex> index(new PackIndex());
+    def_options options;
+    options.numbers_required = true;
+    bool read = read_def_index(f, def_path.c_str(), *index, options, error);
+    std::fclose(f);
+    if (!read)
+        return false;
     entries->clear();
-    for (int i = 0; i < 1000; ++i) {
-        std::string name;
-        long long offset = 0, size = 0;
-        if (!(in >> name))
+    for (int i = 0; i < index->count; ++i) {
+        // Past the end of the file the game's slots are nameless; no lookup can ask for them.
+        if (index->names[i][0] == '\0')
             break;
-        if (name == "end")
-            break;
-        if (!(in >> offset >> size)) {
-            *error = def_path + ": entry \"" + name + "\" lacks its offset or size";
-            return false;
-        }
+        long long offset = index->offsets[i];
+        long long size = index->sizes[i];
+        std::string name = index->names[i];
         if (offset < 0 || size < 0 || static_cast<unsigned long long>(offset + size) > pak.size()) {
             *error = def_path + ": entry \"" + name + "\" lies outside " + pak_path;
             return false;
@@ -84,11 +91,27 @@ bool write_pack(const std::string& folder, const std::string& name,
             return false;
         }
     }
+    // Both files are written in full beside the old ones before either takes its name, so a
+    // failure on the way leaves the pack as it was.
     std::string def = make_def(entries);
-    if (!write_file_if_changed(folder + name + ".pak", make_pak(entries)) ||
-        !write_file_if_changed(folder + name + ".def", bytes_t(def.begin(), def.end()))) {
-        *error = "cannot write " + folder + name + ".def/.pak";
-        return false;
+    const std::string paths[2] = {folder + name + ".pak", folder + name + ".def"};
+    const bytes_t data[2] = {make_pak(entries), bytes_t(def.begin(), def.end())};
+    bool changed[2] = {false, false};
+    for (int k = 0; k < 2; ++k) {
+        bytes_t old;
+        changed[k] = !read_whole_file(paths[k], &old) || old != data[k];
+        if (changed[k] && !write_new_file(paths[k] + ".new", data[k])) {
+            for (int j = 0; j <= k; ++j)
+                std::remove((paths[j] + ".new").c_str());
+            *error = "cannot write " + paths[k];
+            return false;
+        }
     }
+    for (int k = 0; k < 2; ++k)
+        if (changed[k] && std::rename((paths[k] + ".new").c_str(), paths[k].c_str()) != 0) {
+            std::remove((paths[k] + ".new").c_str());
+            *error = "cannot replace " + paths[k];
+            return false;
+        }
     return true;
 }

@@ -13,8 +13,9 @@ bool valid_pack_name(const std::string& name, std::string* why);
 std::string make_def(const std::vector<named_bytes>& entries);
 bytes_t make_pak(const std::vector<named_bytes>& entries);
 
-// Reads a pack the way the game reads it (tokens up to "end", at most 1000 entries) and takes
-// every entry's bytes out of the .pak. False with a reason when the index or the .pak is broken.
+// Reads a pack with the game's own reader (res/pack.h: tokens up to "end", at most 1000 entries,
+// over-long names said and skipped) and takes every entry's bytes out of the .pak. False with a
+// reason when the index or the .pak is broken, or an entry lacks its offset or size.
 bool read_pack(const std::string& def_path, const std::string& pak_path,
                std::vector<named_bytes>* entries, std::string* error);
 

@@ -41,7 +41,7 @@ void finish(std::vector<float>& s, float level) {
         peak = std::max(peak, std::fabs(v));
     std::size_t tail = std::min<std::size_t>(s.size(), kSoundRate / 200);
     for (std::size_t i = 0; i < s.size(); ++i) {
-        s[i] *= level / peak;
+        s[i] *= level * kMixLevel / peak;
         std::size_t left = s.size() - i;
         if (left < tail)
             s[i] *= left / float(tail);

@@ -11,6 +11,11 @@ struct named_bytes {
     bytes_t data;
 };
 
+// The level of every effect and of the tune's instruments, one factor for both so their balance
+// stays: the loudest overlap the game can make (an effect on each of its four channels over the
+// tune) keeps more than 1 dB of headroom below full scale.
+constexpr float kMixLevel = 0.45f;
+
 // 16-bit mono PCM WAV at this rate.
 constexpr int kSoundRate = 22050;
 

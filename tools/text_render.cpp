@@ -12,6 +12,8 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include "text/metrics_layout.h"
+
 const char* const kSansBold = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
 const char* const kSansCondensedBold =
     "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf";
@@ -304,23 +306,23 @@ glyph_sheet build_glyph_sheet(const font_recipe& recipe, const std::vector<glyph
         }
     }
 
-    // The metrics file: labels of exactly the lengths the game's reader skips.
+    // The metrics file, laid out as the game's reader reads it.
     std::string& t = sheet.metrics;
     char number[64];
-    t = "glyph_count: ";
+    t = metrics_layout::count;
     std::snprintf(number, sizeof number, "%d", static_cast<int>(chars.size()));
     t += number;
-    t += "\nglyph_characters:";
+    t += metrics_layout::characters;
     for (char ch : chars) {
         t.push_back(ch);
         t.push_back(' ');
     }
-    t += "\nglyph_advances_px:";
+    t += metrics_layout::advances;
     for (std::size_t i = 0; i < chars.size(); ++i) {
         std::snprintf(number, sizeof number, "%d ", cells[i].w + 1);
         t += number;
     }
-    t += "\nglyph_rectangles:";
+    t += metrics_layout::rectangles;
     for (std::size_t i = 0; i < chars.size(); ++i) {
         std::snprintf(number, sizeof number, "\n%d %d %d %d", cells[i].x, 0, cells[i].w,
                       recipe.line_height);
@@ -354,9 +356,10 @@ glyph_sheet build_big_font(int scale) {
 int sheet_text_width(const glyph_sheet& sheet, const std::string& text, int space_width) {
     // Reads the widths back out of the metrics text, as the game does.
     const std::string chars = sheet_characters();
-    std::size_t pos = sheet.metrics.find("glyph_rectangles:");
+    std::size_t pos = sheet.metrics.find(metrics_layout::rectangles);
     std::vector<int> widths;
-    const char* p = sheet.metrics.c_str() + pos + 17;
+    const char* p =
+        sheet.metrics.c_str() + pos + metrics_layout::length(metrics_layout::rectangles);
     for (std::size_t i = 0; i < chars.size(); ++i) {
         int x, y, w, h;
         int used = 0;
@@ -374,6 +377,14 @@ int sheet_text_width(const glyph_sheet& sheet, const std::string& text, int spac
         total += (i == std::string::npos ? widths[0] : widths[i]) + 1;
     }
     return total;
+}
+
+float title_width(const std::string& text, const title_style& style, float unit) {
+    int pixels = static_cast<int>(style.size * unit + 0.5f);
+    int pad = static_cast<int>(std::ceil((style.outline_width + style.shadow) * unit)) + 2;
+    int baseline;
+    mask m = layout_text(style.face, pixels, text, pad, &baseline);
+    return static_cast<float>(m.w - pixels / 4 - 2 * pad) / unit + 2 * style.outline_width;
 }
 
 void draw_title(canvas& c, const std::string& text, const title_style& style, float cx,

@@ -57,6 +57,9 @@ struct title_style {
     float shadow_alpha;
 };
 
+// The width a title takes in layout units, its outline included.
+float title_width(const std::string& text, const title_style& style, float unit);
+
 // Draws one line of text with its centre at layout x = cx and its baseline at layout y.
 void draw_title(canvas& c, const std::string& text, const title_style& style, float cx,
                 float baseline);

@@ -2,15 +2,16 @@
 #include "video/sprite.h"
 
 #include <SDL.h>
-#include <SDL_image.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/image.h"
 #include "res/pack.h"
 
 int sprite::Load(const char* folder, const char* name, int key) {
-    SDL_Surface* decoded = nullptr;
+    SDL_Surface* loaded = nullptr;
+    bool converting = false;
     if (gfx.count == 0) {
         char path[256];
         size_t a = std::strlen(folder);
@@ -21,7 +22,7 @@ int sprite::Load(const char* folder, const char* name, int key) {
         }
         std::memcpy(path, folder, a);
         std::memcpy(path + a, name, b + 1);
-        decoded = IMG_Load(path);
+        loaded = load_picture_file(path, key == 1, &converting);
     } else {
         int size = 0;
         unsigned char* bytes = read_pack_entry(gfx, name, &size);
@@ -29,30 +30,17 @@ int sprite::Load(const char* folder, const char* name, int key) {
             std::fprintf(stderr, "Couldn't load %s: %s\n", name, pack_error());
             return -1;
         }
-        SDL_RWops* reader = SDL_RWFromMem(bytes, size);
-        if (reader) {
-            decoded = IMG_Load_RW(reader, 0);
-            SDL_RWclose(reader);
-        }
+        loaded = decode_picture(bytes, size, key == 1, &converting);
         std::free(bytes);
     }
-    if (!decoded) {
+    if (!loaded && !converting) {
         std::fprintf(stderr, "Couldn't load %s: %s\n", name, SDL_GetError());
         return -1;
     }
 
-    // Palette pictures (glyph and rocket sheets) are keyed on their top-left pixel's index.
-    if (key == 1 && decoded->format->palette) {
-        SDL_LockSurface(decoded);
-        Uint8 index = decoded->pixels ? static_cast<Uint8*>(decoded->pixels)[0] : 0;
-        SDL_UnlockSurface(decoded);
-        SDL_SetColorKey(decoded, SDL_SRCCOLORKEY, index);
-    }
-
     if (surface)
         SDL_FreeSurface(surface);
-    surface = SDL_DisplayFormat(decoded);
-    SDL_FreeSurface(decoded);
+    surface = loaded;
     if (!surface) {
         std::fprintf(stderr, "Couldn't convert image: %s\n", SDL_GetError());
         return -1;

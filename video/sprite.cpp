@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "platform/image.h"
 #include "video/video.h"
 
 int trunc_to_int(float value) {
@@ -34,8 +35,8 @@ sprite::~sprite() {
 
 void sprite::Blit() {
     SDL_Rect dst = make_rect(trunc_to_int(x), trunc_to_int(y), 0, 0);
-    if (SDL_BlitSurface(surface, nullptr, screen, &dst) < 0)
-        std::fputs("Blit error: sprite::Blit()\n", stderr);
+    if (blit_surface(surface, nullptr, screen, &dst) < 0)
+        say_blit_error(this, "Blit error: sprite::Blit()\n");
 }
 
 void sprite::ChooseBlit(int number) {
@@ -53,19 +54,37 @@ void sprite::ChooseBlit(int number) {
                              trunc_to_int(static_cast<float>(row) * frame_h), trunc_to_int(frame_w),
                              trunc_to_int(frame_h));
     SDL_Rect dst = make_rect(trunc_to_int(x), trunc_to_int(y), 0, 0);
-    if (drawing_enabled && SDL_BlitSurface(surface, &src, screen, &dst) < 0)
-        std::fputs("Blit error: sprite::ChooseBlit(int number)\n", stderr);
+    if (drawing_enabled && blit_surface(surface, &src, screen, &dst) < 0)
+        say_blit_error(this, "Blit error: sprite::ChooseBlit(int number)\n");
 }
 
 void sprite::BlitPart(int x, int y, int x1, int y1) {
     SDL_Rect src = make_rect(x, y, x1, y1);
     SDL_Rect dst = make_rect(trunc_to_int(this->x), trunc_to_int(this->y), 0, 0);
-    if (drawing_enabled && SDL_BlitSurface(surface, &src, screen, &dst) < 0)
-        std::fputs("Blit error: sprite::BlitPart(int x, int y, int x1, int y1)\n", stderr);
+    if (drawing_enabled && blit_surface(surface, &src, screen, &dst) < 0)
+        say_blit_error(this, "Blit error: sprite::BlitPart(int x, int y, int x1, int y1)\n");
 }
 
 void sprite::Alpha(int value) {
     // SDL would dereference a missing surface; report it as the failure it is.
     if (!surface || set_surface_alpha(surface, value & 0xff) < 0)
         std::fputs("Alpha error: sprite::Alpha(int value)", stderr);
+}
+
+bool read_sprite_pixels(const sprite& s, const std::function<void(const picture_pixels&)>& read) {
+    SDL_Surface* surface = s.surface;
+    if (!surface || surface->format->palette || SDL_LockSurface(surface) != 0)
+        return false;
+    picture_pixels p;
+    p.data = static_cast<const std::uint8_t*>(surface->pixels);
+    p.w = surface->w;
+    p.h = surface->h;
+    p.pitch = surface->pitch;
+    p.bytes_per_pixel = surface->format->BytesPerPixel;
+    p.masks[0] = surface->format->Rmask;
+    p.masks[1] = surface->format->Gmask;
+    p.masks[2] = surface->format->Bmask;
+    read(p);
+    SDL_UnlockSurface(surface);
+    return true;
 }

@@ -1,7 +1,18 @@
 // The drawable picture: a surface in the screen's format, a float position and a frame grid.
 #pragma once
 
+#include <cstdint>
+#include <functional>
+
 struct SDL_Surface;
+
+// A picture's pixels as they lie in memory: 1 to 4 bytes a pixel (little-endian), each channel
+// picked out by its mask; for code that reads pictures without SDL.
+struct picture_pixels {
+    const std::uint8_t* data = nullptr;
+    int w = 0, h = 0, pitch = 0, bytes_per_pixel = 0;
+    std::uint32_t masks[3] = {0, 0, 0}; // red, green, blue
+};
 
 // Float to int truncating toward zero, pinned to the int range so wild positions stay defined.
 int trunc_to_int(float value);
@@ -29,6 +40,10 @@ class sprite {
     // picture on its top-left pixel. 0 on success, -1 on failure.
     int Load(const char* folder, const char* name, int key);
 };
+
+// Hands the sprite's pixels to read while its surface is locked; false (read not called) without
+// a picture or for a palette picture, which has no channel masks.
+bool read_sprite_pixels(const sprite& s, const std::function<void(const picture_pixels&)>& read);
 
 // The game's pictures, loaded once by the loading screen (the level picture again at every
 // level). Defined in app/globals.cpp with the other global objects, in their one construction

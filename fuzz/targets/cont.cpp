@@ -71,6 +71,7 @@ void check_playable() {
 int fuzz_cont(const uint8_t* data, size_t size) {
     const std::string& folder = fuzz_folder();
     MediaPath = folder;
+    SaveFolder = folder;
     fuzz_write(folder + "cont.tll", data, size);
 
     unset_all();

@@ -44,6 +44,10 @@ void record_a_few_polls(const std::string& path) {
 } // namespace
 
 TEST(Replay, RefusesWhatIsNotASoundReplayWithTheLineAndWhy) {
+    replay_data keys;
+    std::string ok;
+    EXPECT_TRUE(replay_parse("tessoli-replay 1\nscale 2\nseed 9\n3 2 322 0 0\nend 9\n", keys, ok))
+        << ok; // the last key SDL has
     const std::string h = "tessoli-replay 1\nscale 2\nseed 99\n";
     const std::pair<std::string, const char*> refused[] = {
         {"tessoli-replay 2\nscale 2\nseed 1\nend 0\n", "line 1: a replay of another version"},
@@ -53,6 +57,16 @@ TEST(Replay, RefusesWhatIsNotASoundReplayWithTheLineAndWhy) {
         {h + "3 5 1 1 1\n3 6 1 1 1\nend 9\n", "line 5: poll numbers must rise: one event per poll"},
         {h + "3 99 1 1 1\nend 9\n", "line 4: unknown event type"},
         {h + "8 5 1 1 1\nend 8\n", "line 5: the end comes before the last event"},
+        {h + "end 99999999999999999999999999\n", "line 4: poll number out of range"},
+        {h + "99999999999999999999 5 1 1 1\nend 9\n", "line 4: poll number out of range"},
+        {h + "3 2 512 0 0\nend 9\n", "line 4: key code outside SDL's key range"},
+        {h + "3 2 -1 0 0\nend 9\n", "line 4: key code outside SDL's key range"},
+        {h + "3 5 256 1 1\nend 9\n", "line 4: event field out of range"},
+        {h + "3 5 1 65536 1\nend 9\n", "line 4: event field out of range"},
+        {h + "3 1 2 1 0\nend 9\n", "line 4: event field out of range"},
+        {"tessoli-replay 1\nscale 2\nseed 99999999999999999999999\nend 1\n",
+         "line 3: seed out of range"},
+        {h + "3 5 1 1 1 7\nend 9\n", "line 4: not an event line"},
     };
     for (const auto& r : refused) {
         replay_data data;
@@ -77,6 +91,10 @@ TEST(ReplayDeathTest, AnotherScaleStopsWithAMessage) {
                 "replay .*bad.replay: line 1: a replay of another version");
     EXPECT_EXIT(replay_begin(dir.file("missing.replay").c_str()), testing::ExitedWithCode(1),
                 "Couldn't read replay .*missing.replay");
+    // The size limit is checked while reading, so an endless file cannot exhaust memory.
+    write_file(dir.file("huge.replay"), std::string(ReplayMaxBytes + 1, ' '));
+    EXPECT_EXIT(replay_begin(dir.file("huge.replay").c_str()), testing::ExitedWithCode(1),
+                "replay .*huge.replay: larger than 16 MiB, which no recording reaches");
 }
 
 TEST(ReplayDeathTest, RecordedEventsComeBackAtTheirPolls) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "fx/emitter.h"
+#include "platform/random.h"
 #include "tests/support/test_support.h"
 #include "video/sprite.h"
 #include "video/video.h"
@@ -50,12 +51,12 @@ TEST(Emitter, SpawnDrawsRandomNumbersOnlyForItsRanges) {
     // How many numbers one Spawn takes from the generator.
     auto draws = [](emitter& e) {
         std::vector<int> r(16);
-        std::srand(77);
+        game_srand(77);
         for (int& v : r)
-            v = std::rand();
-        std::srand(77);
+            v = game_rand();
+        game_srand(77);
         e.Spawn();
-        return static_cast<int>(std::find(r.begin(), r.end(), std::rand()) - r.begin());
+        return static_cast<int>(std::find(r.begin(), r.end(), game_rand()) - r.begin());
     };
     emitter e{};
     point_emitter(e);

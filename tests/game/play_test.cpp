@@ -10,11 +10,14 @@
 
 #include "app/globals.h"
 #include "platform/input.h"
+#include "platform/random.h"
 #include "app/startup.h"
 #include "app/state.h"
+#include "fx/effects.h"
 #include "game/game_state.h"
 #include "game/level.h"
 #include "game/play.h"
+#include "game/rules.h"
 #include "tests/support/test_support.h"
 #include "video/video.h"
 
@@ -96,6 +99,7 @@ class PlayScreen : public ::testing::Test {
         Scale = 1;
         FramesPerSecond = 25;
         MediaPath = dir.path();
+        SaveFolder = dir.path();
         std::strcpy(MediaFolder, dir.path().c_str());
         write_pictures(dir);
         give(GameBackground, 240, 320, kBackground);
@@ -208,26 +212,27 @@ TEST_F(PlayScreen, RocketsAndEffectsStayOnTheBoard) {
                         FAIL() << "frame " << i << " at (" << x << ", " << y << ")";
         }
     };
-    // rand() decides the direction of a miss: seed it for sideways (1), then for up and down (0).
-    auto next_miss_flies = [](int horizontal) {
-        unsigned seed = 1;
-        for (srand(seed); rand() % 2 != horizontal; srand(++seed)) {
-        }
-        srand(seed);
-    };
-
-    next_miss_flies(1);
+    int (*const random_direction)() = rocket_direction;
+    rocket_direction = [] { return 1; };
     tap(mid(1), mid(2)); // cell 11: a miss, flying sideways
     ASSERT_EQ(RocketMode, 1);
+
     // After one step rocket 1 (frame 0) is at x 65, rocket 2 (frame 1) at x 83.
     expect_at({0, 0, 248}, {{66, 114}});
     expect_at({0, 248, 248}, {{93, 120}});
     fly_clipped();
+    // The sparks stream from where the rockets are, all the way.
+    for (int k = 0; k < 2; k++)
+        EXPECT_EQ(std::make_pair(trails[k].x, trails[k].y),
+                  std::make_pair(Rockets[k].x, Rockets[k].y));
+    EXPECT_EQ(Rockets[0].y, Rockets[1].y);
+    EXPECT_LT(Rockets[0].x, 0);
 
-    next_miss_flies(0);
+    rocket_direction = [] { return 0; };
     tap(mid(2), mid(3)); // cell 17: up and down the middle column
     ASSERT_EQ(RocketMode, 2);
     fly_clipped();
+    rocket_direction = random_direction;
 }
 
 TEST_F(PlayScreen, TheLastTileShowsGoodWorkOverTheBoard) {

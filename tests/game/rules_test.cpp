@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/globals.h"
+#include "platform/random.h"
 #include "app/startup.h"
 #include "app/state.h"
 #include "fx/effects.h"
@@ -56,56 +57,118 @@ int mid(int n) {
     return 7 + 45 * n + 22;
 }
 
-// Seeds rand so that the next miss flies horizontally (1) or vertically (0).
+// The next misses fly horizontally (1) or vertically (0).
 void next_miss_flies(int horizontal) {
-    for (unsigned seed = 1;; seed++) {
-        srand(seed);
-        if (rand() % 2 == horizontal)
-            return srand(seed);
-    }
+    if (horizontal)
+        rocket_direction = [] { return 1; };
+    else
+        rocket_direction = [] { return 0; };
 }
 
-// Cells knocked out, in order, while the rockets fly until both are well off the board.
+// The events of one move, as words: "placed 12", "rockets 97 112 row", "knocked 13", ...
+std::string said(const rule_events& events) {
+    std::string words;
+    for (int k = 0; k < events.count; k++) {
+        const rule_event& e = events.list[k];
+        const std::string cell = std::to_string(e.cell);
+        const std::string at = std::to_string(e.x) + " " + std::to_string(e.y);
+        switch (e.kind) {
+        case rule_event_kind::tile_placed:
+            words += "placed " + cell;
+            break;
+        case rule_event_kind::rockets_launched:
+            words += "rockets " + at + (e.horizontal ? " row" : " column");
+            break;
+        case rule_event_kind::tile_knocked_out:
+            words += "knocked " + cell;
+            break;
+        case rule_event_kind::hint_at:
+            words += "hint " + cell + " at " + at;
+            break;
+        case rule_event_kind::level_cleared:
+            words += "cleared";
+            break;
+        case rule_event_kind::game_won:
+            words += "won";
+            break;
+        case rule_event_kind::time_up:
+            words += "time up";
+            break;
+        }
+        words += k + 1 < events.count ? ", " : "";
+    }
+    return words;
+}
+
+// What a tap on a cell did: its events, and whether it cleared the level.
+std::pair<std::string, bool> tap(int column, int row) {
+    rule_events events;
+    bool complete = tap_on_board(mid(column), mid(row), events);
+    return {said(events), complete};
+}
+
+template <typename Move> std::string move(Move m) {
+    rule_events events;
+    m(events);
+    return said(events);
+}
+
+// Cells knocked out while the rockets fly until both are well off the board: the events name them
+// in the order the pile takes them back.
 cells fly_out() {
     int before = TileLast;
-    for (int frame = 0; frame < 40; frame++)
-        rocket_move(), rocket_knock_out();
-    return cells(TileList + before + 1, TileList + TileLast + 1);
+    cells knocked;
+    for (int frame = 0; frame < 40; frame++) {
+        rocket_move();
+        rule_events events;
+        rocket_knock_out(events);
+        for (int k = 0; k < events.count; k++) {
+            EXPECT_EQ(events.list[k].kind, rule_event_kind::tile_knocked_out);
+            knocked.push_back(events.list[k].cell);
+        }
+    }
+    EXPECT_EQ(knocked, cells(TileList + before + 1, TileList + TileLast + 1));
+    return knocked;
 }
+
+struct RulesTest : ::testing::Test {
+    void TearDown() override { rocket_direction = RandomDirection; }
+    int (*const RandomDirection)() = rocket_direction;
+};
 
 } // namespace
 
 // Stepping through the pile is the play screen's test; here what a right tap leaves offered.
-TEST(Rules, RightTapsRemoveTheOfferedTile) {
+TEST_F(RulesTest, RightTapsRemoveTheOfferedTile) {
     deal({3, 8, 1, 20});
     TileCurrent = 1;
     // A middle entry: the tile that followed it is offered next.
-    EXPECT_FALSE(tap_on_board(mid(3), mid(1)));
+    EXPECT_EQ(tap(3, 1), std::make_pair(std::string("placed 8"), false));
     EXPECT_EQ(cells(TileList, TileList + TileLast + 1), (cells{3, 1, 20}));
     EXPECT_EQ(std::make_pair(TileCurrent, Score), std::make_pair(1, 5));
     // The last entry: the one before it is offered next.
     TileCurrent = 2;
-    EXPECT_FALSE(tap_on_board(mid(0), mid(4)));
+    EXPECT_EQ(tap(0, 4), std::make_pair(std::string("placed 20"), false));
     EXPECT_EQ(cells(TileList, TileList + TileLast + 1), (cells{3, 1}));
     EXPECT_EQ(TileCurrent, 1);
     expect_invariant();
     // A tap on a placed cell neither scores nor fires.
-    EXPECT_FALSE(tap_on_board(mid(1), mid(1)));
+    EXPECT_EQ(tap(1, 1), std::make_pair(std::string(), false));
     EXPECT_EQ(Score, 10);
     EXPECT_EQ(RocketMode, 0);
 
     // The one tile left: placing it completes the level and leaves nothing offered.
     deal({12});
-    EXPECT_TRUE(tap_on_board(mid(2), mid(2)));
+    EXPECT_EQ(tap(2, 2), std::make_pair(std::string("placed 12"), true));
     EXPECT_EQ(std::make_pair(TileLast, TileCurrent), std::make_pair(-1, -1));
     // A hint has no cell to mark then and costs nothing.
-    take_hint();
+    EXPECT_EQ(move(take_hint), "");
     EXPECT_EQ(std::make_pair(Score, TimeLeft), std::make_pair(5, 230));
 }
 
 // A miss launches two rockets along the tapped cell's row or column; each placed tile they meet
 // goes back to the pile at -5 in the order met, and nothing else moves.
-TEST(Rules, MissesClearOnlyTheirLineInRocketOrder) {
+TEST_F(RulesTest, MissesClearOnlyTheirLineInRocketOrder) {
     struct miss {
         int horizontal, column, row;
         cells placed, knocked;
@@ -121,7 +184,11 @@ TEST(Rules, MissesClearOnlyTheirLineInRocketOrder) {
         deal(all_but(m.placed));
         int offered = TileList[0];
         next_miss_flies(m.horizontal);
-        EXPECT_FALSE(tap_on_board(mid(m.column), mid(m.row)));
+        const int x = 7 + 45 * m.column + 22, y = 7 + 45 * m.row + 22; // the cell's middle
+        EXPECT_EQ(tap(m.column, m.row),
+                  std::make_pair("rockets " + std::to_string(x) + " " + std::to_string(y) +
+                                     (m.horizontal ? " row" : " column"),
+                                 false));
         EXPECT_EQ(RocketMode, m.horizontal ? 1 : 2);
         EXPECT_EQ(fly_out(), m.knocked);
         // The miss itself is free; the offer stays.
@@ -130,7 +197,7 @@ TEST(Rules, MissesClearOnlyTheirLineInRocketOrder) {
     }
 }
 
-TEST(Rules, CellsUnderPoints) {
+TEST_F(RulesTest, CellsUnderPoints) {
     // Column and row under a point, or none; far-off points must not overflow into the board.
     const int points[][5] = {{1, 8, 231, 0, 4},
                              {1, 233, 100, -1, -1},
@@ -145,7 +212,7 @@ TEST(Rules, CellsUnderPoints) {
     }
 }
 
-TEST(Rules, BoardGeometryAtEveryScale) {
+TEST_F(RulesTest, BoardGeometryAtEveryScale) {
     for (Scale = 1; Scale <= 16; Scale++) {
         // The board stands centred across the 240-wide layout: 7.5 units each side of 225.
         EXPECT_FLOAT_EQ(2 * board_edge_f() + static_cast<float>(board_size()),
@@ -168,22 +235,33 @@ TEST(Rules, BoardGeometryAtEveryScale) {
     Scale = 2;
 }
 
-TEST(Rules, HintsAndTheClock) {
+TEST_F(RulesTest, HintsAndTheClock) {
     // A hint marks the offered tile's home cell.
     deal({17, 3});
-    take_hint();
+    EXPECT_EQ(move(take_hint), "hint 17 at 97 142");
     EXPECT_EQ(HintActive, 1);
-    EXPECT_EQ(hint_marker.x, 45 * 2 + 7);
-    EXPECT_EQ(hint_marker.y, 45 * 3 + 7);
+    EXPECT_EQ(std::make_pair(Score, TimeLeft), std::make_pair(-10, 223));
 
     // The last tile on the frame the time runs out still completes the level.
     deal({24});
     std::tie(TimeLeft, TimeFrames) = std::make_pair(1, 24);
-    bool complete = tap_on_board(mid(4), mid(4));
-    second_tick();
-    ASSERT_TRUE(complete);
-    EXPECT_EQ(GameState, "init_game_over");
-    level_complete();
-    EXPECT_EQ(GameState + "/" + GameSubState, "gra/nextlevel");
+    EXPECT_EQ(tap(4, 4), std::make_pair(std::string("placed 24"), true));
+    EXPECT_EQ(move(second_tick), "time up");
+    EXPECT_EQ(move(level_complete), "cleared");
     EXPECT_EQ(std::make_pair(Score, Level), std::make_pair(5, 2));
+    // The twentieth level cleared wins the game.
+    Level = 20;
+    EXPECT_EQ(move(level_complete), "won");
+}
+
+// A score at the edge of what a saved file may hold stops there instead of overflowing.
+TEST_F(RulesTest, TheScoreStopsAtItsLimit) {
+    deal({3, 4});
+    Score = -ScoreLimit + 4;
+    move(take_hint);
+    EXPECT_EQ(Score, -ScoreLimit);
+    Score = ScoreLimit - 100;
+    move(level_complete);
+    EXPECT_EQ(Score, ScoreLimit);
+    EXPECT_EQ(add_score(-7, 12), 5);
 }

@@ -2,7 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <dirent.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -11,6 +17,7 @@
 #include "app/startup.h"
 #include "game/game_state.h"
 #include "game/save.h"
+#include "platform/files.h"
 #include "tests/support/test_support.h"
 
 namespace {
@@ -62,7 +69,10 @@ std::string at_rename;
 
 class SavedGame : public ::testing::Test {
   protected:
-    void SetUp() override { MediaPath = dir.path(); }
+    void SetUp() override {
+        MediaPath = dir.path();
+        SaveFolder = dir.path();
+    }
     void TearDown() override { save_game_before_rename = nullptr; }
     std::string cont() const { return dir.file("cont.tll"); }
     temp_dir dir;
@@ -87,6 +97,8 @@ TEST_F(SavedGame, DamagedOrFinishedFilesOfferNothingAndChangeNothing) {
         {"101 numbers", whole.substr(0, whole.rfind(' ', whole.size() - 2) + 1), true},
         {"letters after the head", file_with(9, "x"), true},
         {"best score below 32 bits", file_with(1, "-2147483649"), false},
+        {"best score past what a game reaches", file_with(1, "10000001"), false},
+        {"score past what a game reaches", file_with(5, "-10000001"), true},
     };
     // One number out of range or at odds with the others, by position: 0 time (0 once a game is
     // lost or won), 2 pile end, 3 offer, 4 level, 5 score, 6 picture, from 7 a tile, shuffle and
@@ -103,9 +115,9 @@ TEST_F(SavedGame, DamagedOrFinishedFilesOfferNothingAndChangeNothing) {
             std::remove(cont().c_str());
         else
             write_file(cont(), d.text);
-        BestScore = 77;
+        BestScore = -77; // the file's -20 is higher, so it counts when read
         EXPECT_FALSE(saved_game_exists());
-        EXPECT_EQ(BestScore, d.best_score_read ? -20 : 77);
+        EXPECT_EQ(BestScore, d.best_score_read ? -20 : -77);
         scramble();
         std::vector<int> before = snapshot();
         testing::internal::CaptureStderr();
@@ -130,4 +142,219 @@ TEST_F(SavedGame, TheOldFileStaysWholeUntilTheNewOneIsComplete) {
     load_game();
     EXPECT_EQ(Score, 999);
     EXPECT_FALSE(file_exists(dir.file("cont.tll.tmp")));
+}
+
+// The player's data folder is made on the first save, private to them; a file where it should be
+// is said in one line, the save fails and the file in the way is left as it was.
+TEST_F(SavedGame, FirstSaveMakesTheDataFolderAndAFileInTheWayIsSaid) {
+    SaveFolder = dir.file("home/.local/share/tessoli/");
+    game_in_progress();
+    EXPECT_TRUE(save_game());
+    struct stat st;
+    ASSERT_EQ(stat(SaveFolder.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    ASSERT_TRUE(saved_game_exists());
+
+    SaveFolder = dir.file("blocked/tessoli/");
+    write_file(dir.file("blocked"), "mine");
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(save_game());
+    std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(said.substr(0, said.find('\n') + 1), "Couldn't create the save folder " + SaveFolder +
+                                                       ": " + dir.file("blocked") +
+                                                       " is not a folder\n");
+    EXPECT_EQ(read_file(dir.file("blocked")), "mine");
+}
+
+namespace {
+
+ssize_t disk_full(int, const void*, size_t) {
+    errno = ENOSPC;
+    return -1;
+}
+
+// Temporary files the save left behind in a folder.
+std::vector<std::string> leftovers(const std::string& folder) {
+    std::vector<std::string> names;
+    if (DIR* d = opendir(folder.c_str())) {
+        while (dirent* e = readdir(d))
+            if (std::string(e->d_name).rfind("cont.tll.tmp-", 0) == 0)
+                names.push_back(e->d_name);
+        closedir(d);
+    }
+    return names;
+}
+
+// Whatever stops it, a save that fails says so in one line, keeps the old file whole, leaves no
+// temporary file and never lowers the best score.
+void expect_failed_save(const std::string& folder, const std::string& old_file,
+                        const std::string& reason) {
+    game_in_progress();
+    BestScore = 6956;
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(save_game());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Couldn't save " + folder + "cont.tll: " + reason + "\n");
+    EXPECT_EQ(read_file(folder + "cont.tll"), old_file);
+    EXPECT_TRUE(leftovers(folder).empty());
+    EXPECT_EQ(BestScore, 6956);
+}
+
+} // namespace
+
+TEST_F(SavedGame, AFailedSaveSaysWhyAndLosesNothing) {
+    game_in_progress();
+    BestScore = 500;
+    ASSERT_TRUE(save_game());
+    const std::string old_file = read_file(cont());
+    {
+        SCOPED_TRACE("full disk");
+        replace_file_write = disk_full;
+        expect_failed_save(dir.path(), old_file, std::strerror(ENOSPC));
+        replace_file_write = ::write;
+        // The file's older best score does not replace the one this run reached.
+        EXPECT_TRUE(saved_game_exists());
+        EXPECT_EQ(BestScore, 6956);
+    }
+    {
+        SCOPED_TRACE("a FIFO where the saved game should be");
+        std::remove(cont().c_str());
+        ASSERT_EQ(mkfifo(cont().c_str(), 0600), 0);
+        game_in_progress();
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(save_game());
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  "Couldn't save " + cont() + ": not a regular file\n");
+        struct stat st;
+        EXPECT_TRUE(lstat(cont().c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
+        std::remove(cont().c_str());
+    }
+    {
+        SCOPED_TRACE("a folder where the saved game should be");
+        ASSERT_EQ(mkdir(cont().c_str(), 0700), 0);
+        game_in_progress();
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(save_game());
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  "Couldn't save " + cont() + ": not a regular file\n");
+        EXPECT_TRUE(leftovers(dir.path()).empty());
+        rmdir(cont().c_str());
+    }
+}
+
+TEST_F(SavedGame, AFinishedGameThatCouldNotBeSavedIsNeverOfferedAgain) {
+    game_in_progress();
+    ASSERT_TRUE(save_game()); // left through the menu
+    TimeLeft = 0;             // then played to its end, and that save fails
+    replace_file_write = disk_full;
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(save_game());
+    testing::internal::GetCapturedStderr();
+    replace_file_write = ::write;
+    EXPECT_FALSE(saved_game_exists());
+    // The next game left through the menu is offered as usual.
+    game_in_progress();
+    ASSERT_TRUE(save_game());
+    EXPECT_TRUE(saved_game_exists());
+}
+
+// Names a hostile folder may hold beside the save: none of them stops it or is written through.
+TEST_F(SavedGame, PlantedLinksAndForeignFilesAreNeverWrittenThrough) {
+    temp_dir elsewhere;
+    const std::string victim = elsewhere.file("victim");
+    write_file(victim, "precious");
+    ASSERT_EQ(symlink(victim.c_str(), dir.file("cont.tll.tmp").c_str()), 0);
+    for (int i = 0; i < 3; i++) // names a temporary file could take
+        ASSERT_EQ(
+            symlink(victim.c_str(), dir.file("cont.tll.tmp-" + std::string(8, 'a' + i)).c_str()),
+            0);
+    ASSERT_EQ(mkdir(dir.file("cont.tll.tmp.d").c_str(), 0700), 0);
+    game_in_progress();
+    EXPECT_TRUE(save_game());
+    EXPECT_EQ(read_file(victim), "precious");
+    scramble();
+    EXPECT_TRUE(saved_game_exists());
+    // A linked cont.tll is replaced by the new file; what it pointed to is left alone.
+    std::remove(cont().c_str());
+    ASSERT_EQ(symlink(victim.c_str(), cont().c_str()), 0);
+    game_in_progress();
+    EXPECT_TRUE(save_game());
+    EXPECT_EQ(read_file(victim), "precious");
+    struct stat st;
+    EXPECT_TRUE(lstat(cont().c_str(), &st) == 0 && S_ISREG(st.st_mode));
+}
+
+TEST_F(SavedGame, TheSavedFileHasThePermissionsANewFileGets) {
+    mode_t old_mask = umask(027);
+    game_in_progress();
+    bool saved = save_game();
+    umask(old_mask);
+    ASSERT_TRUE(saved);
+    struct stat st;
+    ASSERT_EQ(stat(cont().c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+// A FIFO named cont.tll used to block the game before its window opened.
+TEST_F(SavedGame, AFifoIsNoSavedGameAndNeverBlocks) {
+    ASSERT_EQ(mkfifo(cont().c_str(), 0600), 0);
+    EXPECT_EXIT(
+        {
+            alarm(5); // a read that blocks dies of the alarm instead of hanging the suite
+            BestScore = 12;
+            bool exists = saved_game_exists();
+            load_game();
+            std::exit(!exists && BestScore == 12 ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "Couldn't read .*cont.tll: not a regular file");
+}
+
+TEST_F(SavedGame, AnUnwritableFolderFailsTheSaveAndKeepsTheFile) {
+    game_in_progress();
+    ASSERT_TRUE(save_game());
+    const std::string old_file = read_file(cont());
+    chmod(dir.path().c_str(), 0555);
+    // The child drops root, which would write anyway, and reports through its status.
+    EXPECT_EXIT(
+        {
+            if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+                std::exit(3);
+            game_in_progress();
+            BestScore = 6956;
+            bool kept = !save_game() && read_file(cont()) == old_file &&
+                        leftovers(dir.path()).empty() && BestScore == 6956;
+            std::exit(kept ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "Couldn't save .*cont.tll: Permission denied\n");
+    chmod(dir.path().c_str(), 0700);
+}
+
+// Two copies of the game on one folder: the second one's save waits for the first one's to end,
+// then keeps the higher best score it finds on disk. Without the lock the copy that renamed last
+// would write its lower best score over the first one's.
+TEST_F(SavedGame, TwoCopiesSavingAtOnceKeepTheHigherBestScore) {
+    game_in_progress();
+    BestScore = 0;
+    ASSERT_TRUE(save_game());
+    save_game_before_rename = [] {
+        // The other copy, which has just won a game, saves while we are about to rename.
+        if (fork() == 0) {
+            // A copy of its own: not the lock this process inherited.
+            for (int fd = 3; fd < 1024; fd++)
+                close(fd);
+            save_game_before_rename = nullptr;
+            BestScore = 6956;
+            TimeLeft = 0;
+            _exit(save_game() ? 0 : 1);
+        }
+        usleep(300000);
+    };
+    EXPECT_TRUE(save_game());
+    save_game_before_rename = nullptr;
+    int status = 0;
+    wait(&status);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    BestScore = 0;
+    EXPECT_FALSE(saved_game_exists()); // the other copy's game ended last
+    EXPECT_EQ(BestScore, 6956);
 }

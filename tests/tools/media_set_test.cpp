@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
+#include <SDL_mixer.h>
 
 #include <algorithm>
 #include <cmath>
@@ -12,9 +13,13 @@
 #include <set>
 #include <string>
 
+#include "app/globals.h"
 #include "platform/hss.h"
 #include "res/audio.h"
+#include "game/level.h"
+#include "game/twins.h"
 #include "res/pack.h"
+#include "tests/platform/sound_files.h"
 #include "tests/support/test_support.h"
 #include "tests/tools/tool_paths.h"
 #include "text/font.h"
@@ -94,6 +99,57 @@ TEST_P(MediaSet, LevelPicturesAreSquareDistinctAndDetailedInEveryTile) {
     EXPECT_EQ(20u, distinct.size());
 }
 
+// A memory puzzle is only fair when every tile can be told from every other: no pair of tiles of
+// any picture may come under the twin threshold (so the built-in pictures never have twins).
+TEST_P(MediaSet, EveryTileLooksDifferentFromEveryOther) {
+    for (int n = 1; n <= 20; ++n) {
+        std::string name = std::to_string(n) + ".jpg";
+        sprite s;
+        ASSERT_EQ(0, s.Load(folder.c_str(), name.c_str(), 0)) << name;
+        static tile_prints prints;
+        ASSERT_TRUE(picture_tile_prints(s, 45 * scale, &prints)) << name;
+        float closest = 1.0f;
+        int ca = 0, cb = 0;
+        for (int a = 0; a < 25; ++a)
+            for (int b = a + 1; b < 25; ++b) {
+                float d = tile_difference(prints, a, b);
+                EXPECT_GE(d, kTwinThreshold) << name << ": tiles " << a << " and " << b;
+                if (d < closest) {
+                    closest = d;
+                    ca = a;
+                    cb = b;
+                }
+            }
+        std::printf("closest tiles of %s at Scale %d: %d and %d, %.4f\n", name.c_str(), scale, ca,
+                    cb, closest);
+    }
+}
+
+// A part of the canvas nothing was drawn over stays pure black: a band across the picture, a
+// wedge between two shapes. No scene draws pure black on purpose (night skies and shadows are
+// coloured), so no row may hold a run of pure black longer than one block of a tile print.
+TEST_P(MediaSet, NoPictureHasUndrawnBlackBandsOrWedges) {
+    const int side = 225 * scale, limit = 5 * scale;
+    for (int n = 1; n <= 20; ++n) {
+        std::string name = std::to_string(n) + ".jpg";
+        sprite s;
+        ASSERT_EQ(0, s.Load(folder.c_str(), name.c_str(), 0)) << name;
+        int longest = 0, longest_x = 0, longest_y = 0;
+        for (int y = 0; y < side; ++y)
+            for (int x = 0, run = 0; x < side; ++x) {
+                rgb p = pixel_at(s.surface, x, y);
+                run = std::max(p.r, std::max(p.g, p.b)) <= 4 ? run + 1 : 0;
+                if (run > longest) {
+                    longest = run;
+                    longest_x = x;
+                    longest_y = y;
+                }
+            }
+        EXPECT_LE(longest, limit) << name << ": " << longest << " black pixels in row " << longest_y
+                                  << " ending at x " << longest_x;
+    }
+}
+
 TEST_P(MediaSet, FontsCoverEveryTextAndTheTextsFitTheirPlaces) {
     struct font_files {
         const char *sheet, *metrics;
@@ -149,6 +205,72 @@ TEST(MediaSounds, DistinctEffectsAndTheTuneLoad) {
     std::string m = pack_bytes(msx, "1.mod");
     hssMusic music;
     EXPECT_EQ(0, music.load(&m[0], true, m.size()));
+}
+
+// The game's own mix heard through SDL's disk driver, at the volume "Yes" gives: the whole tune
+// (one pass and a little) with the heaviest overlap of effects the rules can make (one on each
+// of the four channels they use) started again and again over it. Every moment keeps 1 dB of
+// headroom, and the tune's left and right share every instrument.
+using namespace sound_files;
+
+TEST(MediaSounds, MixKeepsHeadroomAndTheTuneSitsInBothEars) {
+    load_pack_index(msx, media_folder(1).c_str(), "msx.pak", "msx.def");
+    speaker.close();
+    temp_dir d;
+    disk_output out(d.file("out.raw"));
+    ASSERT_EQ(0, speaker.open(22050, 16, true, 1, 16));
+    int rate = 0, channels = 0;
+    Uint16 format = 0;
+    ASSERT_NE(0, Mix_QuerySpec(&rate, &format, &channels));
+    ASSERT_EQ(2, channels);
+    load_music(Music, "", "1.mod");
+    const char* names[] = {"button_p.wav",  "explosion.wav", "good.wav",  "hint_p.wav",
+                           "rakieta_p.wav", "button2.wav",   "good_p.wav"};
+    for (int k = 0; k < 7; ++k)
+        load_sound(Sounds[k], "", names[k]);
+    set_audio(0, 0, 128, 128);
+    SDL_LockAudio();
+    out.mark();
+    play_music(Music);
+    SDL_UnlockAudio();
+    // 20 s of the tune alone, then 70 s with the effects over it.
+    const long second = 2L * rate;
+    ASSERT_TRUE(out.wait_for(20 * second));
+    hssSound* on_zero[] = {&RocketSound, &GoodPSound, &GoodSound, &ButtonSound};
+    for (int burst = 0; burst < 140; ++burst) {
+        SDL_LockAudio();
+        out.mark();
+        play_sound(*on_zero[burst % 4], 0);
+        play_sound(ExplosionSound, 1);
+        play_sound(HintSound, 2);
+        play_sound(Button2Sound, 3);
+        SDL_UnlockAudio();
+        // The next burst about half a second of output later.
+        ASSERT_TRUE(out.wait_for(second / 2));
+    }
+    shutdown_audio();
+    speaker.close();
+    std::vector<std::int16_t> s = out.samples();
+    ASSERT_GT(s.size(), static_cast<std::size_t>(80 * second));
+    int top = peak(s);
+    double dbfs = 20 * std::log10(top / 32768.0);
+    // Correlation of left and right over the tune alone (after its first second).
+    double sl = 0, sr = 0, sll = 0, srr = 0, slr = 0;
+    long n = 0;
+    for (std::size_t i = second; i + 1 < static_cast<std::size_t>(20 * second); i += 2, ++n) {
+        double l = s[i], r = s[i + 1];
+        sl += l;
+        sr += r;
+        sll += l * l;
+        srr += r * r;
+        slr += l * r;
+    }
+    double cov = slr / n - sl / n * sr / n;
+    double corr = cov / std::sqrt((sll / n - sl / n * sl / n) * (srr / n - sr / n * sr / n));
+    std::printf("mix peak %d (%.2f dBFS), tune L/R correlation %.3f, %ld samples at %d Hz\n", top,
+                dbfs, corr, static_cast<long>(s.size()), rate);
+    EXPECT_LE(dbfs, -1.0);
+    EXPECT_GE(corr, 0.8);
 }
 
 } // namespace

@@ -25,5 +25,5 @@ for s in button_p explosion good hint_p rakieta_p button2 good_p; do
     echo "$info" | grep -q "Channels       : 1" || { echo "$s.wav is not mono"; exit 1; }
     echo "$info" | grep -q "Precision      : 16-bit" || { echo "$s.wav is not 16-bit"; exit 1; }
     peak="$(sox "$work/msx/$s.wav" -n stat 2>&1 | awk '/^Maximum amplitude/ {print $3}')"
-    awk -v p="$peak" 'BEGIN { exit !(p > 0.3) }' || { echo "$s.wav is too quiet"; exit 1; }
+    awk -v p="$peak" 'BEGIN { exit !(p > 0.2) }' || { echo "$s.wav is too quiet"; exit 1; }
 done

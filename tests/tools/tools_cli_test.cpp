@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "res/pack.h"
 #include "tests/support/test_support.h"
 #include "tests/tools/tool_paths.h"
 
@@ -108,9 +109,31 @@ TEST(PackTool, LevelsPutAPlayersPicturesIntoTheSet) {
     }
     for (const char* name : {"x/3.jpg", "x/gra.jpg"})
         EXPECT_TRUE(file_exists(d.path() + name)) << name;
+}
 
-    std::string many = " " + d.path(); // more than 20 pictures
-    for (int i = 0; i < 21; ++i)
-        many += " " + d.file("wide.jpg");
-    EXPECT_NE(0, run(pack + " levels" + many));
+// The pack tool lists what the game's reader takes from the same index: an over-long name is
+// skipped by both, and entries stop at "end" for both.
+TEST(PackTool, ListsWhatTheGameReads) {
+    temp_dir d;
+    const std::string long_name(40, 'x');
+    write_file(d.file("p.def"), "a 0 1\n" + long_name + " 1 1\nb 1 2 end 0 0\nc 0 1\n");
+    write_file(d.file("p.pak"), "xyz");
+    std::string listed;
+    FILE* out = popen((pack + " list " + d.file("p.def") + " 2>/dev/null").c_str(), "r");
+    ASSERT_NE(out, nullptr);
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, out))
+        listed += std::string(buffer).substr(0, std::string(buffer).find(' '));
+    ASSERT_EQ(0, pclose(out));
+
+    PackIndex game{};
+    load_pack_index(game, d.path().c_str(), "p.pak", "p.def");
+    std::string read;
+    for (int i = 0; i < game.count; i++)
+        read += game.names[i];
+    EXPECT_EQ(read, "ab");
+    EXPECT_EQ(listed, "ab2"); // the two names, then the count line
+    // An entry without its size: the game keeps the slot as it was, the tool says which entry.
+    write_file(d.file("p.def"), "a 0 1\nb 1\n");
+    EXPECT_EQ(1, run(pack + " list " + d.file("p.def")));
 }

@@ -13,6 +13,7 @@
 #include "app/startup.h"
 #include "app/state.h"
 #include "game/game_state.h"
+#include "game/level_stats.h"
 #include "game/save.h"
 #include "res/audio.h"
 #include "screens/screens.h"
@@ -28,6 +29,7 @@ unsigned Seed;
 
 void game_driver::boot(int s, const std::string& cont_tll, unsigned seed) {
     scale = s;
+    LevelTable.clear();
     std::string built = media_root() + (s == 1 ? "/media-s1" : "/media");
     ASSERT_TRUE(file_exists(built + "/gfx.def")) << "no media set in " << built << " (make media)";
     std::string copy = "mkdir -p '" + media() + "' && cp '" + built + "'/*.def '" + built +

@@ -69,7 +69,8 @@ TEST(WholeGameKeys, ArrowsHintAndMenuKeysPressTheButtons) {
     EXPECT_EQ(HintActive, 1);
     EXPECT_EQ(Score, score - 10);
     EXPECT_LE(TimeLeft, time - 7);
-    g.key(SDLK_m); // the menu button: saved, and "Continue game?" then takes Y
+    g.push_key(SDLK_m); // the menu button: saved, and "Continue game?" then takes Y
+    g.frame();
     EXPECT_EQ(GameState, "init_intro");
     EXPECT_TRUE(file_exists(g.cont()));
     ASSERT_TRUE(g.run_until([] { return in_state("intro", "intro"); }, 100));

@@ -10,6 +10,7 @@
 #include "app/replay.h"
 #include "app/state.h"
 #include "game/game_state.h"
+#include "game/level_stats.h"
 #include "tests/whole/game_driver.h"
 
 namespace {
@@ -91,6 +92,7 @@ void finish(game_driver& g, const std::string& name) {
     char line[128];
     std::snprintf(line, sizeof line, "state %016llx\nscreen %016llx\n", state, shown);
     write_file(base + ".expect", line);
+    write_file(base + ".levels", level_table_text());
     write_file(base + ".cont", read_file(g.cont()));
 }
 

@@ -1,13 +1,19 @@
 // The whole program played through its real frame loop with real SDL events.
 #include <gtest/gtest.h>
 
+#include <SDL.h>
+
+#include <cstdlib>
 #include <sstream>
 #include <vector>
 
 #include "app/globals.h"
 #include "app/state.h"
 #include "game/game_state.h"
+#include "game/rules.h"
+#include "game/twins.h"
 #include "res/audio.h"
+#include "tests/tools/tool_paths.h"
 #include "tests/whole/game_driver.h"
 
 namespace {
@@ -69,4 +75,75 @@ TEST(WholeGame, NoOnTheContinuePromptStartsAfreshAndKeepsTheSavedGame) {
     EXPECT_EQ(Score, 0);
     EXPECT_EQ(TimeLeft, 230);
     EXPECT_EQ(read_file(g.cont()), saved);
+}
+
+// A player's own picture with two tiles alike (tiles 3 and 17 of one colour, every other tile a
+// colour of its own): a tap on either counts as right for both, and nothing else changes.
+TEST(WholeGame, ATapOnATwinOfTheOfferedTilePlacesItAsARightTap) {
+    game_driver g;
+    g.boot(1);
+    SDL_Surface* pic = SDL_CreateRGBSurface(SDL_SWSURFACE, 225, 225, 24, 0xff, 0xff00, 0xff0000, 0);
+    for (int t = 0; t < 25; t++) {
+        int c = t == 17 ? 3 : t;
+        fill_rect(pic, t % 5 * 45, t / 5 * 45, 45, 45, 20 + 50 * (c % 5), 20 + 50 * (c / 5), 128);
+    }
+    std::string bmp = g.dir.file("twins.bmp"), png = g.dir.file("twins.png");
+    ASSERT_EQ(0, SDL_SaveBMP(pic, bmp.c_str()));
+    SDL_FreeSurface(pic);
+    ASSERT_EQ(0, std::system(("convert " + bmp + " " + png).c_str()));
+    ASSERT_EQ(0, std::system((tool_path("tessoli-pack") + " levels --only " + g.media() + " " +
+                              png + " >/dev/null")
+                                 .c_str()));
+    g.load_and_answer(true);
+    g.enter_menu();
+    ASSERT_TRUE(g.run_until([] { return in_state("intro", "intro"); }, 500));
+    g.frame(10);
+    g.tap(120, 133); // "Start Game"
+    ASSERT_TRUE(g.run_until([] { return in_state("gra", "5sec"); }, 300));
+    EXPECT_EQ(1u << 17, TileTwins[3]);
+    EXPECT_EQ(1u << 3, TileTwins[17]);
+    EXPECT_EQ(0u, TileTwins[4]);
+    g.tap(120, 120);
+    ASSERT_TRUE(g.run_until([] { return in_state("gra", "start_gry"); }, 100));
+
+    auto tap_cell = [&](int cell) { g.tap(7 + 45 * (cell % 5) + 22, 7 + 45 * (cell / 5) + 22); };
+    auto offer = [&](int tile) {
+        for (int k = 0; k < 25 && TileList[TileCurrent] != tile; k++)
+            offer_next_tile();
+        ASSERT_EQ(tile, TileList[TileCurrent]);
+    };
+    auto in_pile = [](int tile) {
+        for (int k = 0; k <= TileLast; k++)
+            if (TileList[k] == tile)
+                return true;
+        return false;
+    };
+    // Tile 3 offered, its twin's cell 17 tapped: 17 is placed, 3 stays offered-to-come.
+    offer(3);
+    std::vector<int> others;
+    for (int k = 0; k <= TileLast; k++)
+        if (TileList[k] != 3 && TileList[k] != 17)
+            others.push_back(TileList[k]);
+    int current = TileCurrent;
+    tap_cell(17);
+    EXPECT_EQ(1, Board[17]);
+    EXPECT_EQ(0, Board[3]);
+    EXPECT_EQ(5, Score);
+    EXPECT_EQ(23, TileLast);
+    EXPECT_EQ(0, RocketMode);
+    EXPECT_TRUE(in_pile(3));
+    EXPECT_FALSE(in_pile(17));
+    // The rest of the pile keeps its order, the offer moves on as after any right tap.
+    std::vector<int> rest;
+    for (int k = 0; k <= TileLast; k++)
+        if (TileList[k] != 3)
+            rest.push_back(TileList[k]);
+    EXPECT_EQ(others, rest);
+    EXPECT_EQ(current > TileLast ? TileLast : current, TileCurrent);
+    // A tile with no twin still misses on any other cell.
+    int lone = TileList[TileCurrent] == 3 ? (offer_next_tile(), TileList[TileCurrent])
+                                          : TileList[TileCurrent];
+    tap_cell(lone == 4 ? 9 : 4);
+    EXPECT_NE(0, RocketMode);
+    EXPECT_EQ(5, Score);
 }

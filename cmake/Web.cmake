@@ -1,0 +1,47 @@
+# The browser build: the game as a page (index.html, .js, .wasm and the preloaded Scale 2 media).
+set(TESSOLI_WEB_MEDIA "${CMAKE_SOURCE_DIR}/build/media" CACHE PATH
+    "The Scale 2 media set (made by the desktop build's tessoli-media) the page preloads")
+set(TESSOLI_WEB_FILES "${CMAKE_SOURCE_DIR}/build/media-web" CACHE PATH
+    "The page's own files made beside it (tessoli-media --web): the tune as Ogg, the icons")
+
+file(GLOB TESSOLI_WEB_SOURCES CONFIGURE_DEPENDS
+    app/*.cpp video/*.cpp res/*.cpp text/*.cpp fx/*.cpp game/*.cpp screens/*.cpp platform/*.cpp)
+list(FILTER TESSOLI_WEB_SOURCES EXCLUDE REGEX "_desktop\\.cpp$")
+
+add_executable(tessoli ${TESSOLI_WEB_SOURCES})
+set_target_properties(tessoli PROPERTIES OUTPUT_NAME index SUFFIX ".html")
+target_include_directories(tessoli PRIVATE ${CMAKE_SOURCE_DIR})
+# Debian's stb_image decodes the pictures; the browser's SDL_image cannot read from memory.
+target_include_directories(tessoli SYSTEM PRIVATE /usr/include/stb)
+target_compile_options(tessoli PRIVATE -O2)
+target_compile_definitions(tessoli PRIVATE TESSOLI_VERSION="${PROJECT_VERSION}")
+
+set(web ${CMAKE_SOURCE_DIR}/web)
+target_link_options(tessoli PRIVATE
+    -O2
+    # The frame clock and the loading waits sleep in place; ASYNCIFY turns each sleep into a
+    # return to the browser.
+    -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536
+    -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=67108864
+    -sMINIFY_HTML=0
+    -sFORCE_FILESYSTEM=1 -lidbfs.js -sEXPORTED_RUNTIME_METHODS=FS
+    "SHELL:--shell-file ${web}/shell.html"
+    "SHELL:--pre-js ${web}/pre.js"
+    # A player's saved game in the media folder stays on their machine.
+    "SHELL:--exclude-file *cont.tll*"
+    "SHELL:--preload-file ${TESSOLI_WEB_MEDIA}@/media/"
+    # The tune as the browser can play it, where the sound library's browser side looks for it.
+    "SHELL:--preload-file ${TESSOLI_WEB_FILES}/1.ogg@/media/1.ogg")
+set_property(TARGET tessoli APPEND PROPERTY LINK_DEPENDS
+    ${web}/shell.html ${web}/pre.js ${TESSOLI_WEB_MEDIA}/gfx.pak ${TESSOLI_WEB_MEDIA}/msx.pak
+    ${TESSOLI_WEB_FILES}/1.ogg)
+
+# The page's companions: the manifest and the service worker that keeps it playable offline.
+foreach(file manifest.webmanifest sw.js)
+    configure_file(${web}/${file} ${CMAKE_BINARY_DIR}/${file} COPYONLY)
+endforeach()
+
+# The page's icons, drawn by the media builder (tessoli-media --web).
+foreach(size 32 192 512)
+    configure_file(${TESSOLI_WEB_FILES}/icon-${size}.png ${CMAKE_BINARY_DIR}/icon-${size}.png COPYONLY)
+endforeach()

@@ -1,0 +1,69 @@
+// A paused level: the clock, the rockets and the effects stand still because no frame of play
+// runs; the board is covered so that a pause cannot be used to study the picture.
+#include "game/pause.h"
+
+#include "game/play.h"
+#include "platform/input.h"
+#include "text/font.h"
+#include "video/board_geometry.h"
+#include "video/sprite.h"
+#include "video/units.h"
+#include "video/video.h"
+
+namespace {
+
+bool Paused = false;
+
+bool pause_key(int key) {
+    return key == 'p' || key == KEY_PAUSE || key == KEY_ESCAPE;
+}
+
+// The menu's picture over the board, with the menu's fonts.
+void draw_pause_panel() {
+    float x = IntroPicture.x, y = IntroPicture.y;
+    int t = board_edge();
+    IntroPicture.x = IntroPicture.y = static_cast<float>(t);
+    IntroPicture.BlitPart(t, t, board_size(), board_size());
+    IntroPicture.x = x;
+    IntroPicture.y = y;
+    BigFont.y = static_cast<float>(80 * Scale);
+    BigFont.DrawText("Paused", 1, 0, 0);
+    SmallFont.style = 1;
+    SmallFont.y = static_cast<float>(130 * Scale);
+    SmallFont.DrawParagraph("Tap or press a key  to go on.", 20 * Scale, 1, 0, 0);
+    SmallFont.y = static_cast<float>(185 * Scale);
+    SmallFont.DrawParagraph("Escape or M:  save, back to the menu", 20 * Scale, 1, 0, 0);
+    SmallFont.style = 0;
+}
+
+} // namespace
+
+pause_outcome pause_frame(bool pausable) {
+    if (!pausable) {
+        Paused = false;
+        return pause_outcome::running;
+    }
+    int key = key_this_frame(InputState);
+    if (!Paused) {
+        if (!pause_key(key) && InputState.focusLost == 0)
+            return pause_outcome::running;
+        Paused = true;
+        input_clear_stylus(InputState);
+    } else if (key == KEY_ESCAPE || key == 'm') {
+        Paused = false;
+        return pause_outcome::to_menu;
+    } else if (key != 0 || InputState.stylusDown == 1) {
+        // The tap or key that goes on does nothing else: it does not land on the board.
+        Paused = false;
+        input_clear_stylus(InputState);
+        InputState.keyPressed = 0;
+        return pause_outcome::running;
+    }
+    // Drawn again on each event, so a window uncovered or restored shows the panel at once.
+    GameBackground.Blit();
+    draw_hud();
+    draw_pause_panel();
+    flip_screen();
+    input_wait_for_event();
+    return pause_outcome::paused;
+}

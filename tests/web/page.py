@@ -1,0 +1,204 @@
+# Drives the game's page in headless Chromium over the DevTools protocol, served from 127.0.0.1.
+import base64
+import http.server
+import json
+import os
+import shutil
+import socket
+import socketserver
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+import websocket
+
+
+def free_port():
+    with socket.socket() as s:
+        s.bind(("127.0.0.1", 0))
+        return s.getsockname()[1]
+
+
+class Server:
+    """A static file server for the page's folder (and extra files), on a free port."""
+
+    def __init__(self, folder, extra=None):
+        extra = extra or {}
+
+        class Handler(http.server.SimpleHTTPRequestHandler):
+            def __init__(self, *a, **k):
+                super().__init__(*a, directory=folder, **k)
+
+            def translate_path(self, path):
+                name = path.split("?")[0].lstrip("/")
+                if name in extra:
+                    return extra[name]
+                return super().translate_path(path)
+
+            def log_message(self, *a):
+                pass
+
+            def end_headers(self):
+                self.send_header("Cache-Control", "no-cache")
+                super().end_headers()
+
+        socketserver.TCPServer.allow_reuse_address = True
+        self.httpd = socketserver.ThreadingTCPServer(("127.0.0.1", free_port()), Handler)
+        self.httpd.daemon_threads = True
+        self.port = self.httpd.server_address[1]
+        self.url = "http://127.0.0.1:%d/" % self.port
+        threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
+
+    def stop(self):
+        self.httpd.shutdown()
+        self.httpd.server_close()
+
+
+class Browser:
+    """One headless Chromium with a fresh profile, and a DevTools connection to its page."""
+
+    def __init__(self, width=480, height=640, profile=None, autoplay="no-user-gesture-required"):
+        self.own_profile = profile is None
+        self.profile = profile or tempfile.mkdtemp(prefix="tessoli-chromium-")
+        self.console = []
+        self.events = []
+        args = [shutil.which("chromium") or "chromium", "--headless", "--no-sandbox",
+                "--disable-gpu", "--disable-quic", "--no-first-run",
+                "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                "--autoplay-policy=" + autoplay, "--mute-audio",
+                "--user-data-dir=" + self.profile, "--remote-debugging-port=0",
+                "--window-size=%d,%d" % (width, height), "about:blank"]
+        self.proc = subprocess.Popen(args, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        port_file = os.path.join(self.profile, "DevToolsActivePort")
+        deadline = time.time() + 30
+        while not os.path.exists(port_file) or os.path.getsize(port_file) == 0:
+            if time.time() > deadline or self.proc.poll() is not None:
+                raise RuntimeError("chromium did not start")
+            time.sleep(0.1)
+        port = open(port_file).read().split()[0]
+        deadline = time.time() + 10
+        while True:
+            try:
+                import urllib.request
+                targets = json.load(urllib.request.urlopen("http://127.0.0.1:%s/json" % port))
+                page = [t for t in targets if t["type"] == "page"][0]
+                break
+            except Exception:
+                if time.time() > deadline:
+                    raise
+                time.sleep(0.1)
+        self.ws = websocket.create_connection(page["webSocketDebuggerUrl"], timeout=120)
+        self.next_id = 0
+        self.call("Runtime.enable")
+        self.call("Page.enable")
+        self.call("Emulation.setDeviceMetricsOverride", width=width, height=height,
+                  deviceScaleFactor=1, mobile=False)
+
+    def _handle(self, message):
+        if message.get("method") == "Runtime.consoleAPICalled":
+            text = " ".join(str(a.get("value", a.get("description", "")))
+                            for a in message["params"]["args"])
+            self.console.append(text)
+        elif "method" in message:
+            self.events.append(message)
+
+    def call(self, method, **params):
+        self.next_id += 1
+        mine = self.next_id
+        self.ws.send(json.dumps({"id": mine, "method": method, "params": params}))
+        while True:
+            message = json.loads(self.ws.recv())
+            if message.get("id") == mine:
+                if "error" in message:
+                    raise RuntimeError("%s: %s" % (method, message["error"]))
+                return message.get("result", {})
+            self._handle(message)
+
+    def eval(self, expression, awaited=False):
+        result = self.call("Runtime.evaluate", expression=expression, returnByValue=True,
+                           awaitPromise=awaited)
+        if "exceptionDetails" in result:
+            raise RuntimeError("%s: %s" % (expression, result["exceptionDetails"]))
+        return result["result"].get("value")
+
+    def pump(self, seconds):
+        """Lets time pass while collecting console lines."""
+        end = time.time() + seconds
+        while time.time() < end:
+            self.ws.settimeout(max(0.01, end - time.time()))
+            try:
+                self._handle(json.loads(self.ws.recv()))
+            except websocket.WebSocketTimeoutException:
+                pass
+        self.ws.settimeout(120)
+
+    def wait_for(self, expression, seconds=30, what=None):
+        end = time.time() + seconds
+        while time.time() < end:
+            if self.eval(expression):
+                return
+            self.pump(0.1)
+        raise AssertionError("timed out waiting for " + (what or expression) +
+                             "\nconsole:\n" + "\n".join(self.console[-20:]))
+
+    def wait_console(self, text, seconds=60):
+        end = time.time() + seconds
+        while time.time() < end:
+            for line in self.console:
+                if text in line:
+                    return line
+            self.pump(0.2)
+        raise AssertionError("no console line with %r\nconsole:\n%s" %
+                             (text, "\n".join(self.console[-20:])))
+
+    def navigate(self, url):
+        self.console = []
+        self.call("Page.navigate", url=url)
+
+    def screenshot(self, path=None):
+        data = base64.b64decode(self.call("Page.captureScreenshot", format="png")["data"])
+        if path:
+            with open(path, "wb") as f:
+                f.write(data)
+        return data
+
+    def canvas_pixel(self, x, y):
+        """The canvas's own pixel (game coordinates), as [r, g, b]."""
+        return self.eval("""(() => { const c = document.getElementById('canvas');
+            const t = document.createElement('canvas'); t.width = c.width; t.height = c.height;
+            const g = t.getContext('2d'); g.drawImage(c, 0, 0);
+            return Array.from(g.getImageData(%d, %d, 1, 1).data.slice(0, 3)); })()""" % (x, y))
+
+    def page_point(self, x, y):
+        """Where game pixel (x, y) lies on the page, through the canvas's CSS scaling."""
+        return self.eval("""(() => { const c = document.getElementById('canvas');
+            const r = c.getBoundingClientRect();
+            return [r.left + (%f + 0.5) * r.width / c.width,
+                    r.top + (%f + 0.5) * r.height / c.height]; })()""" % (x, y))
+
+    def click(self, x, y, button="left"):
+        px, py = self.page_point(x, y)
+        for kind in ("mousePressed", "mouseReleased"):
+            self.call("Input.dispatchMouseEvent", type=kind, x=px, y=py, button=button,
+                      clickCount=1)
+
+    def tap(self, x, y):
+        px, py = self.page_point(x, y)
+        self.call("Input.dispatchTouchEvent", type="touchStart",
+                  touchPoints=[{"x": px, "y": py, "id": 1}])
+        self.call("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+
+    def close(self):
+        try:
+            self.call("Browser.close")
+        except Exception:
+            pass
+        try:
+            self.proc.wait(10)
+        except subprocess.TimeoutExpired:
+            self.proc.kill()
+            self.proc.wait()
+        if self.own_profile:
+            shutil.rmtree(self.profile, ignore_errors=True)
