@@ -18,7 +18,7 @@ bool pause_key(int key) {
     return key == 'p' || key == KEY_PAUSE || key == KEY_ESCAPE;
 }
 
-// The menu's picture over the board, with the menu's fonts.
+// The menu's picture over the board, with the menu's fonts, laid out as "Continue game?" is.
 void draw_pause_panel() {
     float x = IntroPicture.x, y = IntroPicture.y;
     int t = board_edge();
@@ -26,12 +26,12 @@ void draw_pause_panel() {
     IntroPicture.BlitPart(t, t, board_size(), board_size());
     IntroPicture.x = x;
     IntroPicture.y = y;
-    BigFont.y = static_cast<float>(80 * Scale);
+    BigFont.y = static_cast<float>(95 * Scale);
     BigFont.DrawText("Paused", 1, 0, 0);
     SmallFont.style = 1;
-    SmallFont.y = static_cast<float>(130 * Scale);
+    SmallFont.y = static_cast<float>(127 * Scale);
     SmallFont.DrawParagraph("Tap or press a key  to go on.", 20 * Scale, 1, 0, 0);
-    SmallFont.y = static_cast<float>(185 * Scale);
+    SmallFont.y = static_cast<float>(172 * Scale);
     SmallFont.DrawParagraph("Escape or M:  save, back to the menu", 20 * Scale, 1, 0, 0);
     SmallFont.style = 0;
 }

@@ -1,0 +1,144 @@
+# The real program under Xvfb with a window manager (openbox), played with real keys: minimised
+# mid-level it pauses (the time bar stands still, and stays still once the window is back), a
+# tap goes on; closed by the window manager (Alt+F4 sends WM_DELETE_WINDOW) it saves, and the
+# next run's "Continue game?" goes on with the same level, score and time.
+set -eu
+. "$(dirname "$0")/../support/xvfb.sh"
+
+command -v openbox >/dev/null || { echo "openbox is not installed (scripts/install-deps)"; exit 77; }
+PACK=$B/tools/tessoli-pack
+[ -x "$PACK" ] || PACK=$M/tools/tessoli-pack
+
+xvfb_copy_game
+mkdir -p "$WORK/assets"
+"$PACK" extract "$WORK/game/media/gfx.def" "$WORK/assets" >/dev/null
+SAVE=$WORK/game/media/cont.tll
+SHOTS=$B/shots
+mkdir -p "$SHOTS"
+
+OPID=""
+trap '[ -n "$OPID" ] && kill "$OPID" 2>/dev/null; xvfb_cleanup' EXIT
+xvfb_start 1000x900x24
+openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
+OPID=$!
+for _ in $(seq 1 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    sleep 0.05
+done
+xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id" || { echo "openbox did not start"; exit 1; }
+
+fail() {
+    echo "$1"
+    xvfb_report
+    exit 1
+}
+launch() {
+    "$WORK/game/tessoli" --windowed 2>>"$WORK/err.txt" &
+    GPID=$!
+    win=$(xvfb_find_window) || fail "no Tessoli window"
+    xdotool windowactivate --sync "$win" 2>/dev/null || true
+}
+shot() { import -window "$win" "$WORK/$1.png"; }
+tap() { xdotool mousemove --window "$win" "$1" "$2" click 1; }
+key() { xdotool windowactivate --sync "$win" 2>/dev/null || true; xdotool key "$1"; }
+crop() { # shot x y w h out
+    convert "$WORK/$1.png" -crop "$4x$5+$2+$3" +repage "$WORK/$6.png"
+}
+# Mean difference (0..1) between a region of a screenshot and a picture of the same size.
+differs() { # shot x y w h picture
+    crop "$1" "$2" "$3" "$4" "$5" crop
+    compare -metric MAE "$WORK/crop.png" "$6" null: 2>&1 | sed 's/.*(\(.*\))/\1/'
+}
+# How many pixels of the time bar's row differ between two screenshots.
+bar_change() {
+    crop "$1" 0 628 480 12 bar1
+    crop "$2" 0 628 480 12 bar2
+    compare -metric AE -fuzz 10% "$WORK/bar1.png" "$WORK/bar2.png" null: 2>&1 | sed 's/ .*//'
+}
+below() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a < b) }'; }
+wait_match() { # seconds x y w h picture
+    for _ in $(seq 1 $(( $1 * 5 ))); do
+        shot now
+        d=$(differs now "$2" "$3" "$4" "$5" "$6")
+        if below "$d" 0.04; then
+            return 0
+        fi
+        sleep 0.2
+    done
+    echo "$d"
+    return 1
+}
+convert "$WORK/assets/intro.jpg" -crop 460x60+10+10 +repage "$WORK/intro-top.png"
+convert "$WORK/assets/gra.jpg" -crop 450x450+15+15 +repage "$WORK/board.png"
+# Splash (Return), sound question (N), menu (Return is "Start Game").
+to_menu() {
+    sleep 0.5
+    key Return
+    wait_match 15 10 10 460 60 "$WORK/intro-top.png" || fail "no sound question"
+    key n
+    sleep 1.5
+    key Return
+}
+# The level's look ends with a tap; the board is then empty.
+end_look() {
+    sleep 2.5
+    tap 240 200
+    wait_match 10 15 15 450 450 "$WORK/board.png" || fail "the board did not empty"
+}
+
+launch
+to_menu
+end_look
+key Right # the next tile is offered, as the arrow button does
+sleep 1
+shot before
+
+# Minimised for four seconds (eight pixels of time bar had it run on), then back: paused.
+xdotool windowminimize "$win"
+sleep 4
+xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowmap "$win"
+sleep 1
+shot paused
+cp "$WORK/paused.png" "$SHOTS/pause-panel.png"
+c=$(bar_change before paused)
+echo "time bar pixels changed while minimised: $c"
+[ "$c" -le 24 ] || fail "the clock ran while the window was minimised"
+d=$(differs paused 15 15 450 450 "$WORK/board.png")
+below 0.04 "$d" || fail "the paused board is not covered ($d)"
+sleep 2
+shot still
+c=$(bar_change paused still)
+echo "time bar pixels changed after the window came back: $c"
+[ "$c" -eq 0 ] || fail "regaining the focus went on by itself"
+
+# A tap goes on: the panel goes, the board is the empty board again.
+tap 240 200
+wait_match 5 15 15 450 450 "$WORK/board.png" || fail "a tap did not go on"
+shot resumed
+
+# The window manager's close, mid-level: the level is saved and the program ends.
+key alt+F4
+xvfb_wait_game 10
+echo "exit status after Alt+F4: $STATUS"
+[ "$STATUS" = "0" ] || fail "the program did not end cleanly on close"
+[ -s "$SAVE" ] || fail "closing mid-level saved nothing"
+
+launch
+to_menu
+sleep 1
+shot prompt
+key y
+end_look
+shot continued
+# The head-up display (level, score) and the offered tile's place are as they were on closing.
+crop resumed 0 480 480 150 hud1
+d=$(differs continued 0 480 480 150 "$WORK/hud1.png")
+echo "head-up display and offered tile against the closed game's: $d"
+below "$d" 0.02 || fail "the continued game is not the closed one ($d)"
+c=$(bar_change resumed continued)
+echo "time bar pixels changed across close and continue: $c"
+[ "$c" -le 40 ] || fail "the continued game's time is not the closed one's"
+key alt+F4
+xvfb_wait_game 10
+[ "$STATUS" = "0" ] || fail "the program did not end cleanly on the second close"
+echo "ok"
