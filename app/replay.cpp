@@ -30,9 +30,9 @@ struct event_kind {
     Uint32 sdl;
 };
 const event_kind EventKinds[] = {
-    {1, SDL_ACTIVEEVENT}, {2, SDL_KEYDOWN},         {3, SDL_KEYUP},
-    {4, SDL_MOUSEMOTION}, {5, SDL_MOUSEBUTTONDOWN}, {6, SDL_MOUSEBUTTONUP},
-    {12, SDL_QUIT},       {16, SDL_VIDEORESIZE},    {17, SDL_VIDEOEXPOSE},
+    {1, SDL_ACTIVEEVENT},     {2, SDL_KEYDOWN},       {3, SDL_KEYUP}, {4, SDL_MOUSEMOTION},
+    {5, SDL_MOUSEBUTTONDOWN}, {6, SDL_MOUSEBUTTONUP}, {12, SDL_QUIT}, {16, SDL_VIDEORESIZE},
+    {17, SDL_VIDEOEXPOSE},    {24, SDL_USEREVENT},
 };
 
 int file_kind(Uint32 sdl_type) {
@@ -74,6 +74,9 @@ void record_event(unsigned long poll, const SDL_Event* e) {
     case SDL_ACTIVEEVENT:
         a = e->active.gain;
         b = e->active.state;
+        break;
+    case SDL_USEREVENT:
+        a = e->user.code;
         break;
     default:
         break;
@@ -128,6 +131,9 @@ int replay_source(SDL_Event* e) {
     case SDL_ACTIVEEVENT:
         e->active.gain = static_cast<Uint8>(r.a);
         e->active.state = static_cast<Uint8>(r.b);
+        break;
+    case SDL_USEREVENT:
+        e->user.code = r.a;
         break;
     default:
         break;

@@ -8,7 +8,8 @@
 struct replay_event {
     unsigned long poll;
     int type;    // SDL event type
-    int a, b, c; // button, x, y for the stylus; key symbol for keys; gain, state for focus
+    int a, b, c; // button, x, y for the stylus; key symbol for keys; gain, state for
+                 // focus; the code of a user event (a pause request)
 };
 
 struct replay_data {

@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 #include <csignal>
+#include <cstring>
 
 #include "platform/clock.h"
 #include "platform/frame_clock.h"
@@ -136,12 +137,17 @@ void input_poll(input_state& in) {
     if (!input_event_source(&Event))
         return;
     if (Event.type == SDL_ACTIVEEVENT) {
-        // Focus is the desktop's, not the player's: never recorded, so a replay never pauses.
+        // Focus is the desktop's, not the player's: a recorded focus change (older recordings
+        // hold them) does nothing, and a timedemo never pauses for its own window's focus. Only
+        // a live loss of focus counts, and it is recorded as the pause request it makes, so that
+        // a recording of a game that paused plays back with the same pause.
         bool away = Event.active.gain == 0 &&
                     (Event.active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)) != 0;
-        if (away && input_event_source == SDL_PollEvent)
-            in.focusLost = 1;
-        return;
+        if (!away || input_event_source != SDL_PollEvent)
+            return;
+        std::memset(&Event, 0, sizeof Event);
+        Event.type = SDL_USEREVENT;
+        Event.user.code = PauseRequestCode;
     }
     if (Event.type == SDL_KEYDOWN && full_screen_key(Event)) {
         // Not recorded either: replayed without its Alt, Alt+Enter would be a plain Return.
@@ -181,6 +187,10 @@ void input_poll(input_state& in) {
         in.lockFrames = 0;
         break;
     }
+    case SDL_USEREVENT:
+        if (Event.user.code == PauseRequestCode)
+            in.focusLost = 1;
+        break;
     case SDL_QUIT:
         // The window's close button or the desktop asking us to go: end from any screen.
         in.quit = 1;

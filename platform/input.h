@@ -34,7 +34,8 @@ struct input_state {
     int quit;
     int lockFrames;
     int lockLength;
-    // The window lost the input focus or was minimised or hidden on this poll (live play only).
+    // The window lost the input focus or was minimised or hidden on this poll (live, or the
+    // pause request a recording holds for it).
     int focusLost;
 };
 

@@ -9,3 +9,6 @@ extern int (*input_event_source)(SDL_Event* event);
 // Called with every event input_poll took, with the poll's number (for recordings).
 extern void (*input_event_observer)(unsigned long poll_number, const SDL_Event* event);
 extern unsigned long input_poll_count;
+// The code of the user event that stands for a loss of the window's focus (a pause request),
+// the one form in which focus reaches a recording.
+constexpr int PauseRequestCode = 1;
