@@ -46,7 +46,8 @@ void game_driver::boot(int s, const std::string& cont_tll, unsigned seed) {
     input_wait_for_event = [] {}; // the queue is filled before the frames that read it
     Seed = seed;
     startup_seed = [] { return Seed; };
-    input_poll_count = 0; // as in a fresh program: a recording counts its polls from here
+    input_poll_count = 0;    // as in a fresh program: a recording counts its polls from here
+    input_reset(InputState); // no key or lock left over from the last run
     if (!record_path.empty())
         record_begin(record_path.c_str());
     VideoWindowed = 1;

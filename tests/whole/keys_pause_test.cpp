@@ -43,16 +43,20 @@ void tap_cell(game_driver& g, int cell) {
 
 } // namespace
 
-// The splash goes on with Space and the sound question takes N; nothing else is queued, so a
-// key that did nothing would leave the loading screen to the quit request behind them.
-TEST(WholeGameKeys, SpaceOnTheSplashAndNForNoSound) {
-    game_driver g;
-    g.boot(1);
-    g.push_key(SDLK_SPACE);
-    g.push_key(SDLK_n);
-    g.run_loading();
-    EXPECT_EQ(music_volume, 0);
-    EXPECT_EQ(sound_volume, 0);
+// The splash goes on with Space or Return and the sound question takes Y or N; nothing else is
+// queued, so a key that did nothing would leave the loading screen to the quit request behind.
+TEST(WholeGameKeys, SplashKeysAndTheSoundAnswer) {
+    for (int splash : {SDLK_SPACE, SDLK_RETURN})
+        for (bool yes : {false, true}) {
+            SCOPED_TRACE(splash == SDLK_SPACE ? "Space" : "Return");
+            game_driver g;
+            g.boot(1);
+            g.push_key(splash);
+            g.push_key(yes ? SDLK_y : SDLK_n);
+            g.run_loading();
+            EXPECT_EQ(music_volume, yes ? 128 : 0);
+            EXPECT_EQ(sound_volume, yes ? 128 : 0);
+        }
 }
 
 TEST(WholeGameKeys, ArrowsHintAndMenuKeysPressTheButtons) {
@@ -82,12 +86,35 @@ TEST(WholeGameKeys, ArrowsHintAndMenuKeysPressTheButtons) {
     EXPECT_EQ(GameState, "init_gra");
 }
 
-TEST(WholeGameKeys, EscapeOnTheMenuEndsTheProgram) {
+TEST(WholeGameKeys, EscapeOrQOnTheMenuEndsTheProgram) {
+    for (int key : {SDLK_ESCAPE, SDLK_q}) {
+        game_driver g;
+        g.boot(1);
+        to_menu(g);
+        g.key(SDLK_a); // a key with no meaning here does nothing
+        EXPECT_TRUE(GameRunning);
+        g.key(key);
+        EXPECT_FALSE(GameRunning);
+    }
+}
+
+// "Continue game?" takes N as its "No": a new game at level 1.
+TEST(WholeGameKeys, NOnTheContinuePromptStartsAfresh) {
     game_driver g;
     g.boot(1);
-    to_menu(g);
-    g.key(SDLK_ESCAPE);
-    EXPECT_FALSE(GameRunning);
+    to_play(g);
+    tap_cell(g, TileList[TileCurrent]);
+    g.push_key(SDLK_m);
+    g.frame();
+    ASSERT_TRUE(g.run_until([] { return in_state("intro", "intro"); }, 100));
+    g.key(SDLK_RETURN);
+    ASSERT_EQ(GameSubState, "pre_init");
+    g.frame();
+    g.key(SDLK_n);
+    EXPECT_EQ(ContinueFlag, 0);
+    ASSERT_TRUE(g.run_until([] { return in_state("gra", "5sec"); }, 200));
+    for (int c = 0; c < 25; c++)
+        EXPECT_EQ(Board[c], 0);
 }
 
 // Paused by P or by the window losing focus: the clock, the rockets and the look stand still and
@@ -122,3 +149,56 @@ TEST_P(Pause, StopsClockAndRocketsAndIgnoresBoardTaps) {
 }
 
 INSTANTIATE_TEST_SUITE_P(WholeGameKeys, Pause, ::testing::Values(false, true));
+
+// Escape pauses; a second Escape, or M, is the menu button: the level is saved and the menu
+// comes. The Pause key pauses too.
+TEST(WholeGameKeys, EscapeThenEscapeOrMSavesAndLeaves) {
+    for (int second : {SDLK_ESCAPE, SDLK_m}) {
+        game_driver g;
+        g.boot(1);
+        to_play(g);
+        g.key(SDLK_ESCAPE);
+        EXPECT_TRUE(in_state("gra", "start_gry"));
+        EXPECT_FALSE(file_exists(g.cont())) << "a pause alone saves nothing";
+        g.push_key(second);
+        g.frame();
+        EXPECT_EQ(GameState, "init_intro");
+        EXPECT_TRUE(file_exists(g.cont()));
+    }
+    game_driver g;
+    g.boot(1);
+    to_play(g);
+    const int time = TimeLeft;
+    g.key(SDLK_PAUSE);
+    g.frame(60);
+    EXPECT_EQ(TimeLeft, time);
+}
+
+// Coming back into focus is not a tap: the level stays paused until the player acts. While
+// paused each frame waits for the next event instead of running on.
+TEST(WholeGameKeys, RegainingFocusDoesNotGoOnAndThePauseWaits) {
+    static int waits;
+    game_driver g;
+    g.boot(1);
+    to_play(g);
+    input_wait_for_event = [] { waits++; };
+    waits = 0;
+    g.frame(10);
+    EXPECT_EQ(waits, 0) << "play waited for events";
+    SDL_Event e{};
+    e.active = {SDL_ACTIVEEVENT, 0, SDL_APPACTIVE}; // minimised
+    SDL_PushEvent(&e);
+    g.frame();
+    e.active = {SDL_ACTIVEEVENT, 1, SDL_APPACTIVE | SDL_APPINPUTFOCUS};
+    SDL_PushEvent(&e);
+    const int time = TimeLeft;
+    g.frame(60);
+    EXPECT_EQ(TimeLeft, time);
+    EXPECT_EQ(waits, 61);
+    g.key(SDLK_h); // goes on, without taking a hint
+    EXPECT_EQ(HintActive, 0);
+    waits = 0;
+    g.frame(60);
+    EXPECT_LT(TimeLeft, time);
+    EXPECT_EQ(waits, 0);
+}
