@@ -2,8 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
+#include <cstdio>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "app/globals.h"
+#include "app/replay.h"
 #include "app/state.h"
 #include "fx/effects.h"
 #include "game/game_state.h"
@@ -201,4 +205,77 @@ TEST(WholeGameKeys, RegainingFocusDoesNotGoOnAndThePauseWaits) {
     g.frame(60);
     EXPECT_LT(TimeLeft, time);
     EXPECT_EQ(waits, 0);
+}
+
+// A session played with keys, paused by P and by losing the focus, and left by Escape twice,
+// is recorded; the real program plays the recording back as a timedemo to the same state and
+// the same cont.tll (the focus loss comes back as the pause it made).
+TEST(WholeGameKeys, ARecordedKeySessionPlaysBackTheSame) {
+    temp_dir handoff;
+    const std::string recording = handoff.file("keys.replay");
+    pid_t child = fork(); // one recorded boot per process
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        bool ok = true;
+        {
+            game_driver g;
+            g.record_path = recording;
+            g.boot(1);
+            g.push_key(SDLK_RETURN);
+            g.push_key(SDLK_y);
+            g.run_loading();
+            g.enter_menu();
+            ok = g.run_until([] { return in_state("intro", "intro"); }, 100);
+            g.key(SDLK_RETURN);
+            ok = ok && g.run_until([] { return in_state("gra", "start_gry"); }, 400);
+            g.key(SDLK_RIGHT);
+            g.key(SDLK_h);
+            g.frame(20);
+            tap_cell(g, TileList[TileCurrent]);
+            g.key(SDLK_p);
+            g.frame(30);
+            g.tap(120, 120); // goes on; on the board, but places nothing
+            g.frame(10);
+            SDL_Event e{};
+            e.active = {SDL_ACTIVEEVENT, 0, SDL_APPINPUTFOCUS};
+            SDL_PushEvent(&e);
+            g.frame(40);
+            tap_cell(g, TileList[TileCurrent]); // goes on
+            g.key(SDLK_LEFT);
+            g.frame(20);
+            g.key(SDLK_ESCAPE);
+            g.key(SDLK_ESCAPE); // the menu button: saved
+            ok = ok && g.run_until([] { return in_state("intro", "intro"); }, 100);
+            g.key(SDLK_q);
+            ok = ok && !GameRunning;
+            record_finish();
+            char line[64];
+            std::snprintf(line, sizeof line, "state %016llx",
+                          static_cast<unsigned long long>(game_state_hash()));
+            write_file(handoff.file("expect"), line);
+            write_file(handoff.file("cont.tll"), read_file(g.cont()));
+        }
+        _exit(ok ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the recorded run failed";
+    const std::string text = read_file(recording);
+    ASSERT_NE(text.find(" 24 1 0 0\n"), std::string::npos) << "no pause request recorded:\n"
+                                                           << text;
+
+    temp_dir run;
+    const std::string built = media_root() + "/media-s1";
+    std::string command = "mkdir -p '" + run.path() + "media' && cp '" + build_dir() +
+                          "/tessoli' '" + run.path() + "' && cp '" + built + "'/*.def '" + built +
+                          "'/*.pak '" + built + "'/*.txt '" + built + "'/config.tll '" +
+                          run.path() + "media/' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy '" +
+                          run.path() + "tessoli' --replay '" + recording + "' --timedemo > '" +
+                          run.file("line") + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_NE(read_file(run.file("line")).find(read_file(handoff.file("expect"))),
+              std::string::npos)
+        << "recorded " << read_file(handoff.file("expect")) << "\nplayed   "
+        << read_file(run.file("line"));
+    EXPECT_EQ(read_file(run.file("media/cont.tll")), read_file(handoff.file("cont.tll")));
 }

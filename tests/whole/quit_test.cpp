@@ -49,7 +49,7 @@ void start_new_game(game_driver& g) {
     g.tap(120, 133); // "Start Game"
 }
 
-enum class ending { quit_request, hang_up, in_the_look };
+enum class ending { quit_request, hang_up, terminate, in_the_look, while_paused };
 
 // Plays into level 1 in a child process (one boot per process), ends it there, and hands back
 // the level as it was when the end came and the cont.tll it left.
@@ -71,10 +71,16 @@ void play_and_end(ending how, const temp_dir& handoff) {
                 place_offered_tile(g);
                 g.tap(165, 270); // the right arrow
                 g.frame(60);     // a few seconds off the clock
+                if (how == ending::while_paused) {
+                    g.push_key(SDLK_p);
+                    g.frame(30);
+                }
             }
             write_file(handoff.file("state"), level_state());
             if (how == ending::hang_up)
                 std::raise(SIGHUP);
+            else if (how == ending::terminate)
+                std::raise(SIGTERM); // SDL's handler makes it a quit request
             else
                 push_quit();
             g.frame();
@@ -112,8 +118,8 @@ TEST_P(QuitMidLevel, SavesAndTheNextRunContinuesTheSameLevel) {
 }
 
 INSTANTIATE_TEST_SUITE_P(WholeGame, QuitMidLevel,
-                         ::testing::Values(ending::quit_request, ending::hang_up,
-                                           ending::in_the_look));
+                         ::testing::Values(ending::quit_request, ending::hang_up, ending::terminate,
+                                           ending::in_the_look, ending::while_paused));
 
 // On the menu there is no level to keep: a quit leaves no file, or the old one byte for byte.
 TEST(WholeGame, QuitOnTheMenuWritesNothing) {
