@@ -1,7 +1,8 @@
 # The real program under Xvfb with a window manager (openbox), played with real keys: minimised
 # mid-level it pauses (the time bar stands still, and stays still once the window is back), a
 # tap goes on; closed by the window manager (Alt+F4 sends WM_DELETE_WINDOW) it saves, and the
-# next run's "Continue game?" goes on with the same level, score and time.
+# next run's "Continue game?" goes on with the same level, score and time; F11 and Alt+Enter switch
+# to full screen and back.
 set -eu
 . "$(dirname "$0")/../support/xvfb.sh"
 
@@ -138,6 +139,18 @@ below "$d" 0.02 || fail "the continued game is not the closed one ($d)"
 c=$(bar_change resumed continued)
 echo "time bar pixels changed across close and continue: $c"
 [ "$c" -le 40 ] || fail "the continued game's time is not the closed one's"
+
+# F11 fills the screen and Alt+Enter gives the window back; the level is still there either way.
+size() { xdotool getwindowgeometry "$win" | sed -n 's/.*Geometry: //p'; }
+echo "window: $(size)"
+key F11
+sleep 1.5
+echo "after F11: $(size)"
+[ "$(size)" = "1000x900" ] || fail "F11 did not fill the screen"
+key alt+Return
+sleep 1.5
+echo "after Alt+Enter: $(size)"
+[ "$(size)" = "480x640" ] || fail "Alt+Enter did not give the window back"
 key alt+F4
 xvfb_wait_game 10
 [ "$STATUS" = "0" ] || fail "the program did not end cleanly on the second close"
