@@ -9,6 +9,8 @@ int32_t Score;
 int32_t TimeLeft;
 int32_t TimeFrames;
 int32_t RocketMode;
+int32_t RocketX[2];
+int32_t RocketY[2];
 int32_t HintActive;
 int32_t Level;
 int32_t ContinueFlag;

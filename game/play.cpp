@@ -34,6 +34,44 @@ void draw_grid() {
     }
 }
 
+// What the rules did, seen and heard in the order they did it. Effects draw random numbers only
+// when their emitters update, later in the frame, so the draws keep their order too.
+void show(const rule_events& events) {
+    // A knocked-out cell's corner, its edge cut to whole layout units (7) before scaling.
+    const int edge = static_cast<int>(BoardEdgeUnits);
+    for (const rule_event& e : events) {
+        const int column = e.cell % BoardCells;
+        const int row = e.cell / BoardCells;
+        switch (e.kind) {
+        case rule_event_kind::tile_placed:
+            play_sound(GoodPSound, 0);
+            break;
+        case rule_event_kind::rockets_launched:
+            play_sound(RocketSound, 0);
+            start_trail(0, e.x, e.y, e.along_row ? "lewo" : "gora");
+            start_trail(1, e.x, e.y, e.along_row ? "prawo" : "dol");
+            break;
+        case rule_event_kind::tile_knocked_out:
+            start_explosion((CellUnits * column + edge) * Scale, (CellUnits * row + edge) * Scale);
+            break;
+        case rule_event_kind::hint_at:
+            start_hint_marker(column * cell_size() + board_edge(),
+                              row * cell_size() + board_edge());
+            break;
+        case rule_event_kind::level_cleared:
+            if (!e.game_won) {
+                GoodWorkPicture.x = 0.0f;
+                GoodWorkPicture.y = static_cast<float>(60 * Scale);
+                GoodWorkPicture.Blit();
+                play_sound(GoodSound, 0);
+            }
+            break;
+        case rule_event_kind::time_up:
+            break;
+        }
+    }
+}
+
 void place_level_picture() {
     LevelPicture.x = board_edge_f();
     LevelPicture.y = board_edge_f();
@@ -63,7 +101,7 @@ bool play_input() {
         play_sound(Button2Sound, 3);
         offer_next_tile();
     } else if (in_rect(x, y, 8 * Scale, 240 * Scale, 34 * Scale, 25 * Scale)) {
-        take_hint();
+        show(take_hint());
     } else if (in_rect(x, y, 196 * Scale, 240 * Scale, 34 * Scale, 25 * Scale)) {
         play_sound(ButtonSound, 0);
         save_game();
@@ -73,24 +111,29 @@ bool play_input() {
     wrap_tile();
     bool complete = false;
     int t = board_edge();
-    if (in_rect(x, y, t, t, board_size(), board_size()))
-        complete = tap_on_board(x, y);
+    if (in_rect(x, y, t, t, board_size(), board_size())) {
+        const rule_events events = tap_on_board(x, y);
+        show(events);
+        complete =
+            !events.empty() && events[0].kind == rule_event_kind::tile_placed && events[0].last;
+    }
     input_reset(InputState);
     input_clear_stylus(InputState);
     return complete;
 }
 
+// The rockets' pictures ride 6 units off their line, the trails stream from the line itself.
 void draw_rockets() {
-    if (RocketMode == 1) {
-        RocketSprite1.x = static_cast<float>(trails[0].x);
-        RocketSprite1.ChooseBlit(0);
-        RocketSprite1.x = static_cast<float>(trails[1].x);
-        RocketSprite1.ChooseBlit(1);
-    } else if (RocketMode == 2) {
-        RocketSprite2.y = static_cast<float>(trails[0].y);
-        RocketSprite2.ChooseBlit(0);
-        RocketSprite2.y = static_cast<float>(trails[1].y);
-        RocketSprite2.ChooseBlit(1);
+    for (int r = 0; r < 2; r++) {
+        if (RocketMode == 1) {
+            RocketSprite1.x = static_cast<float>(RocketX[r]);
+            RocketSprite1.y = static_cast<float>(RocketY[r] - 6 * Scale);
+            RocketSprite1.ChooseBlit(r);
+        } else if (RocketMode == 2) {
+            RocketSprite2.x = static_cast<float>(RocketX[r] - 6 * Scale);
+            RocketSprite2.y = static_cast<float>(RocketY[r]);
+            RocketSprite2.ChooseBlit(r);
+        }
     }
 }
 
@@ -123,8 +166,22 @@ void play_frame() {
     if (RocketMode == 1 || RocketMode == 2) {
         rocket_move();
         draw_rockets();
-        rocket_knock_out();
+        show(rocket_knock_out());
+        for (int r = 0; r < 2; r++) {
+            trails[r].x = RocketX[r];
+            trails[r].y = RocketY[r];
+        }
     }
+    draw_effects();
+    set_clip(0, 0, 240 * Scale, 320 * Scale, screen);
+
+    draw_hud();
+    show(frame_ends(complete));
+}
+
+} // namespace
+
+void draw_effects() {
     for (emitter& trail : trails) {
         trail.Update(0);
         trail.Draw(ParticleSprite2);
@@ -135,25 +192,7 @@ void play_frame() {
     }
     update_explosions();
     tick_explosions();
-    set_clip(0, 0, 240 * Scale, 320 * Scale, screen);
-
-    draw_hud();
-    second_tick();
-    if (complete) {
-        level_complete();
-        stats_level_ends("cleared");
-        if (GameSubState == phases::nextlevel) {
-            GoodWorkPicture.x = 0.0f;
-            GoodWorkPicture.y = static_cast<float>(60 * Scale);
-            GoodWorkPicture.Blit();
-            play_sound(GoodSound, 0);
-        }
-    } else if (GameState == states::init_game_over) {
-        stats_level_ends("time up");
-    }
 }
-
-} // namespace
 
 void game_frame() {
     Fade.maluj();

@@ -3,15 +3,12 @@
 
 #include <cstdlib>
 
-#include "platform/random.h"
-#include "fx/effects.h"
 #include "game/game_state.h"
 #include "game/level_stats.h"
 #include "game/states.h"
 #include "game/twins.h"
-#include "res/audio.h"
+#include "platform/random.h"
 #include "video/board_geometry.h"
-#include "video/sprite.h"
 #include "video/units.h"
 
 // The offered tile's place in TileList, or -1 when the pile is empty or TileCurrent is off it.
@@ -65,50 +62,41 @@ void offer_next_tile() {
     wrap_tile();
 }
 
-void take_hint() {
+bool random_rocket_line() {
+    return game_rand() % 2 == 1;
+}
+
+rocket_line_choice choose_rocket_line = random_rocket_line;
+
+rule_events take_hint() {
     int i = offered_index();
     // With nothing offered there is no home cell to point at, so the hint costs nothing either.
     if (i < 0 || TileList[i] < 0 || TileList[i] > 24)
-        return;
+        return {};
     Score = add_score(Score, -10);
-    int v = TileList[i];
-    int row = v / 5;
-    int column = v % 5;
-    start_hint_marker(column * cell_size() + board_edge(), row * cell_size() + board_edge());
+    rule_event hint{rule_event_kind::hint_at};
+    hint.cell = TileList[i];
     HintActive = 1;
     TimeLeft -= 7;
     stats_hint();
+    return {hint};
 }
 
 // Two rockets from the middle of the tapped cell, along its row or its column.
-static void launch_rockets(int column, int row) {
+static rule_event launch_rockets(int column, int row) {
     stats_miss();
-    int horizontal = game_rand() % 2;
-    play_sound(RocketSound, 0);
+    rule_event launch{rule_event_kind::rockets_launched};
+    launch.along_row = choose_rocket_line();
     // The middle of the cell, its half cell cut to whole layout units before scaling.
     const int middle = CellUnits / 2;
-    int x0 = (CellUnits * column + middle) * Scale + board_edge();
-    int y0 = (CellUnits * row + middle) * Scale + board_edge();
-    RocketSprite1.x = static_cast<float>(x0);
-    RocketSprite1.y = static_cast<float>(y0);
-    RocketSprite2.x = static_cast<float>(x0);
-    RocketSprite2.y = static_cast<float>(y0);
-    if (horizontal == 1) {
-        start_trail(0, x0, y0, "lewo");
-        start_trail(1, x0, y0, "prawo");
-        RocketSprite1.y = static_cast<float>(y0 - 6 * Scale);
-        RocketMode = 1;
-    } else {
-        start_trail(0, x0, y0, "gora");
-        start_trail(1, x0, y0, "dol");
-        RocketSprite2.x = static_cast<float>(x0 - 6 * Scale);
-        RocketMode = 2;
+    launch.x = (CellUnits * column + middle) * Scale + board_edge();
+    launch.y = (CellUnits * row + middle) * Scale + board_edge();
+    for (int r = 0; r < 2; r++) {
+        RocketX[r] = launch.x;
+        RocketY[r] = launch.y;
     }
-    // The rockets ride on the trail emitters: whatever the trail preset does, they start here.
-    for (emitter& trail : trails) {
-        trail.x = x0;
-        trail.y = y0;
-    }
+    RocketMode = launch.along_row ? 1 : 2;
+    return launch;
 }
 
 // A tile that looks the same as the offered one counts as the offered one: the two swap places
@@ -125,19 +113,18 @@ static void take_twin_place(int offered, int cell) {
         }
 }
 
-bool tap_on_board(int px, int py) {
+rule_events tap_on_board(int px, int py) {
     int column = 0;
     int row = 0;
     if (!cell_under(px, py, &column, &row))
-        return false;
+        return {};
     int cell = row * 5 + column;
     if (Board[cell] != 0)
-        return false;
+        return {};
     int i = offered_index();
     if (i >= 0 && TileList[i] != cell)
         take_twin_place(i, cell);
     if (i >= 0 && TileList[i] == cell) {
-        play_sound(GoodPSound, 0);
         Board[cell] = 1;
         if (TileCurrent == TileLast) {
             TileCurrent -= 1;
@@ -148,10 +135,12 @@ bool tap_on_board(int px, int py) {
         TileLast -= 1;
         Score = add_score(Score, 5);
         stats_tile_placed();
-        return TileLast < 0;
+        rule_event placed{rule_event_kind::tile_placed};
+        placed.cell = cell;
+        placed.last = TileLast < 0;
+        return {placed};
     }
-    launch_rockets(column, row);
-    return false;
+    return {launch_rockets(column, row)};
 }
 
 void rocket_move() {
@@ -160,34 +149,36 @@ void rocket_move() {
     int frames = FramesPerSecond > 0 ? FramesPerSecond : 25;
     int step = 240 * Scale / frames;
     if (RocketMode == 1) {
-        trails[0].x -= step;
-        trails[1].x += step;
+        RocketX[0] -= step;
+        RocketX[1] += step;
     } else {
-        trails[0].y -= step;
-        trails[1].y += step;
+        RocketY[0] -= step;
+        RocketY[1] += step;
     }
 }
 
-void rocket_knock_out() {
+rule_events rocket_knock_out() {
+    rule_events out;
     if (RocketMode != 1 && RocketMode != 2)
-        return;
-    for (const emitter& rocket : trails) {
+        return out;
+    for (int r = 0; r < 2; r++) {
         int column = 0;
         int row = 0;
-        if (!cell_under(rocket.x, rocket.y, &column, &row))
+        if (!cell_under(RocketX[r], RocketY[r], &column, &row))
             continue;
         int cell = row * 5 + column;
         // A placed tile is never in the pile, so the pile always has room for it.
         if (Board[cell] == 1 && TileLast < 24) {
-            // The cell's corner with the edge cut to whole layout units (7) before scaling.
-            const int edge = static_cast<int>(BoardEdgeUnits);
-            start_explosion((CellUnits * column + edge) * Scale, (CellUnits * row + edge) * Scale);
+            rule_event knocked{rule_event_kind::tile_knocked_out};
+            knocked.cell = cell;
+            out.push_back(knocked);
             TileLast += 1;
             TileList[TileLast] = cell;
             Score = add_score(Score, -5);
         }
         Board[cell] = 0;
     }
+    return out;
 }
 
 void second_tick() {
@@ -215,4 +206,20 @@ void level_complete() {
         GameState = states::gra;
         GameSubState = phases::nextlevel;
     }
+}
+
+rule_events frame_ends(bool last_tile_placed) {
+    second_tick();
+    if (last_tile_placed) {
+        level_complete();
+        stats_level_ends("cleared");
+        rule_event cleared{rule_event_kind::level_cleared};
+        cleared.game_won = GameState == states::init_koniec_gry;
+        return {cleared};
+    }
+    if (GameState == states::init_game_over) {
+        stats_level_ends("time up");
+        return {rule_event{rule_event_kind::time_up}};
+    }
+    return {};
 }
