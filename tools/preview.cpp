@@ -2,29 +2,23 @@
 #include <cstdio>
 #include <string>
 
+#include "text/metrics_file.h"
 #include "tools/art.h"
 #include "tools/media_set.h"
 
 namespace {
 
+// A glyph sheet's table read back with the game's reader; glyph g draws character chars[g].
 struct glyph_table {
     std::string chars;
-    std::vector<int> x, y, w, h;
+    std::vector<metrics_glyph> glyphs;
 };
 
 glyph_table parse_metrics(const std::string& metrics) {
     glyph_table t;
-    t.chars = sheet_characters();
-    const char* p = metrics.c_str() + metrics.find("glyph_rectangles:") + 17;
-    for (std::size_t i = 0; i < t.chars.size(); ++i) {
-        int x = 0, y = 0, w = 0, h = 0, used = 0;
-        std::sscanf(p, "%d %d %d %d%n", &x, &y, &w, &h, &used);
-        p += used;
-        t.x.push_back(x);
-        t.y.push_back(y);
-        t.w.push_back(w);
-        t.h.push_back(h);
-    }
+    read_metrics_text(metrics, t.glyphs);
+    for (const metrics_glyph& g : t.glyphs)
+        t.chars.push_back(static_cast<char>(g.character));
     return t;
 }
 
@@ -46,7 +40,7 @@ void paste_indexed(canvas& c, const indexed_image& img, int ox, int oy, int zoom
 void sheet_text(canvas& c, const glyph_sheet& sheet, const std::string& text, int sx, int x, int y,
                 int style, int space, int mode) {
     glyph_table t = parse_metrics(sheet.metrics);
-    int line = t.h[0];
+    int line = t.glyphs.at(0).h;
     if (mode == 1)
         x = (240 - sheet_text_width(sheet, text, space)) / 2;
     if (mode == 2)
@@ -61,12 +55,13 @@ void sheet_text(canvas& c, const glyph_sheet& sheet, const std::string& text, in
         if (g == std::string::npos)
             g = 0;
         std::uint8_t key = sheet.image.index[0];
-        for (int j = 0; j < t.h[g]; ++j)
-            for (int i = 0; i < t.w[g]; ++i) {
+        const metrics_glyph& m = t.glyphs.at(g);
+        for (int j = 0; j < m.h; ++j)
+            for (int i = 0; i < m.w; ++i) {
                 std::uint8_t v =
                     sheet.image
-                        .index[static_cast<std::size_t>(t.y[g] + j + style * line) * sheet.image.w +
-                               t.x[g] + i];
+                        .index[static_cast<std::size_t>(m.y + j + style * line) * sheet.image.w +
+                               m.x + i];
                 if (v == key)
                     continue;
                 int tx = x + i, ty = y + j;
@@ -74,7 +69,7 @@ void sheet_text(canvas& c, const glyph_sheet& sheet, const std::string& text, in
                     c.at(tx, ty) = rgb(sheet.image.palette[v][0], sheet.image.palette[v][1],
                                        sheet.image.palette[v][2]);
             }
-        x += t.w[g] + 1;
+        x += m.w + 1;
     }
 }
 

@@ -12,6 +12,8 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include "text/metrics_file.h"
+
 const char* const kSansBold = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
 const char* const kSansCondensedBold =
     "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf";
@@ -304,29 +306,15 @@ glyph_sheet build_glyph_sheet(const font_recipe& recipe, const std::vector<glyph
         }
     }
 
-    // The metrics file: labels of exactly the lengths the game's reader skips.
-    std::string& t = sheet.metrics;
-    char number[64];
-    t = "glyph_count: ";
-    std::snprintf(number, sizeof number, "%d", static_cast<int>(chars.size()));
-    t += number;
-    t += "\nglyph_characters:";
-    for (char ch : chars) {
-        t.push_back(ch);
-        t.push_back(' ');
-    }
-    t += "\nglyph_advances_px:";
+    // The metrics file, in the layout the game reads.
+    std::vector<metrics_glyph> table;
+    std::vector<int> advances;
     for (std::size_t i = 0; i < chars.size(); ++i) {
-        std::snprintf(number, sizeof number, "%d ", cells[i].w + 1);
-        t += number;
+        table.push_back(
+            {static_cast<unsigned char>(chars[i]), cells[i].x, 0, cells[i].w, recipe.line_height});
+        advances.push_back(cells[i].w + 1);
     }
-    t += "\nglyph_rectangles:";
-    for (std::size_t i = 0; i < chars.size(); ++i) {
-        std::snprintf(number, sizeof number, "\n%d %d %d %d", cells[i].x, 0, cells[i].w,
-                      recipe.line_height);
-        t += number;
-    }
-    t += "\n";
+    sheet.metrics = metrics_text(table, advances);
     return sheet;
 }
 
@@ -352,18 +340,13 @@ glyph_sheet build_big_font(int scale) {
 }
 
 int sheet_text_width(const glyph_sheet& sheet, const std::string& text, int space_width) {
-    // Reads the widths back out of the metrics text, as the game does.
+    // Reads the widths back out of the metrics text with the game's reader.
     const std::string chars = sheet_characters();
-    std::size_t pos = sheet.metrics.find("glyph_rectangles:");
+    std::vector<metrics_glyph> glyphs;
+    read_metrics_text(sheet.metrics, glyphs);
     std::vector<int> widths;
-    const char* p = sheet.metrics.c_str() + pos + 17;
-    for (std::size_t i = 0; i < chars.size(); ++i) {
-        int x, y, w, h;
-        int used = 0;
-        std::sscanf(p, "%d %d %d %d%n", &x, &y, &w, &h, &used);
-        p += used;
-        widths.push_back(w);
-    }
+    for (const metrics_glyph& g : glyphs)
+        widths.push_back(g.w);
     int total = 0;
     for (char ch : text) {
         if (ch == ' ') {
