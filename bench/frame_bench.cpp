@@ -21,6 +21,7 @@
 #include "game/play.h"
 #include "game/rules.h"
 #include "res/pack.h"
+#include "text/font_sizes.h"
 #include "video/video.h"
 
 namespace {
@@ -47,7 +48,8 @@ void load_media() {
     GameBackground.Load(MediaFolder, "gra.jpg", 0);
     TimeBarPicture.Load(MediaFolder, "czas.jpg", 0);
     SmallFont.Load(MediaFolder, "verdana20b.bmp", 1);
-    SmallFont.LoadMetrics(MediaFolder, "verdana20b.txt", 8, 32);
+    SmallFont.LoadMetrics(MediaFolder, "verdana20b.txt", SmallFontSize.space_width * 2,
+                          SmallFontSize.line_height * 2);
     ParticleSprite.Load(MediaFolder, "part.bmp", 0);
     ParticleSprite2.Load(MediaFolder, "part2.bmp", 0);
     RocketSprite1.Load(MediaFolder, "rakieta1.bmp", 1);

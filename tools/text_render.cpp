@@ -12,6 +12,7 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include "text/font_sizes.h"
 #include "text/metrics_file.h"
 
 const char* const kSansBold = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
@@ -320,8 +321,15 @@ glyph_sheet build_glyph_sheet(const font_recipe& recipe, const std::vector<glyph
 
 glyph_sheet build_small_font(int scale) {
     // "Level:" must clear a two-digit level that ends at x 72, "Best score:" the number at x 110.
-    font_recipe recipe{kSansCondensedBold, 16 * scale, 0,           scale,     4 * scale,
-                       "Best score:",      86 * scale, "Level: 20", 62 * scale};
+    font_recipe recipe{kSansCondensedBold,
+                       SmallFontSize.line_height * scale,
+                       0,
+                       scale,
+                       SmallFontSize.space_width * scale,
+                       "Best score:",
+                       86 * scale,
+                       "Level: 20",
+                       62 * scale};
     // Look 0 for the play screen's dark strip, look 1 for the menu's panels.
     std::vector<glyph_look> looks = {
         {hex(0xffffff), hex(0xbfe4ff), hex(0x0b1a33), hex(0x000000)},
@@ -331,8 +339,15 @@ glyph_sheet build_small_font(int scale) {
 }
 
 glyph_sheet build_big_font(int scale) {
-    font_recipe recipe{kSerifBold,       27 * scale,  scale,   scale, 12 * scale,
-                       "Continue game?", 214 * scale, nullptr, 0};
+    font_recipe recipe{kSerifBold,
+                       BigFontSize.line_height * scale,
+                       scale,
+                       scale,
+                       BigFontSize.space_width * scale,
+                       "Continue game?",
+                       214 * scale,
+                       nullptr,
+                       0};
     std::vector<glyph_look> looks = {
         {hex(0xffffff), hex(0xffc94d), hex(0x3b0f3f), hex(0x140414)},
     };
