@@ -21,7 +21,7 @@ build: configure
 # the default build makes both when the builder changed (cmake/Media.cmake); this target makes them
 # again in any case, bringing back packs a player changed. It never touches a cont.tll in them.
 media: build
-	@rm -f $(BUILD)/media/.tessoli-media-stamp $(BUILD)/media-s1/.tessoli-media-stamp
+	@rm -f $(BUILD)/media/.tessoli-media-stamp $(BUILD)/media-s1/.tessoli-media-stamp $(BUILD)/media-web/.tessoli-media-stamp
 	@cmake --build $(BUILD) --target media
 
 media-preview: media
@@ -36,7 +36,7 @@ WEB ?= build-web
 WEB_PORT ?= 8000
 web: media
 	@NODE_PATH=$${NODE_PATH:-/usr/share/nodejs} emcmake cmake -S . -B $(WEB) -DCMAKE_BUILD_TYPE=Release \
-		-DTESSOLI_WEB_MEDIA=$(abspath $(BUILD))/media -DTESSOLI_WEB_PACK_TOOL=$(abspath $(BUILD))/tools/tessoli-pack > $(WEB).configure.log 2>&1 \
+		-DTESSOLI_WEB_MEDIA=$(abspath $(BUILD))/media -DTESSOLI_WEB_FILES=$(abspath $(BUILD))/media-web > $(WEB).configure.log 2>&1 \
 		|| (cat $(WEB).configure.log; exit 1)
 	@NODE_PATH=$${NODE_PATH:-/usr/share/nodejs} cmake --build $(WEB) -j$(JOBS)
 
@@ -63,7 +63,7 @@ test-sanitize: media
 		SDL12COMPAT_OPENGL_SCALING=0 SDL_RENDER_DRIVER=software SDL_FRAMEBUFFER_ACCELERATION=0 \
 		ctest --output-on-failure -j$(JOBS)
 
-bench: media
+bench: media web
 	@sh scripts/bench
 
 fuzz: deps

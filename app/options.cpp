@@ -19,6 +19,10 @@
 int OptionNoAudio;
 const char* OptionMedia;
 
+#ifndef TESSOLI_VERSION // builds that leave it out (the fuzz build) name no version
+#define TESSOLI_VERSION "unknown"
+#endif
+
 namespace {
 
 bool Timedemo;
@@ -61,7 +65,8 @@ void usage(FILE* out) {
                       "  --replay FILE  play FILE's events instead of the player's\n"
                       "  --timedemo     with --replay: as fast as possible, no sound, then print\n"
                       "                 frames, time and hashes of the final state and screen\n"
-                      "  --levels FILE  with --replay: write the table of levels played to FILE\n");
+                      "  --levels FILE  with --replay: write the table of levels played to FILE\n"
+                      "  --version      print the game's version\n");
 }
 
 } // namespace
@@ -86,6 +91,9 @@ int parse_options(int argc, char** argv) {
             LevelTablePath = argv[++i];
         } else if (std::strcmp(a, "--timedemo") == 0) {
             Timedemo = true;
+        } else if (std::strcmp(a, "--version") == 0) {
+            std::printf("tessoli %s\n", TESSOLI_VERSION);
+            return 0;
         } else if (std::strcmp(a, "--help") == 0 || std::strcmp(a, "-h") == 0) {
             usage(stdout);
             return 0;

@@ -2,6 +2,8 @@
 #include "app/startup.h"
 
 #include <SDL.h>
+#include <cctype>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,6 +16,7 @@
 #include "app/state.h"
 #include "platform/frame_clock.h"
 #include "platform/hss.h"
+#include "platform/input.h"
 #include "res/audio.h"
 #include "res/save_folder.h"
 #include "video/video.h"
@@ -65,16 +68,43 @@ std::string program_folder(const std::string& program_path) {
     return std::string();
 }
 
+// One whitespace-led decimal number as the file's scanner reads it; a number beyond int is pinned
+// to the nearer end of int, which every check below then finds out of range.
+static bool read_config_number(FILE* f, int& value) {
+    int c;
+    do
+        c = std::fgetc(f);
+    while (c != EOF && std::isspace(c));
+    bool negative = false;
+    if (c == '-' || c == '+') {
+        negative = c == '-';
+        c = std::fgetc(f);
+    }
+    if (c == EOF || !std::isdigit(c))
+        return false;
+    long long magnitude = 0;
+    const long long past_int = 2147483648LL;
+    for (; c != EOF && std::isdigit(c); c = std::fgetc(f))
+        if (magnitude <= past_int)
+            magnitude = magnitude * 10 + (c - '0');
+    if (c != EOF)
+        std::ungetc(c, f);
+    if (negative)
+        value = magnitude >= past_int ? INT_MIN : static_cast<int>(-magnitude);
+    else
+        value = magnitude >= past_int ? INT_MAX : static_cast<int>(magnitude);
+    return true;
+}
+
 void read_config() {
     DataFilePath = MediaPath + "config.tll";
     int values[4] = {0, 0, 0, 0};
     int read = 0;
     FILE* f = std::fopen(DataFilePath.c_str(), "rb");
     if (f) {
-        read = std::fscanf(f, "%d %d %d %d", &values[0], &values[1], &values[2], &values[3]);
+        while (read < 4 && read_config_number(f, values[read]))
+            read++;
         std::fclose(f);
-        if (read < 0)
-            read = 0;
     }
     if (!f) {
         std::fprintf(stderr, "Couldn't read %s: using Scale 1 at 240x320\n", DataFilePath.c_str());
@@ -96,7 +126,8 @@ void read_config() {
     }
     ScreenWidth = read > 2 ? values[2] : 240 * Scale;
     ScreenHeight = read > 3 ? values[3] : 320 * Scale;
-    if (ScreenWidth < 1 || ScreenHeight < 1) {
+    // Past 65535 a side no longer fits the screen rectangle's fields.
+    if (ScreenWidth < 1 || ScreenHeight < 1 || ScreenWidth > 65535 || ScreenHeight > 65535) {
         std::fprintf(stderr, "%s: screen %dx%d is not a size, using %dx%d\n", DataFilePath.c_str(),
                      ScreenWidth, ScreenHeight, 240 * Scale, 320 * Scale);
         ScreenWidth = 240 * Scale;
@@ -169,5 +200,6 @@ void startup(std::string program_path) {
     game_srand(startup_seed());
     set_frame_period(1000 / FramesPerSecond);
     start_frame_clock();
+    input_watch_hangup();
     GameRunning = 1;
 }

@@ -62,8 +62,10 @@ void dispatch_state() {
 
 void run_frame() {
     input_poll(InputState);
-    if (InputState.quit == 1)
+    if (InputState.quit == 1 && GameRunning) {
+        save_level_in_progress();
         GameRunning = 0;
+    }
     dispatch_state();
     wait_for_frame();
     FramesPerSecond = derived_frames_per_second();
@@ -92,6 +94,7 @@ int tessoli_main(int argc, char** argv) {
     finish_options();
     SDL_FreeSurface(screen);
     free_screen2();
+    say_blit_errors_at_exit();
     shutdown_audio();
     SDL_Quit();
     program_ended();

@@ -19,5 +19,14 @@ if(TARGET tessoli-media AND (NOT DEFINED TESSOLI_MEDIA_ROOT OR TESSOLI_MEDIA_ROO
             VERBATIM)
         list(APPEND media_stamps ${stamp})
     endforeach()
+    # The browser page's files beside the Scale 2 set (the tune as Ogg Vorbis, the page's icons).
+    set(web_stamp ${CMAKE_BINARY_DIR}/media-web/.tessoli-media-stamp)
+    add_custom_command(OUTPUT ${web_stamp}
+        COMMAND tessoli-media --web ${CMAKE_BINARY_DIR}/media-web
+        COMMAND ${CMAKE_COMMAND} -E touch ${web_stamp}
+        DEPENDS tessoli-media
+        COMMENT "The page's tune and icons in ${CMAKE_BINARY_DIR}/media-web"
+        VERBATIM)
+    list(APPEND media_stamps ${web_stamp})
     add_custom_target(media ALL DEPENDS ${media_stamps})
 endif()

@@ -1,6 +1,8 @@
 # The browser build: the game as a page (index.html, .js, .wasm and the preloaded Scale 2 media).
 set(TESSOLI_WEB_MEDIA "${CMAKE_SOURCE_DIR}/build/media" CACHE PATH
     "The Scale 2 media set (made by the desktop build's tessoli-media) the page preloads")
+set(TESSOLI_WEB_FILES "${CMAKE_SOURCE_DIR}/build/media-web" CACHE PATH
+    "The page's own files made beside it (tessoli-media --web): the tune as Ogg, the icons")
 
 file(GLOB TESSOLI_WEB_SOURCES CONFIGURE_DEPENDS
     app/*.cpp video/*.cpp res/*.cpp text/*.cpp fx/*.cpp game/*.cpp screens/*.cpp platform/*.cpp)
@@ -12,6 +14,7 @@ target_include_directories(tessoli PRIVATE ${CMAKE_SOURCE_DIR})
 # Debian's stb_image decodes the pictures; the browser's SDL_image cannot read from memory.
 target_include_directories(tessoli SYSTEM PRIVATE /usr/include/stb)
 target_compile_options(tessoli PRIVATE -O2)
+target_compile_definitions(tessoli PRIVATE TESSOLI_VERSION="${PROJECT_VERSION}")
 
 set(web ${CMAKE_SOURCE_DIR}/web)
 target_link_options(tessoli PRIVATE
@@ -26,28 +29,19 @@ target_link_options(tessoli PRIVATE
     "SHELL:--pre-js ${web}/pre.js"
     # A player's saved game in the media folder stays on their machine.
     "SHELL:--exclude-file *cont.tll*"
-    "SHELL:--preload-file ${TESSOLI_WEB_MEDIA}@/media/")
+    "SHELL:--preload-file ${TESSOLI_WEB_MEDIA}@/media/"
+    # The tune as the browser can play it, where the sound library's browser side looks for it.
+    "SHELL:--preload-file ${TESSOLI_WEB_FILES}/1.ogg@/media/1.ogg")
 set_property(TARGET tessoli APPEND PROPERTY LINK_DEPENDS
-    ${web}/shell.html ${web}/pre.js ${TESSOLI_WEB_MEDIA}/gfx.pak ${TESSOLI_WEB_MEDIA}/msx.pak)
+    ${web}/shell.html ${web}/pre.js ${TESSOLI_WEB_MEDIA}/gfx.pak ${TESSOLI_WEB_MEDIA}/msx.pak
+    ${TESSOLI_WEB_FILES}/1.ogg)
 
 # The page's companions: the manifest and the service worker that keeps it playable offline.
 foreach(file manifest.webmanifest sw.js)
     configure_file(${web}/${file} ${CMAKE_BINARY_DIR}/${file} COPYONLY)
 endforeach()
 
-# The page's icon: for now cut from the splash's tile tray (the desktop icon drawing, when the
-# media builder has one, should replace this).
-set(TESSOLI_WEB_PACK_TOOL "${CMAKE_SOURCE_DIR}/build/tools/tessoli-pack" CACHE FILEPATH
-    "The desktop build's tessoli-pack, to take the splash out of the media set")
-add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/icon-192.png ${CMAKE_BINARY_DIR}/icon-512.png
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/icon-src
-    COMMAND ${TESSOLI_WEB_PACK_TOOL} extract ${TESSOLI_WEB_MEDIA}/gfx.def ${CMAKE_BINARY_DIR}/icon-src
-    COMMAND convert ${CMAKE_BINARY_DIR}/icon-src/donate.jpg -crop 256x256+112+236 +repage
-        -resize 192x192 -strip ${CMAKE_BINARY_DIR}/icon-192.png
-    COMMAND convert ${CMAKE_BINARY_DIR}/icon-src/donate.jpg -crop 256x256+112+236 +repage
-        -resize 512x512 -strip ${CMAKE_BINARY_DIR}/icon-512.png
-    COMMAND ${CMAKE_COMMAND} -E remove_directory ${CMAKE_BINARY_DIR}/icon-src
-    DEPENDS ${TESSOLI_WEB_MEDIA}/gfx.pak ${TESSOLI_WEB_MEDIA}/gfx.def
-    COMMENT "Page icons from the splash")
-add_custom_target(tessoli_web_icons ALL
-    DEPENDS ${CMAKE_BINARY_DIR}/icon-192.png ${CMAKE_BINARY_DIR}/icon-512.png)
+# The page's icons, drawn by the media builder (tessoli-media --web).
+foreach(size 32 192 512)
+    configure_file(${TESSOLI_WEB_FILES}/icon-${size}.png ${CMAKE_BINARY_DIR}/icon-${size}.png COPYONLY)
+endforeach()

@@ -12,10 +12,11 @@ extern int32_t Score;
 extern int32_t TimeLeft;
 extern int32_t TimeFrames;
 extern int32_t RocketMode;
-// Where the two rockets are, in pixels, while RocketMode is 1 (flying along a row, rocket 0 to
-// the left) or 2 (along a column, rocket 0 upwards).
-extern int32_t RocketX[2];
-extern int32_t RocketY[2];
+// Where the two rockets of a miss are (screen pixels); the trails of sparks follow them.
+struct rocket_position {
+    int32_t x, y;
+};
+extern rocket_position Rockets[2];
 extern int32_t HintActive;
 extern int32_t Level;
 extern int32_t ContinueFlag;

@@ -18,7 +18,74 @@
 #include "video/units.h"
 #include "video/video.h"
 
+void show_rule_events(const rule_events& events) {
+    for (int k = 0; k < events.count; k++) {
+        const rule_event& e = events.list[k];
+        switch (e.kind) {
+        case rule_event_kind::tile_placed:
+            play_sound(GoodPSound, 0);
+            break;
+        case rule_event_kind::rockets_launched:
+            play_sound(RocketSound, 0);
+            RocketSprite1.x = static_cast<float>(e.x);
+            RocketSprite1.y = static_cast<float>(e.y);
+            RocketSprite2.x = static_cast<float>(e.x);
+            RocketSprite2.y = static_cast<float>(e.y);
+            if (e.horizontal) {
+                start_trail(0, e.x, e.y, "lewo");
+                start_trail(1, e.x, e.y, "prawo");
+                RocketSprite1.y = static_cast<float>(e.y - 6 * Scale);
+            } else {
+                start_trail(0, e.x, e.y, "gora");
+                start_trail(1, e.x, e.y, "dol");
+                RocketSprite2.x = static_cast<float>(e.x - 6 * Scale);
+            }
+            follow_rockets();
+            break;
+        case rule_event_kind::tile_knocked_out: {
+            // The cell's corner with the edge cut to whole layout units (7) before scaling.
+            const int edge = static_cast<int>(BoardEdgeUnits);
+            start_explosion((CellUnits * (e.cell % BoardCells) + edge) * Scale,
+                            (CellUnits * (e.cell / BoardCells) + edge) * Scale);
+            break;
+        }
+        case rule_event_kind::hint_at:
+            start_hint_marker(e.x, e.y);
+            break;
+        case rule_event_kind::level_cleared:
+            GameState = states::gra;
+            GameSubState = phases::nextlevel;
+            break;
+        case rule_event_kind::game_won:
+            GameState = states::init_koniec_gry;
+            GameSubState = phases::init;
+            break;
+        case rule_event_kind::time_up:
+            GameState = states::init_game_over;
+            GameSubState = phases::init;
+            break;
+        }
+    }
+}
+
+void follow_rockets() {
+    // The sparks stream from wherever the rockets are, whatever their preset started them at.
+    for (int i = 0; i < 2; i++) {
+        trails[i].x = Rockets[i].x;
+        trails[i].y = Rockets[i].y;
+    }
+}
+
 namespace {
+
+// Each move's events are shown as soon as it is made, so sounds, sparks and screen changes come
+// in the order the moves happened, and the sparks draw their random numbers where they always did.
+template <typename Move> auto move_and_show(Move move) {
+    rule_events events;
+    auto result = move(events);
+    show_rule_events(events);
+    return result;
+}
 
 // The four inner lines each way over the level picture; no frame around the board.
 void draw_grid() {
@@ -27,49 +94,14 @@ void draw_grid() {
     float s = static_cast<float>(Scale);
     int end = static_cast<int>((BoardEdgeUnits + static_cast<float>(BoardUnits)) * s);
     const float cell = static_cast<float>(CellUnits);
+    // A screen that must be locked (the browser's) has no pixels to write to until it is.
+    lock_surface(screen);
     for (int i = 0; i < BoardCells - 1; i++) {
         int g = static_cast<int>(cell * static_cast<float>(i) * s + (BoardEdgeUnits + cell) * s);
         draw_line(g, t, g, end, black, screen);
         draw_line(t, g, end, g, black, screen);
     }
-}
-
-// What the rules did, seen and heard in the order they did it. Effects draw random numbers only
-// when their emitters update, later in the frame, so the draws keep their order too.
-void show(const rule_events& events) {
-    // A knocked-out cell's corner, its edge cut to whole layout units (7) before scaling.
-    const int edge = static_cast<int>(BoardEdgeUnits);
-    for (const rule_event& e : events) {
-        const int column = e.cell % BoardCells;
-        const int row = e.cell / BoardCells;
-        switch (e.kind) {
-        case rule_event_kind::tile_placed:
-            play_sound(GoodPSound, 0);
-            break;
-        case rule_event_kind::rockets_launched:
-            play_sound(RocketSound, 0);
-            start_trail(0, e.x, e.y, e.along_row ? "lewo" : "gora");
-            start_trail(1, e.x, e.y, e.along_row ? "prawo" : "dol");
-            break;
-        case rule_event_kind::tile_knocked_out:
-            start_explosion((CellUnits * column + edge) * Scale, (CellUnits * row + edge) * Scale);
-            break;
-        case rule_event_kind::hint_at:
-            start_hint_marker(column * cell_size() + board_edge(),
-                              row * cell_size() + board_edge());
-            break;
-        case rule_event_kind::level_cleared:
-            if (!e.game_won) {
-                GoodWorkPicture.x = 0.0f;
-                GoodWorkPicture.y = static_cast<float>(60 * Scale);
-                GoodWorkPicture.Blit();
-                play_sound(GoodSound, 0);
-            }
-            break;
-        case rule_event_kind::time_up:
-            break;
-        }
-    }
+    unlock_surface(screen);
 }
 
 void place_level_picture() {
@@ -101,7 +133,7 @@ bool play_input() {
         play_sound(Button2Sound, 3);
         offer_next_tile();
     } else if (in_rect(x, y, 8 * Scale, 240 * Scale, 34 * Scale, 25 * Scale)) {
-        show(take_hint());
+        move_and_show([](rule_events& e) { return take_hint(e), 0; });
     } else if (in_rect(x, y, 196 * Scale, 240 * Scale, 34 * Scale, 25 * Scale)) {
         play_sound(ButtonSound, 0);
         save_game();
@@ -111,29 +143,24 @@ bool play_input() {
     wrap_tile();
     bool complete = false;
     int t = board_edge();
-    if (in_rect(x, y, t, t, board_size(), board_size())) {
-        const rule_events events = tap_on_board(x, y);
-        show(events);
-        complete =
-            !events.empty() && events[0].kind == rule_event_kind::tile_placed && events[0].last;
-    }
+    if (in_rect(x, y, t, t, board_size(), board_size()))
+        complete = move_and_show([x, y](rule_events& e) { return tap_on_board(x, y, e); });
     input_reset(InputState);
     input_clear_stylus(InputState);
     return complete;
 }
 
-// The rockets' pictures ride 6 units off their line, the trails stream from the line itself.
 void draw_rockets() {
-    for (int r = 0; r < 2; r++) {
-        if (RocketMode == 1) {
-            RocketSprite1.x = static_cast<float>(RocketX[r]);
-            RocketSprite1.y = static_cast<float>(RocketY[r] - 6 * Scale);
-            RocketSprite1.ChooseBlit(r);
-        } else if (RocketMode == 2) {
-            RocketSprite2.x = static_cast<float>(RocketX[r] - 6 * Scale);
-            RocketSprite2.y = static_cast<float>(RocketY[r]);
-            RocketSprite2.ChooseBlit(r);
-        }
+    if (RocketMode == 1) {
+        RocketSprite1.x = static_cast<float>(Rockets[0].x);
+        RocketSprite1.ChooseBlit(0);
+        RocketSprite1.x = static_cast<float>(Rockets[1].x);
+        RocketSprite1.ChooseBlit(1);
+    } else if (RocketMode == 2) {
+        RocketSprite2.y = static_cast<float>(Rockets[0].y);
+        RocketSprite2.ChooseBlit(0);
+        RocketSprite2.y = static_cast<float>(Rockets[1].y);
+        RocketSprite2.ChooseBlit(1);
     }
 }
 
@@ -166,17 +193,28 @@ void play_frame() {
     if (RocketMode == 1 || RocketMode == 2) {
         rocket_move();
         draw_rockets();
-        show(rocket_knock_out());
-        for (int r = 0; r < 2; r++) {
-            trails[r].x = RocketX[r];
-            trails[r].y = RocketY[r];
-        }
+        move_and_show([](rule_events& e) { return rocket_knock_out(e), 0; });
+        follow_rockets();
     }
     draw_effects();
     set_clip(0, 0, 240 * Scale, 320 * Scale, screen);
 
     draw_hud();
-    show(frame_ends(complete));
+    move_and_show([](rule_events& e) { return second_tick(e), 0; });
+    if (complete) {
+        // The last tile went down before the clock ticked, so a second running out on the same
+        // frame does not turn a completed level into a lost game.
+        move_and_show([](rule_events& e) { return level_complete(e), 0; });
+        stats_level_ends("cleared");
+        if (GameSubState == phases::nextlevel) {
+            GoodWorkPicture.x = 0.0f;
+            GoodWorkPicture.y = static_cast<float>(60 * Scale);
+            GoodWorkPicture.Blit();
+            play_sound(GoodSound, 0);
+        }
+    } else if (GameState == states::init_game_over) {
+        stats_level_ends("time up");
+    }
 }
 
 } // namespace
@@ -215,6 +253,11 @@ void game_frame() {
             setup_level();
     }
     flip_screen();
+}
+
+void save_level_in_progress() {
+    if (GameState == states::gra && GameSubState != phases::nextlevel)
+        save_game();
 }
 
 void draw_hud() {

@@ -1,15 +1,22 @@
 // The rules of the board: offering tiles, taps, rockets, hints, the level clock and scoring.
 #include "game/rules.h"
 
-#include <cstdlib>
-
 #include "game/game_state.h"
 #include "game/level_stats.h"
-#include "game/states.h"
 #include "game/twins.h"
 #include "platform/random.h"
 #include "video/board_geometry.h"
 #include "video/units.h"
+
+void rule_events::add(rule_event_kind kind, int cell, int x, int y, int horizontal) {
+    if (count < capacity)
+        list[count++] = {kind, cell, x, y, horizontal};
+}
+
+static int random_direction() {
+    return game_rand() % 2;
+}
+int (*rocket_direction)() = random_direction;
 
 // The offered tile's place in TileList, or -1 when the pile is empty or TileCurrent is off it.
 static int offered_index() {
@@ -62,41 +69,34 @@ void offer_next_tile() {
     wrap_tile();
 }
 
-bool random_rocket_line() {
-    return game_rand() % 2 == 1;
-}
-
-rocket_line_choice choose_rocket_line = random_rocket_line;
-
-rule_events take_hint() {
+void take_hint(rule_events& events) {
     int i = offered_index();
     // With nothing offered there is no home cell to point at, so the hint costs nothing either.
     if (i < 0 || TileList[i] < 0 || TileList[i] > 24)
-        return {};
+        return;
     Score = add_score(Score, -10);
-    rule_event hint{rule_event_kind::hint_at};
-    hint.cell = TileList[i];
+    int v = TileList[i];
+    int row = v / 5;
+    int column = v % 5;
+    events.add(rule_event_kind::hint_at, v, column * cell_size() + board_edge(),
+               row * cell_size() + board_edge());
     HintActive = 1;
     TimeLeft -= 7;
     stats_hint();
-    return {hint};
 }
 
 // Two rockets from the middle of the tapped cell, along its row or its column.
-static rule_event launch_rockets(int column, int row) {
+static void launch_rockets(int column, int row, rule_events& events) {
     stats_miss();
-    rule_event launch{rule_event_kind::rockets_launched};
-    launch.along_row = choose_rocket_line();
+    int horizontal = rocket_direction();
     // The middle of the cell, its half cell cut to whole layout units before scaling.
     const int middle = CellUnits / 2;
-    launch.x = (CellUnits * column + middle) * Scale + board_edge();
-    launch.y = (CellUnits * row + middle) * Scale + board_edge();
-    for (int r = 0; r < 2; r++) {
-        RocketX[r] = launch.x;
-        RocketY[r] = launch.y;
-    }
-    RocketMode = launch.along_row ? 1 : 2;
-    return launch;
+    int x0 = (CellUnits * column + middle) * Scale + board_edge();
+    int y0 = (CellUnits * row + middle) * Scale + board_edge();
+    for (rocket_position& rocket : Rockets)
+        rocket = {x0, y0};
+    RocketMode = horizontal == 1 ? 1 : 2;
+    events.add(rule_event_kind::rockets_launched, row * 5 + column, x0, y0, horizontal == 1);
 }
 
 // A tile that looks the same as the offered one counts as the offered one: the two swap places
@@ -113,18 +113,19 @@ static void take_twin_place(int offered, int cell) {
         }
 }
 
-rule_events tap_on_board(int px, int py) {
+bool tap_on_board(int px, int py, rule_events& events) {
     int column = 0;
     int row = 0;
     if (!cell_under(px, py, &column, &row))
-        return {};
+        return false;
     int cell = row * 5 + column;
     if (Board[cell] != 0)
-        return {};
+        return false;
     int i = offered_index();
     if (i >= 0 && TileList[i] != cell)
         take_twin_place(i, cell);
     if (i >= 0 && TileList[i] == cell) {
+        events.add(rule_event_kind::tile_placed, cell);
         Board[cell] = 1;
         if (TileCurrent == TileLast) {
             TileCurrent -= 1;
@@ -135,12 +136,10 @@ rule_events tap_on_board(int px, int py) {
         TileLast -= 1;
         Score = add_score(Score, 5);
         stats_tile_placed();
-        rule_event placed{rule_event_kind::tile_placed};
-        placed.cell = cell;
-        placed.last = TileLast < 0;
-        return {placed};
+        return TileLast < 0;
     }
-    return {launch_rockets(column, row)};
+    launch_rockets(column, row, events);
+    return false;
 }
 
 void rocket_move() {
@@ -149,77 +148,47 @@ void rocket_move() {
     int frames = FramesPerSecond > 0 ? FramesPerSecond : 25;
     int step = 240 * Scale / frames;
     if (RocketMode == 1) {
-        RocketX[0] -= step;
-        RocketX[1] += step;
+        Rockets[0].x -= step;
+        Rockets[1].x += step;
     } else {
-        RocketY[0] -= step;
-        RocketY[1] += step;
+        Rockets[0].y -= step;
+        Rockets[1].y += step;
     }
 }
 
-rule_events rocket_knock_out() {
-    rule_events out;
+void rocket_knock_out(rule_events& events) {
     if (RocketMode != 1 && RocketMode != 2)
-        return out;
-    for (int r = 0; r < 2; r++) {
+        return;
+    for (const rocket_position& rocket : Rockets) {
         int column = 0;
         int row = 0;
-        if (!cell_under(RocketX[r], RocketY[r], &column, &row))
+        if (!cell_under(rocket.x, rocket.y, &column, &row))
             continue;
         int cell = row * 5 + column;
         // A placed tile is never in the pile, so the pile always has room for it.
         if (Board[cell] == 1 && TileLast < 24) {
-            rule_event knocked{rule_event_kind::tile_knocked_out};
-            knocked.cell = cell;
-            out.push_back(knocked);
+            events.add(rule_event_kind::tile_knocked_out, cell);
             TileLast += 1;
             TileList[TileLast] = cell;
             Score = add_score(Score, -5);
         }
         Board[cell] = 0;
     }
-    return out;
 }
 
-void second_tick() {
+void second_tick(rule_events& events) {
     TimeFrames += 1;
     if (TimeFrames >= FramesPerSecond) {
         TimeFrames = 0;
         TimeLeft -= 1;
     }
-    if (TimeLeft < 1) {
-        GameState = states::init_game_over;
-        GameSubState = phases::init;
-    }
+    if (TimeLeft < 1)
+        events.add(rule_event_kind::time_up);
 }
 
-void level_complete() {
+void level_complete(rule_events& events) {
     ContinueFlag = 0;
     Level += 1;
     Score = add_score(Score, TimeLeft);
-    if (Level >= 21) {
-        GameState = states::init_koniec_gry;
-        GameSubState = phases::init;
-    } else {
-        // The last tile went down before the clock ticked, so a second running out on the same
-        // frame does not turn a completed level into a lost game.
-        GameState = states::gra;
-        GameSubState = phases::nextlevel;
-    }
-}
-
-rule_events frame_ends(bool last_tile_placed) {
-    second_tick();
-    if (last_tile_placed) {
-        level_complete();
-        stats_level_ends("cleared");
-        rule_event cleared{rule_event_kind::level_cleared};
-        cleared.game_won = GameState == states::init_koniec_gry;
-        return {cleared};
-    }
-    if (GameState == states::init_game_over) {
-        stats_level_ends("time up");
-        return {rule_event{rule_event_kind::time_up}};
-    }
-    return {};
+    events.add(Level >= 21 ? rule_event_kind::game_won : rule_event_kind::level_cleared);
 }

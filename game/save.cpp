@@ -38,8 +38,6 @@ struct saved_game {
 // Set when the save that closed a finished game failed: the file may still hold that game as it
 // was left through the menu, and a finished game is never offered again.
 bool EndedGameUnsaved;
-// Frames the "could not save" notice still shows on the menu.
-int SaveNoticeFrames;
 
 // One decimal number as "%d" reads it (white space first, a sign, digits), but a number that does
 // not fit 32 bits is a failure instead of undefined behaviour.
@@ -198,6 +196,8 @@ void take_best_score(const saved_game& g, bool head_sound) {
 
 } // namespace
 
+int SaveNoticeFrames;
+
 std::string save_file_path() {
     DataFilePath = SaveFolder + "cont.tll";
     return DataFilePath;
@@ -291,7 +291,8 @@ void draw_save_notice() {
         return;
     SaveNoticeFrames--;
     SmallFont.style = 1;
-    SmallFont.y = static_cast<float>(285 * Scale);
+    // In the gap between the menu's panel and the best score, clear of the picture's tiles.
+    SmallFont.y = static_cast<float>(223 * Scale);
     SmallFont.DrawText("Could not save the game", 1, 0, 0);
     SmallFont.style = 0;
 }

@@ -21,6 +21,8 @@ void draw_best_score();
 void draw_your_score();
 // "Could not save the game" under the menu for a few seconds after a failed save.
 void draw_save_notice();
+// Frames the notice still shows; a failed save sets four seconds of them.
+extern int SaveNoticeFrames;
 
 // Called by save_game between writing the new file and renaming it; tests stop a save here.
 extern void (*save_game_before_rename)();

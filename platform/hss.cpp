@@ -1,6 +1,7 @@
 // Our sound library over SDL_mixer 1.2: the device, checked loading of WAV sounds and MOD music,
 // playing.
 #include "platform/hss.h"
+#include "platform/hss_music.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -350,33 +351,10 @@ int hssMusic::load(void* data, bool copy, std::size_t length) {
     return take(own, true, declared);
 }
 
-// The browser's SDL crashes closing a memory reader; freeing it is all such a reader needs.
-static void close_reader(SDL_RWops* rw) {
-#ifdef __EMSCRIPTEN__
-    SDL_FreeRW(rw);
-#else
-    SDL_RWclose(rw);
-#endif
-}
-
-#ifdef __EMSCRIPTEN__
-// The browser plays the music ahead-rendered as Ogg and tells its kinds apart itself.
-static Mix_Music* open_music(SDL_RWops* rw) {
-    return Mix_LoadMUS_RW(rw);
-}
-#else
-static Mix_Music* open_music(SDL_RWops* rw) {
-    return Mix_LoadMUSType_RW(rw, MUS_MOD, 0);
-}
-#endif
-
-// Named as a module outright: guessing from the first bytes takes some modules for other kinds.
 int hssMusic::take(unsigned char* bytes, bool owned, std::size_t length) {
-    SDL_RWops* rw = SDL_RWFromConstMem(bytes, int(length));
-    Mix_Music* music = rw ? open_music(rw) : nullptr;
+    void* rw = nullptr;
+    void* music = open_module_music(bytes, length, &rw);
     if (!music) {
-        if (rw)
-            close_reader(rw);
         if (owned)
             std::free(bytes);
         return -1;
@@ -400,7 +378,7 @@ void hssMusic::release() {
     unlink();
     Mix_FreeMusic(static_cast<Mix_Music*>(music_));
     if (rw_)
-        close_reader(static_cast<SDL_RWops*>(rw_));
+        close_music_reader(rw_);
     if (own_bytes_)
         std::free(bytes_);
     music_ = nullptr;

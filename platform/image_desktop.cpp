@@ -2,6 +2,10 @@
 #include "platform/image.h"
 
 #include <SDL_image.h>
+#include <cstdio>
+#include <string>
+
+#include "platform/picture_size.h"
 
 static SDL_Surface* finish(SDL_Surface* decoded, bool key, bool* converting) {
     if (!decoded)
@@ -21,6 +25,11 @@ static SDL_Surface* finish(SDL_Surface* decoded, bool key, bool* converting) {
 
 SDL_Surface* decode_picture(const unsigned char* bytes, int size, bool key, bool* converting) {
     *converting = false;
+    std::string why;
+    if (size > 0 && picture_too_large(bytes, static_cast<std::size_t>(size), &why)) {
+        SDL_SetError("%s", why.c_str());
+        return nullptr;
+    }
     SDL_RWops* reader = SDL_RWFromMem(const_cast<unsigned char*>(bytes), size);
     if (!reader)
         return nullptr;
@@ -31,6 +40,17 @@ SDL_Surface* decode_picture(const unsigned char* bytes, int size, bool key, bool
 
 SDL_Surface* load_picture_file(const char* path, bool key, bool* converting) {
     *converting = false;
+    // A frame header lies within the first 256 KiB of any picture the game ships.
+    if (FILE* f = std::fopen(path, "rb")) {
+        static unsigned char head[256 * 1024];
+        std::size_t got = std::fread(head, 1, sizeof head, f);
+        std::fclose(f);
+        std::string why;
+        if (picture_too_large(head, got, &why)) {
+            SDL_SetError("%s", why.c_str());
+            return nullptr;
+        }
+    }
     return finish(IMG_Load(path), key, converting);
 }
 

@@ -3,6 +3,9 @@
 
 #include <cstring>
 #include <map>
+#include <string>
+
+#include "platform/picture_size.h"
 
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_ONLY_JPEG
@@ -35,6 +38,11 @@ bool has_palette(const unsigned char* b, int size) {
 
 SDL_Surface* decode_picture(const unsigned char* bytes, int size, bool key, bool* converting) {
     *converting = false;
+    std::string why;
+    if (size > 0 && picture_too_large(bytes, static_cast<std::size_t>(size), &why)) {
+        SDL_SetError("%s", why.c_str());
+        return nullptr;
+    }
     int w = 0, h = 0, channels = 0;
     unsigned char* rgba = stbi_load_from_memory(bytes, size, &w, &h, &channels, 4);
     if (!rgba) {

@@ -2,12 +2,24 @@
 #include "platform/input.h"
 
 #include <SDL.h>
+#include <csignal>
 
 #include "platform/frame_clock.h"
 #include "platform/input_source.h"
 
 input_state InputState;
 static SDL_Event Event;
+static volatile std::sig_atomic_t HangUp = 0;
+
+static void on_hangup(int) {
+    HangUp = 1;
+}
+
+void input_watch_hangup() {
+#ifdef SIGHUP
+    std::signal(SIGHUP, on_hangup);
+#endif
+}
 
 int (*input_event_source)(SDL_Event* event) = SDL_PollEvent;
 void (*input_event_observer)(unsigned long poll_number, const SDL_Event* event) = nullptr;
@@ -86,6 +98,9 @@ void input_poll(input_state& in) {
         in.clickY = in.pressY;
         input_arm_lock(in);
     }
+
+    if (HangUp)
+        in.quit = 1;
 
     unsigned long poll_number = input_poll_count++;
     if (!input_event_source(&Event))

@@ -29,6 +29,10 @@ struct input_state {
 extern input_state InputState;
 
 void input_poll(input_state& in);
+// A hang-up (the terminal closing) becomes a quit request like a window close: the handler only
+// sets a flag, and the next input_poll turns it into InputState.quit for the frame loop to act on.
+// SDL already does the same for SIGINT and SIGTERM.
+void input_watch_hangup();
 void input_reset(input_state& in);
 void input_clear_stylus(input_state& in);
 void input_arm_lock(input_state& in);

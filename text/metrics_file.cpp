@@ -6,10 +6,6 @@
 
 namespace {
 
-template <std::size_t N> constexpr int length(const char (&)[N]) {
-    return static_cast<int>(N - 1);
-}
-
 // Skips count characters; false when the file ends first.
 bool skip(std::FILE* f, int count) {
     for (int i = 0; i < count; i++)
@@ -32,13 +28,13 @@ bool number(std::FILE* f, int* value) {
 bool read_metrics(std::FILE* f, std::vector<metrics_glyph>& glyphs) {
     glyphs.clear();
     int n = 0;
-    if (!skip(f, length(metrics_layout::count)) || !number(f, &n))
+    if (!skip(f, metrics_layout::length(metrics_layout::count)) || !number(f, &n))
         return false;
     if (n <= 0)
         return true;
-    const int kept = n < metrics_layout::kept_glyphs ? n : metrics_layout::kept_glyphs;
+    const int kept = n < MetricsKeptGlyphs ? n : MetricsKeptGlyphs;
     glyphs.resize(static_cast<std::size_t>(kept));
-    skip(f, length(metrics_layout::characters));
+    skip(f, metrics_layout::length(metrics_layout::characters));
     for (int i = 0; i < n; i++) {
         int c = std::getc(f);
         if (c == EOF)
@@ -47,14 +43,14 @@ bool read_metrics(std::FILE* f, std::vector<metrics_glyph>& glyphs) {
             glyphs[i].character = static_cast<unsigned char>(c);
         std::getc(f);
     }
-    skip(f, length(metrics_layout::advances));
+    skip(f, metrics_layout::length(metrics_layout::advances));
     for (int i = 0; i < n; i++) {
         int unused;
         if (!number(f, &unused))
             return false;
         std::getc(f);
     }
-    skip(f, length(metrics_layout::rectangles));
+    skip(f, metrics_layout::length(metrics_layout::rectangles));
     for (int i = 0; i < n; i++) {
         int v[4];
         for (int& part : v) {

@@ -4,9 +4,12 @@
 #include <cstring>
 #include <exception>
 #include <string>
+#include <sys/stat.h>
 
 #include "tools/icon.h"
 #include "tools/media_set.h"
+#include "tools/sound_gen.h"
+#include "tools/tune_render.h"
 
 namespace {
 
@@ -14,15 +17,31 @@ int usage() {
     std::fprintf(stderr,
                  "usage: tessoli-media --scale 1|2 --out FOLDER\n"
                  "       tessoli-media --preview FILE.png\n"
-                 "       tessoli-media --icons FOLDER   (FOLDER/SIZExSIZE/apps/tessoli.png)\n");
+                 "       tessoli-media --icons FOLDER   (FOLDER/SIZExSIZE/apps/tessoli.png)\n"
+                 "       tessoli-media --web FOLDER     (the page's 1.ogg and icon-SIZE.png)\n");
     return 2;
+}
+
+// What the browser page has beside the media set: the tune it can play (a browser cannot play
+// a module) and the icons its manifest and tab show.
+bool write_web_files(std::string folder) {
+    if (!folder.empty() && folder.back() != '/')
+        folder += '/';
+    mkdir(folder.c_str(), 0755);
+    if (!write_file_if_changed(folder + "1.ogg", render_tune_ogg(build_module())))
+        return false;
+    for (int size : {32, 192, 512})
+        if (!write_file_if_changed(folder + "icon-" + std::to_string(size) + ".png",
+                                   icon_png(size)))
+            return false;
+    return true;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     int scale = 0;
-    std::string out, preview, icons;
+    std::string out, preview, icons, web;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (i + 1 >= argc)
@@ -39,13 +58,15 @@ int main(int argc, char** argv) {
             out = argv[++i];
         } else if (arg == "--icons") {
             icons = argv[++i];
+        } else if (arg == "--web") {
+            web = argv[++i];
         } else if (arg == "--preview") {
             preview = argv[++i];
         } else {
             return usage();
         }
     }
-    if (preview.empty() && icons.empty() && (scale == 0 || out.empty()))
+    if (preview.empty() && icons.empty() && web.empty() && (scale == 0 || out.empty()))
         return usage();
     try {
         if (!out.empty()) {
@@ -63,6 +84,10 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "tessoli-media: %s\n", error.c_str());
                 return 1;
             }
+        }
+        if (!web.empty() && !write_web_files(web)) {
+            std::fprintf(stderr, "tessoli-media: cannot write into %s\n", web.c_str());
+            return 1;
         }
         if (!preview.empty()) {
             bytes_t png = encode_png(build_preview());

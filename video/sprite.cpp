@@ -36,7 +36,7 @@ sprite::~sprite() {
 void sprite::Blit() {
     SDL_Rect dst = make_rect(trunc_to_int(x), trunc_to_int(y), 0, 0);
     if (blit_surface(surface, nullptr, screen, &dst) < 0)
-        std::fputs("Blit error: sprite::Blit()\n", stderr);
+        say_blit_error(this, "Blit error: sprite::Blit()\n");
 }
 
 void sprite::ChooseBlit(int number) {
@@ -55,14 +55,14 @@ void sprite::ChooseBlit(int number) {
                              trunc_to_int(frame_h));
     SDL_Rect dst = make_rect(trunc_to_int(x), trunc_to_int(y), 0, 0);
     if (drawing_enabled && blit_surface(surface, &src, screen, &dst) < 0)
-        std::fputs("Blit error: sprite::ChooseBlit(int number)\n", stderr);
+        say_blit_error(this, "Blit error: sprite::ChooseBlit(int number)\n");
 }
 
 void sprite::BlitPart(int x, int y, int x1, int y1) {
     SDL_Rect src = make_rect(x, y, x1, y1);
     SDL_Rect dst = make_rect(trunc_to_int(this->x), trunc_to_int(this->y), 0, 0);
     if (drawing_enabled && blit_surface(surface, &src, screen, &dst) < 0)
-        std::fputs("Blit error: sprite::BlitPart(int x, int y, int x1, int y1)\n", stderr);
+        say_blit_error(this, "Blit error: sprite::BlitPart(int x, int y, int x1, int y1)\n");
 }
 
 void sprite::Alpha(int value) {

@@ -6,8 +6,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <set>
+#include <string>
+#include <utility>
 
 #include "platform/image.h"
+#include "res/media_folder.h"
 
 SDL_Surface* screen;
 SDL_Surface* screen2[3];
@@ -24,9 +28,21 @@ int video_depth_for(int desktop_bpp) {
     return desktop_bpp;
 }
 
-int video_height_for(int width, int height, int current_w, int current_h) {
-    // A square display runs the game in a square of the requested width.
-    return current_w == current_h ? width : height;
+int video_height_for(int width, int height, int current_w, int current_h, int windowed) {
+    // A square display (a square handheld's screen) runs the game full screen in a square of the
+    // requested width. A window on a square desktop keeps the game's own size.
+    return current_w == current_h && !windowed ? width : height;
+}
+
+// The window's icon from the media folder; none, silently, when the set has no icon.bmp. Set
+// before the video mode, as the window manager reads it when the window appears.
+static void set_window_icon() {
+    SDL_Surface* icon = SDL_LoadBMP((MediaPath + "icon.bmp").c_str());
+    if (!icon)
+        return;
+    SDL_SetColorKey(icon, SDL_SRCCOLORKEY, SDL_MapRGB(icon->format, 255, 0, 255));
+    SDL_WM_SetIcon(icon, nullptr);
+    SDL_FreeSurface(icon);
 }
 
 void init_video(const char* caption, int width, int height) {
@@ -54,7 +70,9 @@ void init_video(const char* caption, int width, int height) {
     const SDL_VideoInfo* info = SDL_GetVideoInfo();
     int depth = video_depth_for(info && info->vfmt ? info->vfmt->BitsPerPixel : 16);
     if (info)
-        screen_h = video_height_for(screen_w, screen_h, info->current_w, info->current_h);
+        screen_h =
+            video_height_for(screen_w, screen_h, info->current_w, info->current_h, VideoWindowed);
+    set_window_icon();
 
     Uint32 preferred = SDL_HWSURFACE | SDL_ASYNCBLIT;
     Uint32 fallback = 0;
@@ -105,25 +123,52 @@ static int copy(SDL_Surface* from, SDL_Rect* from_rect, SDL_Surface* to, int x, 
     return blit_surface(from, from_rect, to, &dest);
 }
 
+namespace {
+struct blit_errors {
+    std::set<std::pair<const void*, std::string>> said;
+    long failed = 0;
+};
+blit_errors& failed_blits() {
+    static blit_errors errors;
+    return errors;
+}
+} // namespace
+
+void say_blit_error(const void* source, const char* line) {
+    blit_errors& errors = failed_blits();
+    errors.failed++;
+    if (errors.said.insert({source, line}).second)
+        std::fputs(line, stderr);
+}
+
+void say_blit_errors_at_exit() {
+    blit_errors& errors = failed_blits();
+    long said = static_cast<long>(errors.said.size());
+    if (errors.failed > said)
+        std::fprintf(stderr, "Blit errors: %ld in all, each said once above\n", errors.failed);
+    errors.said.clear();
+    errors.failed = 0;
+}
+
 void screen_screen2(int n) {
     if (!drawing_enabled)
         return;
     if (copy(screen, nullptr, screen2[n], 0, 0) < 0)
-        std::fputs("Blit error: screen_screen2(int n)\n", stderr);
+        say_blit_error(&screen2[n], "Blit error: screen_screen2(int n)\n");
 }
 
 void screen2_screen(int n) {
     if (!drawing_enabled)
         return;
     if (copy(screen2[n], nullptr, screen, 0, 0) < 0)
-        std::fputs("Blit error: screen2_screen(int n)", stderr);
+        say_blit_error(&screen2[n], "Blit error: screen2_screen(int n)");
 }
 
 void screen2_screen(int n, int pos_x, int pos_y) {
     if (!drawing_enabled)
         return;
     if (copy(screen2[n], nullptr, screen, pos_x, pos_y) < 0)
-        std::fputs("Blit error: screen2_screen(int n, int pos_x, int pos_y)", stderr);
+        say_blit_error(&screen2[n], "Blit error: screen2_screen(int n, int pos_x, int pos_y)");
 }
 
 void screen2_screen(int n, int pos_x, int pos_y, int x, int y, int x1, int y1) {
@@ -135,9 +180,9 @@ void screen2_screen(int n, int pos_x, int pos_y, int x, int y, int x1, int y1) {
     part.w = static_cast<Uint16>(x1);
     part.h = static_cast<Uint16>(y1);
     if (copy(screen2[n], &part, screen, pos_x, pos_y) < 0)
-        std::fputs("Blit error: screen2_screen(int n, int pos_x, int pos_y, int x, int y, int x1, "
-                   "int y1)",
-                   stderr);
+        say_blit_error(&screen2[n],
+                       "Blit error: screen2_screen(int n, int pos_x, int pos_y, int x, "
+                       "int y, int x1, int y1)");
 }
 
 void set_clip(int x, int y, int w, int h, SDL_Surface* surface) {
@@ -155,7 +200,9 @@ uint32_t map_rgb(int r, int g, int b) {
 }
 
 void put_pixel(int x, int y, uint32_t value, SDL_Surface* surface) {
-    if (x < 0 || x >= surface->w || y < 0 || y >= surface->h)
+    // An unlocked surface that must be locked may have no pixels: a write would land in memory
+    // that holds something else.
+    if (x < 0 || x >= surface->w || y < 0 || y >= surface->h || !surface->pixels)
         return;
     int b = surface->format->BytesPerPixel;
     Uint8* p = static_cast<Uint8*>(surface->pixels) + y * surface->pitch + x * b;

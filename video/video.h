@@ -31,6 +31,12 @@ void draw_line(int x1, int y1, int x2, int y2, uint32_t colour, SDL_Surface* sur
 void lock_surface(SDL_Surface* surface);
 void unlock_surface(SDL_Surface* surface);
 void free_screen2();
+// A broken picture fails at every frame it is drawn: each failing drawing (a sprite or a
+// screen copy, and the call that drew it) is said once with its line, the repeats only counted.
+void say_blit_error(const void* source, const char* line);
+// At exit: one line with the count of failed drawings when any was not said again; then every
+// drawing may be said anew (a later run in the same process says its own).
+void say_blit_errors_at_exit();
 // Per-surface alpha 0..255 for later blits; SDL_SetAlpha's result. Fully opaque is set as a plain
 // copy: the same pixels, and SDL 1.2 on SDL2 blends an opaque surface alpha through its slowest
 // path.
@@ -38,4 +44,4 @@ int set_surface_alpha(SDL_Surface* surface, int alpha);
 
 // Pieces of init_video kept apart so they can be checked without a display.
 int video_depth_for(int desktop_bpp); // prints "forced 16 bpp mode\n" when it forces 16
-int video_height_for(int width, int height, int current_w, int current_h);
+int video_height_for(int width, int height, int current_w, int current_h, int windowed);

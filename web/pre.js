@@ -24,6 +24,8 @@ Module.preRun.push(function () {
       var path = spec.slice(0, cut), url = spec.slice(cut + 1);
       Module.addRunDependency(path);
       fetch(url).then(function (r) { return r.arrayBuffer(); }).then(function (data) {
+        var folder = path.slice(0, path.lastIndexOf("/"));
+        if (folder) FS.mkdirTree(folder);
         FS.writeFile(path, new Uint8Array(data));
         Module.removeRunDependency(path);
       });

@@ -1,8 +1,8 @@
 // Keeps the page playable offline: every file is cached on first visit and served from the cache
 // when the network fails (fresh copies are fetched while online).
-const CACHE = "tessoli-v1";
+const CACHE = "tessoli-v2";
 const FILES = ["./", "index.html", "index.js", "index.wasm", "index.data",
-               "manifest.webmanifest", "icon-192.png", "icon-512.png"];
+               "manifest.webmanifest", "icon-32.png", "icon-192.png", "icon-512.png"];
 
 self.addEventListener("install", (event) => {
   event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));

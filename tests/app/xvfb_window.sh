@@ -20,6 +20,10 @@ eval "$(xdotool getwindowgeometry --shell "$win")"
 echo "window $win: ${WIDTH}x${HEIGHT}"
 want=$(awk "{print \$3 \"x\" \$4}" "$WORK/game/media/config.tll")
 [ "${WIDTH}x${HEIGHT}" = "$want" ] || { echo "expected a $want window"; exit 1; }
+# The window carries the media set's icon for the window manager and task bar.
+icon=$(xprop -id "$win" _NET_WM_ICON 2>&1 | grep -o 'Icon ([0-9]* x [0-9]*)' | head -1)
+echo "window icon: ${icon:-none}"
+[ "$icon" = "Icon (64 x 64)" ] || { echo "expected the 64 x 64 icon"; exit 1; }
 
 # The splash is drawn: the window is not one flat colour.
 sleep 0.5

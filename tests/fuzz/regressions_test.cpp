@@ -17,8 +17,9 @@ struct target {
 };
 
 const target Targets[] = {
-    {"pack", fuzz_pack},     {"metrics", fuzz_metrics}, {"cont", fuzz_cont},
-    {"config", fuzz_config}, {"replay", fuzz_replay},   {"hss", fuzz_hss},
+    {"pack", fuzz_pack},       {"metrics", fuzz_metrics}, {"cont", fuzz_cont},
+    {"config", fuzz_config},   {"replay", fuzz_replay},   {"hss", fuzz_hss},
+    {"picture", fuzz_picture},
 };
 
 // Names the target in test output instead of dumping its bytes.

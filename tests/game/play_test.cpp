@@ -13,12 +13,11 @@
 #include "platform/random.h"
 #include "app/startup.h"
 #include "app/state.h"
+#include "fx/effects.h"
 #include "game/game_state.h"
 #include "game/level.h"
 #include "game/play.h"
 #include "game/rules.h"
-#include "fx/effects.h"
-#include "res/audio.h"
 #include "tests/support/test_support.h"
 #include "video/video.h"
 
@@ -213,48 +212,27 @@ TEST_F(PlayScreen, RocketsAndEffectsStayOnTheBoard) {
                         FAIL() << "frame " << i << " at (" << x << ", " << y << ")";
         }
     };
-    choose_rocket_line = [] { return true; };
+    int (*const random_direction)() = rocket_direction;
+    rocket_direction = [] { return 1; };
     tap(mid(1), mid(2)); // cell 11: a miss, flying sideways
     ASSERT_EQ(RocketMode, 1);
+
     // After one step rocket 1 (frame 0) is at x 65, rocket 2 (frame 1) at x 83.
     expect_at({0, 0, 248}, {{66, 114}});
     expect_at({0, 248, 248}, {{93, 120}});
     fly_clipped();
+    // The sparks stream from where the rockets are, all the way.
+    for (int k = 0; k < 2; k++)
+        EXPECT_EQ(std::make_pair(trails[k].x, trails[k].y),
+                  std::make_pair(Rockets[k].x, Rockets[k].y));
+    EXPECT_EQ(Rockets[0].y, Rockets[1].y);
+    EXPECT_LT(Rockets[0].x, 0);
 
-    choose_rocket_line = [] { return false; };
+    rocket_direction = [] { return 0; };
     tap(mid(2), mid(3)); // cell 17: up and down the middle column
-    choose_rocket_line = random_rocket_line;
     ASSERT_EQ(RocketMode, 2);
-    // After one step rocket 1 (frame 0) starts at y 155, rocket 2 (frame 1) at y 173, each 6 to
-    // the left of the column's middle; their trails stream from the middle itself.
-    expect_at({248, 0, 248}, {{mid(2) - 6, 155}});
-    expect_at({248, 248, 0}, {{mid(2) - 6, 184}});
     fly_clipped();
-}
-
-// What the rules report is seen and heard: the marker over the hinted cell, a knocked-out tile's
-// explosion over its cell, each with its sound.
-TEST_F(PlayScreen, RuleEventsBecomeEffectsAndSounds) {
-    into_play();
-    static std::vector<hssSound*> played;
-    played.clear();
-    play_sound_observer = [](hssSound* sound, int) { played.push_back(sound); };
-    arrange({12, 22});
-    TileCurrent = 19; // cell 20 offered: row 4, column 0, unlike cell 2 in colour
-    tap(20, 250);     // the hint button
-    EXPECT_EQ(std::make_pair(hint_marker.x, hint_marker.y), std::make_pair(7, 4 * 45 + 7));
-    EXPECT_EQ(HintActive, 1);
-    choose_rocket_line = [] { return false; };
-    tap(mid(2), mid(0)); // cell 2: up and down the middle column, through 12 and 22
-    choose_rocket_line = random_rocket_line;
-    EXPECT_EQ(std::make_pair(trails[1].x, trails[1].y), std::make_pair(mid(2), mid(0) + 9));
-    for (int i = 0; i < 20; i++)
-        frame();
-    play_sound_observer = nullptr;
-    EXPECT_EQ(played,
-              (std::vector<hssSound*>{&HintSound, &RocketSound, &ExplosionSound, &ExplosionSound}));
-    EXPECT_EQ(std::make_pair(explosions[0].x, explosions[0].y), std::make_pair(97, 97));
-    EXPECT_EQ(std::make_pair(explosions[1].x, explosions[1].y), std::make_pair(97, 187));
+    rocket_direction = random_direction;
 }
 
 TEST_F(PlayScreen, TheLastTileShowsGoodWorkOverTheBoard) {

@@ -25,7 +25,7 @@ xvfb_copy_game() {
     fi
     mkdir -p "$WORK/game/media"
     cp "$B/tessoli" "$WORK/game/"
-    cp "$M/media"/*.def "$M/media"/*.pak "$M/media"/*.txt "$M/media/config.tll" "$WORK/game/media/"
+    cp "$M/media"/*.def "$M/media"/*.pak "$M/media"/*.txt "$M/media/config.tll" "$M/media/icon.bmp" "$WORK/game/media/"
 }
 
 xvfb_start() {

@@ -104,20 +104,36 @@ TEST_F(sprite_fixture, BlitPartTakesWidthAndHeightAndObeysTheSwitch) {
     expect_shows({{0, 200, coded(0, 0)}});
 }
 
-TEST_F(sprite_fixture, EmptySpriteReportsEachDraw) {
-    sprite e;
-    e.frame_w = e.frame_h = 1.0f;
-    e.w = 1;
+// A broken picture drawn at every frame says each failing call once, and the count at exit.
+TEST_F(sprite_fixture, EmptySpriteReportsEachDrawOnce) {
     testing::internal::CaptureStderr();
-    e.Blit();
-    e.ChooseBlit(0);
-    e.BlitPart(0, 0, 1, 1);
+    say_blit_errors_at_exit(); // whatever earlier tests left
+    testing::internal::GetCapturedStderr();
+    sprite e, other;
+    e.frame_w = e.frame_h = other.frame_w = other.frame_h = 1.0f;
+    e.w = other.w = 1;
+    testing::internal::CaptureStderr();
+    for (int frame = 0; frame < 100; frame++) {
+        e.Blit();
+        e.ChooseBlit(0);
+        e.BlitPart(0, 0, 1, 1);
+    }
     e.Alpha(10);
+    other.Blit();
+    other.Blit();
+    say_blit_errors_at_exit();
+    e.Blit(); // a new run says it again
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "Blit error: sprite::Blit()\n"
               "Blit error: sprite::ChooseBlit(int number)\n"
               "Blit error: sprite::BlitPart(int x, int y, int x1, int y1)\n"
-              "Alpha error: sprite::Alpha(int value)");
+              "Alpha error: sprite::Alpha(int value)"
+              "Blit error: sprite::Blit()\n"
+              "Blit errors: 302 in all, each said once above\n"
+              "Blit error: sprite::Blit()\n");
+    testing::internal::CaptureStderr();
+    say_blit_errors_at_exit(); // nothing repeated: no count
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
 
 TEST_F(sprite_fixture, PaletteKeyOnTopLeftIndexOnly) {

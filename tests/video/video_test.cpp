@@ -31,14 +31,31 @@ TEST(PutPixel, EveryDepthInsideTheEdgesOnly) {
     }
 }
 
+TEST(PutPixel, NothingWhereASurfaceHasNoPixels) {
+    // The browser's screen has none until it is locked; a write must not land anywhere.
+    SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, 64, 64, 32, 0, 0, 0, 0);
+    void* pixels = s->pixels;
+    s->pixels = nullptr;
+    put_pixel(40, 40, 0xFF000000, s);
+    draw_line(0, 10, 63, 10, 0xFF000000, s);
+    s->pixels = pixels;
+    int set = 0;
+    for (int i = 0; i < s->pitch * s->h; i++)
+        set += static_cast<Uint8*>(s->pixels)[i] != 0;
+    EXPECT_EQ(set, 0);
+    SDL_FreeSurface(s);
+}
+
 TEST(Video, DepthAndSquareDisplayRules) {
     testing::internal::CaptureStderr();
     EXPECT_EQ(video_depth_for(8), 16);
     EXPECT_EQ(video_depth_for(15), 15);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "forced 16 bpp mode\n");
 
-    EXPECT_EQ(video_height_for(240, 320, 480, 480), 240);
-    EXPECT_EQ(video_height_for(240, 320, 1024, 768), 320);
+    EXPECT_EQ(video_height_for(240, 320, 480, 480, 0), 240);
+    EXPECT_EQ(video_height_for(240, 320, 1024, 768, 0), 320);
+    // A window on a square desktop keeps the game's 3:4 size.
+    EXPECT_EQ(video_height_for(480, 640, 800, 800, 1), 640);
 }
 
 TEST(Video, CopiesWithAMissingBufferFailWithTheirMessagesOnlyWhileDrawing) {
@@ -61,8 +78,13 @@ TEST(Video, CopiesWithAMissingBufferFailWithTheirMessagesOnlyWhileDrawing) {
     flip_screen();
     EXPECT_EQ(pixel_at(s, 0, 0).r, 9);
     enable_drawing(1);
+    testing::internal::CaptureStderr();
+    say_blit_errors_at_exit(); // whatever earlier tests left
+    testing::internal::GetCapturedStderr();
     std::string err = copy_missing();
+    std::string again = copy_missing(); // each failing copy is said once
     screen2[2] = kept;
+    EXPECT_EQ(again, "");
     EXPECT_EQ(err, "Blit error: screen_screen2(int n)\n"
                    "Blit error: screen2_screen(int n)"
                    "Blit error: screen2_screen(int n, int pos_x, int pos_y)"

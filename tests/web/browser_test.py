@@ -1,7 +1,9 @@
 # The page in headless Chromium: splash, the sound question, the menu with music, a level's look,
 # touch on a scaled canvas, the menu button's save surviving a reload, an offline reload, and
-# the reference replay giving the desktop's state hash and saved bytes.
+# the reference replays giving the desktop's state hashes and saved bytes.
+import glob
 import os
+import re
 import sys
 import time
 
@@ -10,6 +12,10 @@ from page import Browser, Server  # noqa: E402
 
 WEB = os.environ.get("TESSOLI_WEB_DIR", "")
 REPLAYS = os.path.join(os.environ["TESSOLI_SOURCE_DIR"], "tests", "replays")
+# The Scale 1 media set of the desktop build, for the Scale 1 replays.
+MEDIA_S1 = os.path.join(os.environ.get("TESSOLI_BUILD_DIR", ""), "media-s1")
+MEDIA_S1_FILES = ["config.tll", "gfx.def", "gfx.pak", "msx.def", "msx.pak"] + sorted(
+    os.path.basename(f) for f in glob.glob(os.path.join(MEDIA_S1, "*.txt")))
 failures = []
 
 
@@ -108,7 +114,8 @@ def play(server):
 
 def offline(server):
     # First visit online installs the service worker; then the network goes and a reload plays.
-    b = Browser()
+    # A tablet-sized viewport this time.
+    b = Browser(768, 1024)
     try:
         b.navigate(server.url)
         b.eval("navigator.serviceWorker.ready.then(() => true)", awaited=True)
@@ -121,23 +128,184 @@ def offline(server):
         b.wait_for("typeof Module !== 'undefined' && Module.calledRun === true", 60, "the game offline")
         b.pump(2)
         check(near(b.canvas_pixel(240, 320), [118, 197, 254]), "offline reload shows the splash")
+        box = b.eval("(() => { const r = document.getElementById('canvas').getBoundingClientRect();"
+                     " return [r.left, r.top, r.width, r.height]; })()")
+        check(abs(box[2] - 768) < 1 and abs(box[3] - 1024) < 1, "768x1024: the canvas fills %s" % box)
+        b.screenshot(os.path.join(server.folder_out, "browser-splash-768x1024.png"))
+        # Offline it still plays: through the sound question to the menu.
+        b.eval(GRAB)
+        b.tap(100, 100)
+        b.pump(3.5)
+        b.tap(148, 276)
+        b.pump(2.5)
+        check(bright(b, 30, 495, 200, 535) > 100, "offline the game plays on to the menu")
+        b.screenshot(os.path.join(server.folder_out, "browser-menu-768x1024.png"))
     finally:
         b.close()
 
 
-def replay(server):
-    b = Browser()
+def replays(server):
+    """Every reference replay as a timedemo in the page: the desktop's state hash and cont.tll."""
+    for path in sorted(glob.glob(os.path.join(REPLAYS, "*.replay"))):
+        name = os.path.basename(path)[:-len(".replay")]
+        scale = re.search(r"^scale (\d+)", open(path).read(), re.M).group(1)
+        files = ["/replay.tlr=/replays/" + name + ".replay"]
+        args = "--replay,/replay.tlr,--timedemo"
+        if scale == "1":  # the page preloads the Scale 2 set; a Scale 1 replay brings its own
+            files += ["/s1/%s=/media-s1/%s" % (f, f) for f in MEDIA_S1_FILES]
+            args += ",--media,/s1/"
+        b = Browser()
+        try:
+            b.navigate(server.url + "?" + "&".join("file=" + f for f in files) + "&args=" + args)
+            line = b.wait_console(" state ", 120)
+            expect = open(os.path.join(REPLAYS, name + ".expect")).read()
+            want = dict(re.findall(r"^(state|screen) ([0-9a-f]+)", expect, re.M))
+            got = dict(re.findall(r"\b(state|screen) ([0-9a-f]+)", line))
+            check(got.get("state") == want["state"],
+                  "%s: state hash %s (desktop %s)" % (name, got.get("state"), want["state"]))
+            saved = bytes(b.eval("Array.from(FS.readFile('/save/cont.tll'))"))
+            check(saved == open(os.path.join(REPLAYS, name + ".cont"), "rb").read(),
+                  "%s: the saved cont.tll bytes" % name)
+            # The last frame is drawn from pictures stb_image decodes; its JPEG rounding is not
+            # libjpeg's, so that hash is shown, not compared.
+            print("     %s: %s (desktop last frame %s)" % (name, line.strip(), want["screen"]))
+        finally:
+            b.close()
+
+
+# --- the music, a placed tile, the menu button's save and a continue after a reload ---
+
+BOARD, CELL, TILE = 15, 90, (195, 490)  # the board's edge and cells, the offered tile (Scale 2)
+GRAB = """window.tessoliGrab = function (x, y, w, h) {
+    const c = document.getElementById('canvas');
+    const t = document.createElement('canvas'); t.width = c.width; t.height = c.height;
+    const g = t.getContext('2d'); g.drawImage(c, 0, 0);
+    return g.getImageData(x, y, w, h).data; };
+  window.tessoliDiff = function (a, ax, ay, aw, b, bx, by, bw, n) {
+    let d = 0, k = 0;  // mean difference of two n x n blocks, their outer 4 pixels left out
+    for (let y = 4; y < n - 4; y++) for (let x = 4; x < n - 4; x++) {
+      const i = ((ay + y) * aw + ax + x) * 4, j = ((by + y) * bw + bx + x) * 4;
+      for (let c = 0; c < 3; c++) d += Math.abs(a[i + c] - b[j + c]); k += 3; }
+    return d / k; }; true"""
+
+
+def region_sum(b, x, y, w, h):
+    return b.eval("""(() => { const d = tessoliGrab(%d, %d, %d, %d); let s = 0;
+        for (let i = 0; i < d.length; i += 4) s = (s * 31 + d[i] + d[i + 1] * 7 + d[i + 2] * 13) %% 1000000007;
+        return s; })()""" % (x, y, w, h))
+
+
+def cell_likeness(b, cell):
+    """How far the board's cell (0..24) is from the same cell of the picture shown at the look."""
+    x, y = BOARD + CELL * (cell % 5), BOARD + CELL * (cell // 5)
+    return b.eval("""(() => { const now = tessoliGrab(0, 0, 480, 640);
+        return tessoliDiff(now, %d, %d, 480, tessoliLook, %d, %d, 480, %d); })()""" % (x, y, x, y, CELL))
+
+
+def offered_likeness(b):
+    """How far the offered tile is from each of the picture's 25 cells as the look showed them."""
+    return b.eval("""(() => { const now = tessoliGrab(0, 0, 480, 640); const d = [];
+        for (let c = 0; c < 25; c++) d.push(tessoliDiff(now, %d, %d, 480, tessoliLook,
+            %d + %d * (c %% 5), %d + %d * Math.floor(c / 5), 480, %d));
+        return d; })()""" % (TILE[0], TILE[1], BOARD, CELL, BOARD, CELL, CELL))
+
+
+def poll(b, get, good, seconds):
+    """The first value get() gives that good() accepts within the time, else the last."""
+    end = time.time() + seconds
+    while True:
+        value = get()
+        if good(value) or time.time() > end:
+            return value
+        b.pump(0.25)
+
+
+def music_state(b):
+    return b.eval("""(() => { if (typeof SDL === 'undefined' || !SDL.audioContext) return null;
+        const m = SDL.music && SDL.music.audio, n = m && m.webAudioNode;
+        return { context: SDL.audioContext.state, time: SDL.audioContext.currentTime,
+                 playing: !!(m && !m.paused && n), loop: !!(n && n.loop),
+                 seconds: n && n.buffer ? n.buffer.duration : 0 }; })()""")
+
+
+def through_sound_question(b, answer):
+    b.wait_for("typeof Module !== 'undefined' && Module.calledRun === true", 60, "the game")
+    b.pump(1)
+    b.eval(GRAB)
+    b.tap(100, 100)
+    b.pump(3.5)
+    b.tap(*answer)
+    b.pump(2)
+
+
+def save_and_continue(server):
+    # Browsers here start sound only from a tap, as on a phone.
+    b = Browser(390, 844, autoplay="document-user-activation-required")
     try:
-        b.navigate(server.url + "?file=/replay.tlr=/won-s2.replay&args=--replay,/replay.tlr,--timedemo")
-        line = b.wait_console(" state ", 400)
-        want = dict(l.split(" ", 1) for l in open(os.path.join(REPLAYS, "won-s2.expect")).read().split("\n") if " " in l)
-        got_state = line.split(" state ")[1].split()[0]
-        check(got_state == want["state"].strip(), "replay state hash %s (desktop %s)" % (got_state, want["state"].strip()))
-        got_screen = line.split(" screen ")[1].split()[0] if " screen " in line else "?"
-        print("     last frame hash %s (desktop %s)" % (got_screen, want.get("screen", "?").strip()))
-        saved = bytes(b.eval("Array.from(FS.readFile('/save/cont.tll'))"))
-        check(saved == open(os.path.join(REPLAYS, "won-s2.cont"), "rb").read(), "replay's cont.tll bytes")
-        print("     " + line)
+        b.navigate(server.url)
+        b.wait_for("typeof Module !== 'undefined' && Module.calledRun === true", 60, "the game")
+        b.pump(0.5)
+        before = music_state(b)
+        check(before is None or before["context"] != "running",
+              "no sound before the first tap (%s)" % before)
+        through_sound_question(b, (148, 276))  # "Yes"
+        music = music_state(b)
+        check(music is not None and music["context"] == "running", "a tap starts the audio (%s)" % music)
+        check(music is not None and music["playing"] and music["loop"] and abs(music["seconds"] - 76.8) < 0.01,
+              "the tune plays, looping its one 76.8 s pass (%s)" % music)
+        b.pump(0.7)
+        later = music_state(b)
+        check(music and later and later["time"] > music["time"] + 0.5, "the audio clock runs")
+
+        b.click(240, 266)  # "Start Game"
+        b.pump(3)
+        b.eval("window.tessoliLook = tessoliGrab(0, 0, 480, 640); true")
+        # Five seconds later the picture goes and a tile is offered below the empty board.
+        offered = poll(b, lambda: offered_likeness(b), lambda d: min(d) < 12, 12)
+        home = min(range(25), key=lambda c: offered[c])
+        ranked = sorted(offered)
+        check(ranked[0] < 12 and ranked[0] * 3 < ranked[12],
+              "the offered tile is one of the picture's cells (cell %d, %.1f against a median %.1f)"
+              % (home, ranked[0], ranked[12]))
+        empty = cell_likeness(b, home)
+        # A touch on the canvas scaled by CSS (390 x 520 for 480 x 640) at the cell's centre.
+        b.tap(BOARD + CELL * (home % 5) + CELL / 2, BOARD + CELL * (home // 5) + CELL / 2)
+        b.pump(1.5)
+        placed = cell_likeness(b, home)
+        check(empty > 20 and placed < 12,
+              "a touch on its cell places the tile there (%.1f before, %.1f after)" % (empty, placed))
+        board = region_sum(b, BOARD, BOARD, 5 * CELL, 5 * CELL)
+        score = region_sum(b, 300, 585, 170, 40)
+        b.screenshot(os.path.join(server.folder_out, "browser-play-390x844.png"))
+
+        b.tap(426, 505)  # the menu button saves and returns to the menu
+        b.pump(2.5)
+        check(bright(b, 30, 495, 200, 535) > 100, "the menu button returns to the menu")
+        saved = b.eval("(() => { try { return FS.stat('/save/cont.tll').size; } catch (e) { return 0; } })()")
+        check(saved > 0, "the menu button writes the saved game (%d bytes)" % saved)
+        b.pump(0.5)  # IndexedDB takes the copy
+
+        b.navigate(server.url)
+        through_sound_question(b, (316, 276))  # "No" this time
+        quiet = b.eval("(() => { const m = SDL.music && SDL.music.audio;"
+                       " return m && m.webAudioGainNode ? m.webAudioGainNode.gain.value : 0; })()")
+        check(quiet == 0, "\"No\" leaves the tune silent (gain %s)" % quiet)
+        menu = canvas_sum(b)
+        b.click(240, 266)  # "Start Game" asks first
+        b.pump(2)
+        # The prompt stands on the menu's picture with its best score, no play buttons (a new
+        # game's look would show them).
+        hint = b.canvas_pixel(25, 514)
+        check(canvas_sum(b) != menu and bright(b, 30, 495, 200, 535) > 100
+              and not (hint[1] > hint[0] + 40 and hint[1] > 100),
+              "after a reload \"Start Game\" offers \"Continue game?\"")
+        b.screenshot(os.path.join(server.folder_out, "browser-continue-390x844.png"))
+        b.tap(189, 372)  # "Yes"
+        # The level's look comes first again; then the board as it was left.
+        same = poll(b, lambda: region_sum(b, BOARD, BOARD, 5 * CELL, 5 * CELL), lambda v: v == board, 15)
+        b.screenshot(os.path.join(server.folder_out, "browser-continued-390x844.png"))
+        check(same == board, "the continued game has the same board")
+        check(region_sum(b, 300, 585, 170, 40) == score, "the continued game has the same score")
     finally:
         b.close()
 
@@ -146,10 +314,12 @@ def main():
     if not os.path.exists(os.path.join(WEB, "index.html")):
         print("no page in %r (make web builds it)" % WEB)
         return 1
-    server = Server(WEB, {"won-s2.replay": os.path.join(REPLAYS, "won-s2.replay")})
+    extra = {"replays/" + os.path.basename(p): p for p in glob.glob(os.path.join(REPLAYS, "*.replay"))}
+    extra.update({"media-s1/" + f: os.path.join(MEDIA_S1, f) for f in MEDIA_S1_FILES})
+    server = Server(WEB, extra)
     server.folder_out = os.environ.get("TESSOLI_SHOTS", "/tmp")
     try:
-        for step in (play, offline):
+        for step in (play, save_and_continue, replays, offline):  # offline stops the server
             if not os.environ.get("TESSOLI_BROWSER_ONLY") or step.__name__ == os.environ["TESSOLI_BROWSER_ONLY"]:
                 step(server)
     finally:

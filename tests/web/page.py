@@ -59,7 +59,7 @@ class Server:
 class Browser:
     """One headless Chromium with a fresh profile, and a DevTools connection to its page."""
 
-    def __init__(self, width=480, height=640, profile=None):
+    def __init__(self, width=480, height=640, profile=None, autoplay="no-user-gesture-required"):
         self.own_profile = profile is None
         self.profile = profile or tempfile.mkdtemp(prefix="tessoli-chromium-")
         self.console = []
@@ -67,7 +67,7 @@ class Browser:
         args = [shutil.which("chromium") or "chromium", "--headless", "--no-sandbox",
                 "--disable-gpu", "--disable-quic", "--no-first-run",
                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                "--autoplay-policy=no-user-gesture-required", "--mute-audio",
+                "--autoplay-policy=" + autoplay, "--mute-audio",
                 "--user-data-dir=" + self.profile, "--remote-debugging-port=0",
                 "--window-size=%d,%d" % (width, height), "about:blank"]
         self.proc = subprocess.Popen(args, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)

@@ -108,6 +108,28 @@ fi
 fresh missing-gfx-pak
 rm "$media/gfx.pak"
 check missing-gfx-pak go "Couldn't load donate.jpg: can't open $media/gfx.pak"
+# Without pictures every drawing fails at every frame: each failing one is said once, the
+# repeats counted in one line at the end.
+said=$(grep -o 'Blit error:' "$run/err.txt" | wc -l)
+total=$(sed -n 's/.*Blit errors: \([0-9]*\) in all, each said once above$/\1/p' "$run/err.txt")
+if [ "$said" -lt 1 ] || [ "$said" -gt 40 ] || [ -z "$total" ] || [ "$total" -le "$said" ]; then
+    echo "missing-gfx-pak: $said blit error lines, total '${total}'"
+    failed=$((failed + 1))
+fi
+
+# A level picture whose header claims 10000x10000 pixels is refused before decoding, with one
+# line, and the level plays on without it as for any unreadable picture.
+fresh huge-level-picture
+set -- $(awk '$1 == "1.jpg" { print $2, $3; exit }' "$media/gfx.def") # offset, size
+printf '\377\330\377\300\000\021\010\047\020\047\020\003\001\042\000' |
+    dd of="$media/gfx.pak" bs=1 seek="$1" conv=notrunc status=none
+check huge-level-picture go \
+    "Couldn't load 1.jpg: picture of 10000x10000 pixels is larger than 16384 a side or 33554432"
+refused=$(grep -c 'picture of 10000x10000' "$run/err.txt")
+[ "$refused" -eq 1 ] || {
+    echo "huge-level-picture: said $refused times"
+    failed=$((failed + 1))
+}
 
 # The sound layer keeps quiet about a sound it cannot load; the game plays on without it.
 fresh truncated-msx-pak

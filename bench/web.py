@@ -1,0 +1,88 @@
+#!/usr/bin/python3
+# The page's measures: a reference replay as a timedemo in the page, the compressed download, the
+# time from navigation to the splash on 127.0.0.1, and the page's CPU while the menu sits idle.
+import glob
+import gzip
+import os
+import re
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "web"))
+from page import Browser, Server  # noqa: E402
+
+SPLASH_SKY = [118, 197, 254]
+
+
+def near(a, b, tolerance=24):
+    return all(abs(x - y) <= tolerance for x, y in zip(a, b))
+
+
+def download_bytes(web):
+    """What a first visit fetches, each file gzip-compressed as a server would send it."""
+    total = 0
+    for path in sorted(glob.glob(os.path.join(web, "*"))):
+        if os.path.isfile(path) and not path.endswith((".log", ".cmake", "Makefile")) and \
+                re.search(r"\.(html|js|wasm|data|webmanifest|png)$", path):
+            total += len(gzip.compress(open(path, "rb").read(), 9))
+    return total
+
+
+def timedemo(server, replay):
+    b = Browser()
+    try:
+        b.navigate(server.url + "?file=/replay.tlr=/replay&args=--replay,/replay.tlr,--timedemo")
+        line = b.wait_console(" state ", 180)
+    finally:
+        b.close()
+    frames, seconds = re.search(r"(\d+) frames in ([0-9.]+) s", line).groups()
+    return int(frames), float(seconds)
+
+
+def splash_and_idle_menu(server):
+    b = Browser()
+    try:
+        start = time.time()
+        b.navigate(server.url)
+        while not (b.eval("typeof Module !== 'undefined' && Module.calledRun === true") and
+                   near(b.canvas_pixel(240, 320), SPLASH_SKY)):
+            if time.time() - start > 60:
+                raise RuntimeError("no splash within 60 s")
+            b.pump(0.02)
+        to_splash = time.time() - start
+        b.tap(100, 100)  # leaves the splash, loads, asks about sound
+        b.pump(4)
+        b.tap(148, 276)  # "Yes": the menu, with the music
+        b.pump(3)
+        b.call("Performance.enable")
+
+        def task_seconds():
+            metrics = b.call("Performance.getMetrics")["metrics"]
+            return next(m["value"] for m in metrics if m["name"] == "TaskDuration")
+
+        before, t0 = task_seconds(), time.time()
+        b.pump(10)
+        busy = (task_seconds() - before) / (time.time() - t0)
+    finally:
+        b.close()
+    return to_splash, busy
+
+
+def main():
+    web, replay = sys.argv[1], sys.argv[2]
+    server = Server(web, {"replay": replay})
+    try:
+        frames, seconds = timedemo(server, replay)
+        to_splash, busy = splash_and_idle_menu(server)
+    finally:
+        server.stop()
+    print("web_timedemo_frames %d" % frames)
+    print("web_timedemo_ms_per_frame %.4f" % (1000.0 * seconds / frames))
+    print("web_download_bytes %d" % download_bytes(web))
+    print("web_to_splash_ms %.0f" % (1000.0 * to_splash))
+    print("web_menu_cpu_percent %.2f" % (100.0 * busy))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,96 @@
+// Reading a picture's size from its header, before anything is decoded.
+#include "platform/picture_size.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+unsigned big16(const unsigned char* p) {
+    return (unsigned(p[0]) << 8) | p[1];
+}
+unsigned long big32(const unsigned char* p) {
+    return (static_cast<unsigned long>(big16(p)) << 16) | big16(p + 2);
+}
+long long little32_signed(const unsigned char* p) {
+    unsigned long v = p[0] | (unsigned(p[1]) << 8) | (static_cast<unsigned long>(p[2]) << 16) |
+                      (static_cast<unsigned long>(p[3]) << 24);
+    return v >= 0x80000000UL ? static_cast<long long>(v) - 0x100000000LL
+                             : static_cast<long long>(v);
+}
+
+bool is_frame_marker(unsigned char m) {
+    // Start-of-frame markers; C4, C8 and CC share the range but are tables, not frames.
+    return m >= 0xC0 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC;
+}
+
+bool jpeg_size(const unsigned char* b, std::size_t size, long long* w, long long* h) {
+    std::size_t at = 2;
+    while (at + 4 <= size) {
+        if (b[at] != 0xFF)
+            return false;
+        unsigned char marker = b[at + 1];
+        if (marker == 0xFF) { // fill byte
+            at++;
+            continue;
+        }
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD8)) { // no length follows
+            at += 2;
+            continue;
+        }
+        if (marker == 0xD9 || marker == 0xDA) // the end, or the scan data before any frame
+            return false;
+        unsigned length = big16(b + at + 2);
+        if (length < 2)
+            return false;
+        if (is_frame_marker(marker)) {
+            if (at + 9 > size || length < 7)
+                return false;
+            *h = big16(b + at + 5);
+            *w = big16(b + at + 7);
+            return true;
+        }
+        at += 2 + length;
+    }
+    return false;
+}
+
+} // namespace
+
+bool picture_header_size(const unsigned char* b, std::size_t size, long long* w, long long* h) {
+    static const unsigned char png[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    if (size >= 24 && std::memcmp(b, png, 8) == 0 && std::memcmp(b + 12, "IHDR", 4) == 0) {
+        *w = static_cast<long long>(big32(b + 16));
+        *h = static_cast<long long>(big32(b + 20));
+        return true;
+    }
+    if (size >= 26 && b[0] == 'B' && b[1] == 'M') {
+        if (little32_signed(b + 14) == 12) { // the old 12-byte header: 16-bit sides
+            *w = b[18] | (b[19] << 8);
+            *h = b[20] | (b[21] << 8);
+        } else {
+            *w = little32_signed(b + 18);
+            *h = little32_signed(b + 22);
+            if (*h < 0) // rows stored top-down
+                *h = -*h;
+        }
+        return true;
+    }
+    if (size >= 4 && b[0] == 0xFF && b[1] == 0xD8)
+        return jpeg_size(b, size, w, h);
+    return false;
+}
+
+bool picture_too_large(const unsigned char* bytes, std::size_t size, std::string* why) {
+    long long w = 0, h = 0;
+    if (!picture_header_size(bytes, size, &w, &h))
+        return false;
+    if (w <= PictureSideLimit && h <= PictureSideLimit && w * h <= PicturePixelLimit)
+        return false;
+    char line[160];
+    std::snprintf(line, sizeof line,
+                  "picture of %lldx%lld pixels is larger than %lld a side or %lld pixels in all", w,
+                  h, PictureSideLimit, PicturePixelLimit);
+    *why = line;
+    return true;
+}

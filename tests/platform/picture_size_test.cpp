@@ -1,0 +1,115 @@
+// Picture headers read before decoding: the three formats' sizes, and the limit on huge ones.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/picture_size.h"
+
+namespace {
+
+using bytes = std::vector<unsigned char>;
+
+bytes png_header(unsigned long w, unsigned long h) {
+    bytes b = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+    for (unsigned long v : {w, h})
+        for (int shift = 24; shift >= 0; shift -= 8)
+            b.push_back(static_cast<unsigned char>(v >> shift));
+    b.insert(b.end(), {8, 6, 0, 0, 0, 0, 0, 0, 0});
+    return b;
+}
+
+bytes bmp_header(long w, long h) {
+    bytes b(54, 0);
+    b[0] = 'B';
+    b[1] = 'M';
+    b[14] = 40;
+    for (int i = 0; i < 4; i++) {
+        b[18 + i] = static_cast<unsigned char>(static_cast<unsigned long>(w) >> (8 * i));
+        b[22 + i] = static_cast<unsigned char>(static_cast<unsigned long>(h) >> (8 * i));
+    }
+    return b;
+}
+
+// A JPEG whose frame header follows an application segment and a table, as real files have.
+bytes jpeg_header(unsigned w, unsigned h, unsigned char frame = 0xC2) {
+    bytes b = {0xFF, 0xD8, 0xFF, 0xE0, 0, 6, 'J', 'F', 'I', 'F', 0xFF, 0xFF, 0xC4, 0, 3, 0};
+    b.insert(b.end(), {0xFF, frame, 0, 11, 8, static_cast<unsigned char>(h >> 8),
+                       static_cast<unsigned char>(h), static_cast<unsigned char>(w >> 8),
+                       static_cast<unsigned char>(w), 1, 1, 0x11, 0});
+    return b;
+}
+
+struct size_of {
+    bool read;
+    long long w, h;
+};
+size_of read_size(const bytes& b) {
+    size_of s{false, -1, -1};
+    s.read = picture_header_size(b.data(), b.size(), &s.w, &s.h);
+    return s;
+}
+
+} // namespace
+
+TEST(PictureSize, HeadersOfTheThreeFormats) {
+    size_of s = read_size(png_header(240, 320));
+    EXPECT_TRUE(s.read);
+    EXPECT_EQ(s.w, 240);
+    EXPECT_EQ(s.h, 320);
+    s = read_size(png_header(0xFFFFFFFFUL, 1));
+    EXPECT_EQ(s.w, 4294967295LL);         // unsigned, as the format stores it
+    s = read_size(bmp_header(480, -640)); // rows top-down
+    EXPECT_TRUE(s.read);
+    EXPECT_EQ(s.w, 480);
+    EXPECT_EQ(s.h, 640);
+    s = read_size(jpeg_header(1234, 4321));
+    EXPECT_TRUE(s.read);
+    EXPECT_EQ(s.w, 1234);
+    EXPECT_EQ(s.h, 4321);
+    s = read_size(jpeg_header(300, 200, 0xC0));
+    EXPECT_EQ(s.w, 300);
+    EXPECT_EQ(s.h, 200);
+}
+
+TEST(PictureSize, NoSizeFromWhatHoldsNone) {
+    bytes jpeg = jpeg_header(100, 100);
+    EXPECT_FALSE(read_size(bytes(jpeg.begin(), jpeg.end() - 6)).read); // frame header cut short
+    bytes scan_first = {0xFF, 0xD8, 0xFF, 0xDA, 0, 8, 1, 2, 3, 4, 5, 6};
+    EXPECT_FALSE(read_size(scan_first).read);
+    bytes long_segment = {0xFF, 0xD8, 0xFF, 0xE1, 0xFF, 0xFF, 0, 0};
+    EXPECT_FALSE(read_size(long_segment).read); // its length runs past the bytes
+    bytes png = png_header(10, 10);
+    EXPECT_FALSE(read_size(bytes(png.begin(), png.begin() + 23)).read);
+    EXPECT_FALSE(read_size(bytes{'G', 'I', 'F', '8', '9', 'a'}).read);
+    EXPECT_FALSE(read_size(bytes{}).read);
+}
+
+TEST(PictureSize, HugePicturesRefusedWithTheirSize) {
+    std::string why;
+    EXPECT_TRUE(picture_too_large(png_header(10000, 10000).data(), 33, &why));
+    EXPECT_EQ(why, "picture of 10000x10000 pixels is larger than 16384 a side or 33554432 pixels "
+                   "in all");
+    struct row {
+        bytes header;
+        bool refused;
+    };
+    const row rows[] = {
+        {png_header(3840, 5120), false},  // a whole screen at the largest Scale
+        {png_header(16384, 2048), false}, // exactly the side and pixel limits
+        {png_header(16385, 1), true},
+        {png_header(1, 16385), true},
+        {png_header(8192, 4097), true}, // sides in range, too many pixels
+        {bmp_header(20000, 20), true},
+        {bmp_header(20, -20000), true},
+        {jpeg_header(65535, 65535), true},
+        {jpeg_header(4096, 4096), false},
+        {bytes{'n', 'o', 't', ' ', 'a', ' ', 'p', 'i', 'c'}, false}, // left to the decoder
+    };
+    for (const row& r : rows) {
+        SCOPED_TRACE(testing::PrintToString(r.header));
+        why.clear();
+        EXPECT_EQ(picture_too_large(r.header.data(), r.header.size(), &why), r.refused);
+        EXPECT_EQ(why.empty(), !r.refused);
+    }
+}

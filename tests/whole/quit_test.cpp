@@ -1,0 +1,129 @@
+// Ending the program mid-level keeps the level; ending it anywhere else writes nothing.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+#include <csignal>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "app/globals.h"
+#include "app/state.h"
+#include "game/game_state.h"
+#include "tests/whole/game_driver.h"
+
+namespace {
+
+bool in_state(const char* state, const char* sub) {
+    return GameState == state && GameSubState == sub;
+}
+
+// Everything a continued level must give back.
+std::string level_state() {
+    std::ostringstream s;
+    s << Level << " " << Score << " " << TimeLeft << " " << TileCurrent << " " << TileLast << " "
+      << PictureNumber << " |";
+    for (int i = 0; i < 25; i++)
+        s << " " << Board[i] << "/" << TileList[i];
+    for (int i = 0; i < 20; i++)
+        s << " " << PictureUsed[i];
+    return s.str();
+}
+
+// Taps the cell the offered tile belongs to (base-layout coordinates).
+void place_offered_tile(game_driver& g) {
+    int cell = TileList[TileCurrent];
+    g.tap(8 + 45 * (cell % 5) + 22, 8 + 45 * (cell / 5) + 22);
+}
+
+void push_quit() {
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+}
+
+void start_new_game(game_driver& g) {
+    g.load_and_answer(true);
+    g.enter_menu();
+    ASSERT_TRUE(g.run_until([] { return in_state("intro", "intro"); }, 100));
+    g.tap(120, 133); // "Start Game"
+}
+
+enum class ending { quit_request, hang_up, in_the_look };
+
+// Plays into level 1 in a child process (one boot per process), ends it there, and hands back
+// the level as it was when the end came and the cont.tll it left.
+void play_and_end(ending how, const temp_dir& handoff) {
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        bool ok = true;
+        {
+            game_driver g;
+            g.boot(1);
+            start_new_game(g);
+            if (how == ending::in_the_look) {
+                ok = g.run_until([] { return in_state("gra", "5sec"); }, 200);
+                g.frame(10);
+            } else {
+                ok = g.run_until([] { return in_state("gra", "start_gry"); }, 400);
+                place_offered_tile(g);
+                place_offered_tile(g);
+                g.tap(165, 270); // the right arrow
+                g.frame(60);     // a few seconds off the clock
+            }
+            write_file(handoff.file("state"), level_state());
+            if (how == ending::hang_up)
+                std::raise(SIGHUP);
+            else
+                push_quit();
+            g.frame();
+            ok = ok && !GameRunning;
+            write_file(handoff.file("cont.tll"), read_file(g.cont()));
+        }
+        _exit(ok ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the first run failed";
+}
+
+} // namespace
+
+struct QuitMidLevel : ::testing::TestWithParam<ending> {};
+
+TEST_P(QuitMidLevel, SavesAndTheNextRunContinuesTheSameLevel) {
+    temp_dir handoff;
+    play_and_end(GetParam(), handoff);
+    if (HasFatalFailure())
+        return;
+    const std::string ended = read_file(handoff.file("state"));
+    const std::string saved = read_file(handoff.file("cont.tll"));
+    ASSERT_FALSE(saved.empty()) << "nothing saved";
+
+    game_driver g;
+    g.boot(1, saved);
+    start_new_game(g);
+    ASSERT_EQ(GameSubState, "pre_init") << "no \"Continue game?\" after the quit";
+    g.frame();
+    g.tap(90, 188); // "Yes"
+    ASSERT_TRUE(g.run_until([] { return in_state("gra", "5sec"); }, 200));
+    EXPECT_EQ(level_state(), ended);
+}
+
+INSTANTIATE_TEST_SUITE_P(WholeGame, QuitMidLevel,
+                         ::testing::Values(ending::quit_request, ending::hang_up,
+                                           ending::in_the_look));
+
+// On the menu there is no level to keep: a quit leaves no file, or the old one byte for byte.
+TEST(WholeGame, QuitOnTheMenuWritesNothing) {
+    game_driver g;
+    g.boot(1);
+    g.load_and_answer(true);
+    g.enter_menu();
+    ASSERT_TRUE(g.run_until([] { return in_state("intro", "intro"); }, 100));
+    push_quit();
+    g.frame();
+    EXPECT_FALSE(GameRunning);
+    EXPECT_FALSE(file_exists(g.cont()));
+}
