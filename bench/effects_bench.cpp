@@ -11,6 +11,7 @@
 #include "fx/effects.h"
 #include "fx/fade.h"
 #include "game/game_state.h"
+#include "game/play.h"
 #include "video/sprite.h"
 #include "video/video.h"
 
@@ -54,6 +55,7 @@ void warm_trails_and_hint() {
     start_trail(0, 100, 300, "lewo");
     start_trail(1, 300, 100, "dol");
     start_hint_marker(180, 270);
+    HintActive = 1;
     for (int i = 0; i < 30; i++) {
         trails[0].Update(0);
         trails[1].Update(0);
@@ -61,18 +63,9 @@ void warm_trails_and_hint() {
     }
 }
 
-// One game-play frame's effects, the order the play screen runs them in.
+// One game-play frame's effects, as the play screen draws them.
 void effects_frame() {
-    trails[0].Update(0);
-    trails[0].Draw(ParticleSprite2);
-    trails[1].Update(0);
-    trails[1].Draw(ParticleSprite2);
-    if (HintActive) {
-        hint_marker.Update(0);
-        hint_marker.Draw(ParticleSprite2);
-    }
-    update_explosions();
-    tick_explosions();
+    draw_effects();
 }
 
 int particles_in(const emitter& e) {

@@ -21,6 +21,7 @@
 #include "game/play.h"
 #include "game/rules.h"
 #include "res/pack.h"
+#include "text/font_sizes.h"
 #include "video/video.h"
 
 namespace {
@@ -47,7 +48,8 @@ void load_media() {
     GameBackground.Load(MediaFolder, "gra.jpg", 0);
     TimeBarPicture.Load(MediaFolder, "czas.jpg", 0);
     SmallFont.Load(MediaFolder, "verdana20b.bmp", 1);
-    SmallFont.LoadMetrics(MediaFolder, "verdana20b.txt", 8, 32);
+    SmallFont.LoadMetrics(MediaFolder, "verdana20b.txt", SmallFontSize.space_width * 2,
+                          SmallFontSize.line_height * 2);
     ParticleSprite.Load(MediaFolder, "part.bmp", 0);
     ParticleSprite2.Load(MediaFolder, "part2.bmp", 0);
     RocketSprite1.Load(MediaFolder, "rakieta1.bmp", 1);
@@ -81,6 +83,13 @@ void half_placed_level() {
     InputState = input_state{};
 }
 
+// A tap at (x, y) as the input layer leaves it for the next frame.
+void tap_next_frame(int x, int y) {
+    InputState.stylusDown = 1;
+    InputState.clickX = x;
+    InputState.clickY = y;
+}
+
 void BM_FrameFloor(benchmark::State& state) {
     load_media();
     for (auto _ : state) {
@@ -109,10 +118,11 @@ void BM_PlayFrameWithEffects(benchmark::State& state) {
         if (frame % 30 == 0) {
             state.PauseTiming();
             half_placed_level();
-            start_hint_marker(15, 15);
-            rule_events events;
-            tap_on_board(240, 240, events);
-            show_rule_events(events);
+            // A hint, then a miss on the middle cell, taken by the play screen as taps.
+            tap_next_frame(25 * Scale, 250 * Scale);
+            game_frame();
+            tap_next_frame(120 * Scale, 120 * Scale);
+            game_frame();
             state.ResumeTiming();
         }
         game_frame();

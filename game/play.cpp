@@ -242,16 +242,7 @@ void play_frame() {
         move_and_show([](rule_events& e) { return rocket_knock_out(e), 0; });
         follow_rockets();
     }
-    for (emitter& trail : trails) {
-        trail.Update(0);
-        trail.Draw(ParticleSprite2);
-    }
-    if (HintActive) {
-        hint_marker.Update(0);
-        hint_marker.Draw(ParticleSprite2);
-    }
-    update_explosions();
-    tick_explosions();
+    draw_effects();
     set_clip(0, 0, 240 * Scale, 320 * Scale, screen);
 
     draw_hud();
@@ -273,6 +264,19 @@ void play_frame() {
 }
 
 } // namespace
+
+void draw_effects() {
+    for (emitter& trail : trails) {
+        trail.Update(0);
+        trail.Draw(ParticleSprite2);
+    }
+    if (HintActive) {
+        hint_marker.Update(0);
+        hint_marker.Draw(ParticleSprite2);
+    }
+    update_explosions();
+    tick_explosions();
+}
 
 void game_frame() {
     // The look and the play can be paused; a fade runs to its end first.

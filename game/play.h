@@ -9,6 +9,9 @@ void show_rule_events(const rule_events& events);
 // Puts the trails of sparks where the rockets are.
 void follow_rockets();
 void draw_hud();
+// The effects over the board, each frame of play: the rocket trails, the hint marker while it is
+// shown, the explosions. Their sparks draw random numbers in this order.
+void draw_effects();
 // Asked to end (window closed, quit request, a signal) while a level is in progress, from the
 // five-second look to the last tile: saves as the menu button does, so nothing is lost. Once the
 // level is won and waits for the tap to the next one there is nothing in progress to save.

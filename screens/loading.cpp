@@ -6,6 +6,7 @@
 #include "res/pack.h"
 #include "screens/screens.h"
 #include "text/font.h"
+#include "text/font_sizes.h"
 #include "video/sprite.h"
 #include "video/units.h"
 #include "video/video.h"
@@ -25,9 +26,11 @@ static void load_assets() {
     IntroPicture.Load(MediaFolder, "intro.jpg", 0);
     TimeBarPicture.Load(MediaFolder, "czas.jpg", 0);
     SmallFont.Load(MediaFolder, "verdana20b.bmp", 1);
-    SmallFont.LoadMetrics(MediaFolder, "verdana20b.txt", 4 * Scale, 16 * Scale);
+    SmallFont.LoadMetrics(MediaFolder, "verdana20b.txt", SmallFontSize.space_width * Scale,
+                          SmallFontSize.line_height * Scale);
     BigFont.Load(MediaFolder, "nerwus36.bmp", 1);
-    BigFont.LoadMetrics(MediaFolder, "nerwus36.txt", 12 * Scale, 27 * Scale);
+    BigFont.LoadMetrics(MediaFolder, "nerwus36.txt", BigFontSize.space_width * Scale,
+                        BigFontSize.line_height * Scale);
     ParticleSprite.Load(MediaFolder, "part.bmp", 0);
     ParticleSprite2.Load(MediaFolder, "part2.bmp", 0);
     // The thin side of a rocket is 13 pixels on the small screen and 25 on every larger one.

@@ -1,76 +1,14 @@
 // Bitmap fonts: metrics file, measuring, the four alignments, text buttons and wrapped paragraphs.
 #include "text/font.h"
 
-#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
-#include "text/metrics_layout.h"
+#include "text/metrics_file.h"
 #include "video/video.h"
-
-// Skips count characters; false when the file ends first.
-static bool skip(std::FILE* f, int count) {
-    for (int i = 0; i < count; i++)
-        if (std::getc(f) == EOF)
-            return false;
-    return true;
-}
-
-// A number that does not fit an int is a damaged file, not a wrapped value.
-static bool number(std::FILE* f, int* value) {
-    long long read = 0;
-    if (std::fscanf(f, "%lld", &read) != 1 || read < INT_MIN || read > INT_MAX)
-        return false;
-    *value = static_cast<int>(read);
-    return true;
-}
-
-// The whole metrics file into the font's tables; false when it ends before its last glyph.
-static bool read_metrics(std::FILE* f, font& fnt) {
-    int n = 0;
-    if (!skip(f, metrics_layout::length(metrics_layout::count)) || !number(f, &n))
-        return false;
-    if (n <= 0)
-        return true;
-    // Glyph numbers are bytes: beyond 255 the glyphs are read past but not kept.
-    int kept = n < 255 ? n : 255;
-    skip(f, metrics_layout::length(metrics_layout::characters));
-    for (int i = 0; i < n; i++) {
-        int c = std::getc(f);
-        if (c == EOF)
-            return false;
-        if (i < kept)
-            fnt.glyph_of[c] = static_cast<unsigned char>(i);
-        std::getc(f);
-    }
-    skip(f, metrics_layout::length(metrics_layout::advances));
-    for (int i = 0; i < n; i++) {
-        int unused;
-        if (!number(f, &unused))
-            return false;
-        std::getc(f);
-    }
-    skip(f, metrics_layout::length(metrics_layout::rectangles));
-    for (int i = 0; i < n; i++) {
-        int v[4];
-        for (int& part : v) {
-            if (!number(f, &part))
-                return false;
-            std::getc(f);
-        }
-        // A rectangle outside what a picture can hold (SDL's 16-bit rectangles) would only
-        // wrap into a wrong glyph and overflow the width and position sums.
-        for (int part : v)
-            if (part < 0 || part > 32767)
-                return false;
-        if (i < kept)
-            fnt.glyphs[i] = glyph_rect{v[0], v[1], v[2], v[3]};
-    }
-    fnt.glyph_count = kept;
-    return true;
-}
 
 void font::LoadMetrics(const char* folder, const char* name, int space_width, int line_height) {
     this->space_width = space_width;
@@ -93,15 +31,19 @@ void font::LoadMetrics(const char* folder, const char* name, int space_width, in
         std::fprintf(stderr, "Couldn't load %s\n", name);
         return;
     }
-    bool complete = read_metrics(f, *this);
+    std::vector<metrics_glyph> table;
+    bool complete = read_metrics(f, table);
     std::fclose(f);
     if (!complete) {
         // Half a table would draw the wrong glyphs; better none and a line saying so.
-        glyph_count = 0;
-        std::memset(glyph_of, 0, sizeof glyph_of);
-        std::memset(glyphs, 0, sizeof glyphs);
         std::fprintf(stderr, "Couldn't load %s\n", name);
+        return;
     }
+    for (size_t i = 0; i < table.size(); i++) {
+        glyph_of[table[i].character] = static_cast<unsigned char>(i);
+        glyphs[i] = glyph_rect{table[i].x, table[i].y, table[i].w, table[i].h};
+    }
+    glyph_count = static_cast<int>(table.size());
 }
 
 int font::TextWidth(const char* text) {

@@ -12,7 +12,8 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
-#include "text/metrics_layout.h"
+#include "text/font_sizes.h"
+#include "text/metrics_file.h"
 
 const char* const kSansBold = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
 const char* const kSansCondensedBold =
@@ -306,36 +307,29 @@ glyph_sheet build_glyph_sheet(const font_recipe& recipe, const std::vector<glyph
         }
     }
 
-    // The metrics file, laid out as the game's reader reads it.
-    std::string& t = sheet.metrics;
-    char number[64];
-    t = metrics_layout::count;
-    std::snprintf(number, sizeof number, "%d", static_cast<int>(chars.size()));
-    t += number;
-    t += metrics_layout::characters;
-    for (char ch : chars) {
-        t.push_back(ch);
-        t.push_back(' ');
-    }
-    t += metrics_layout::advances;
+    // The metrics file, in the layout the game reads.
+    std::vector<metrics_glyph> table;
+    std::vector<int> advances;
     for (std::size_t i = 0; i < chars.size(); ++i) {
-        std::snprintf(number, sizeof number, "%d ", cells[i].w + 1);
-        t += number;
+        table.push_back(
+            {static_cast<unsigned char>(chars[i]), cells[i].x, 0, cells[i].w, recipe.line_height});
+        advances.push_back(cells[i].w + 1);
     }
-    t += metrics_layout::rectangles;
-    for (std::size_t i = 0; i < chars.size(); ++i) {
-        std::snprintf(number, sizeof number, "\n%d %d %d %d", cells[i].x, 0, cells[i].w,
-                      recipe.line_height);
-        t += number;
-    }
-    t += "\n";
+    sheet.metrics = metrics_text(table, advances);
     return sheet;
 }
 
 glyph_sheet build_small_font(int scale) {
     // "Level:" must clear a two-digit level that ends at x 72, "Best score:" the number at x 110.
-    font_recipe recipe{kSansCondensedBold, 16 * scale, 0,           scale,     4 * scale,
-                       "Best score:",      86 * scale, "Level: 20", 62 * scale};
+    font_recipe recipe{kSansCondensedBold,
+                       SmallFontSize.line_height * scale,
+                       0,
+                       scale,
+                       SmallFontSize.space_width * scale,
+                       "Best score:",
+                       86 * scale,
+                       "Level: 20",
+                       62 * scale};
     // Look 0 for the play screen's dark strip, look 1 for the menu's panels.
     std::vector<glyph_look> looks = {
         {hex(0xffffff), hex(0xbfe4ff), hex(0x0b1a33), hex(0x000000)},
@@ -345,8 +339,15 @@ glyph_sheet build_small_font(int scale) {
 }
 
 glyph_sheet build_big_font(int scale) {
-    font_recipe recipe{kSerifBold,       27 * scale,  scale,   scale, 12 * scale,
-                       "Continue game?", 214 * scale, nullptr, 0};
+    font_recipe recipe{kSerifBold,
+                       BigFontSize.line_height * scale,
+                       scale,
+                       scale,
+                       BigFontSize.space_width * scale,
+                       "Continue game?",
+                       214 * scale,
+                       nullptr,
+                       0};
     std::vector<glyph_look> looks = {
         {hex(0xffffff), hex(0xffc94d), hex(0x3b0f3f), hex(0x140414)},
     };
@@ -354,19 +355,13 @@ glyph_sheet build_big_font(int scale) {
 }
 
 int sheet_text_width(const glyph_sheet& sheet, const std::string& text, int space_width) {
-    // Reads the widths back out of the metrics text, as the game does.
+    // Reads the widths back out of the metrics text with the game's reader.
     const std::string chars = sheet_characters();
-    std::size_t pos = sheet.metrics.find(metrics_layout::rectangles);
+    std::vector<metrics_glyph> glyphs;
+    read_metrics_text(sheet.metrics, glyphs);
     std::vector<int> widths;
-    const char* p =
-        sheet.metrics.c_str() + pos + metrics_layout::length(metrics_layout::rectangles);
-    for (std::size_t i = 0; i < chars.size(); ++i) {
-        int x, y, w, h;
-        int used = 0;
-        std::sscanf(p, "%d %d %d %d%n", &x, &y, &w, &h, &used);
-        p += used;
-        widths.push_back(w);
-    }
+    for (const metrics_glyph& g : glyphs)
+        widths.push_back(g.w);
     int total = 0;
     for (char ch : text) {
         if (ch == ' ') {

@@ -23,6 +23,7 @@
 #include "tests/support/test_support.h"
 #include "tests/tools/tool_paths.h"
 #include "text/font.h"
+#include "text/font_sizes.h"
 #include "video/sprite.h"
 
 namespace {
@@ -155,8 +156,9 @@ TEST_P(MediaSet, FontsCoverEveryTextAndTheTextsFitTheirPlaces) {
         const char *sheet, *metrics;
         int space, line;
     };
-    const font_files fonts[] = {{"verdana20b.bmp", "verdana20b.txt", 4, 16},
-                                {"nerwus36.bmp", "nerwus36.txt", 12, 27}};
+    const font_files fonts[] = {
+        {"verdana20b.bmp", "verdana20b.txt", SmallFontSize.space_width, SmallFontSize.line_height},
+        {"nerwus36.bmp", "nerwus36.txt", BigFontSize.space_width, BigFontSize.line_height}};
     font loaded[2];
     for (int k = 0; k < 2; ++k) {
         const font_files& f = fonts[k];
