@@ -103,9 +103,10 @@ class disk_output {
         unsetenv("SDL_DISKAUDIODELAY");
     }
     void mark() { mark_ = std::max(0L, size()); }
-    // Waits, a few seconds at most, until `samples` more samples were written since the mark.
+    // Waits until `samples` more samples were written since the mark (30 s at most: a busy
+    // machine slows the mixer down, a stopped device never gets there).
     bool wait_for(long samples) const {
-        for (int i = 0; i < 500; ++i, SDL_Delay(10))
+        for (int i = 0; i < 3000; ++i, SDL_Delay(10))
             if (size() >= mark_ + samples * 2)
                 return true;
         return false;
