@@ -18,6 +18,8 @@
 
 int OptionNoAudio;
 const char* OptionMedia;
+int OptionZoom;
+int OptionWindowSettings = 1;
 
 #ifndef TESSOLI_VERSION // builds that leave it out (the fuzz build) name no version
 #define TESSOLI_VERSION "unknown"
@@ -55,18 +57,20 @@ void milestone(int which) {
 }
 
 void usage(FILE* out) {
-    std::fprintf(out, "usage: tessoli [--windowed | --fullscreen] [--media DIR] [--record FILE | "
-                      "--replay FILE [--timedemo] [--levels FILE]]\n"
-                      "  --windowed     play in a window of the screen's size\n"
-                      "  --fullscreen   take the whole display (the default)\n"
-                      "  --media DIR    play the media set in DIR (the saved game then lives in\n"
-                      "                 $XDG_DATA_HOME/tessoli/)\n"
-                      "  --record FILE  write every input event of this run to FILE\n"
-                      "  --replay FILE  play FILE's events instead of the player's\n"
-                      "  --timedemo     with --replay: as fast as possible, no sound, then print\n"
-                      "                 frames, time and hashes of the final state and screen\n"
-                      "  --levels FILE  with --replay: write the table of levels played to FILE\n"
-                      "  --version      print the game's version\n");
+    std::fprintf(
+        out, "usage: tessoli [--windowed | --fullscreen | --zoom N] [--media DIR] [--record FILE | "
+             "--replay FILE [--timedemo] [--levels FILE]]\n"
+             "  --windowed     play in a window of the screen's size\n"
+             "  --fullscreen   take the whole display (the default)\n"
+             "  --zoom N       play in a window N times the game's size (1 to 8)\n"
+             "  --media DIR    play the media set in DIR (the saved game then lives in\n"
+             "                 $XDG_DATA_HOME/tessoli/)\n"
+             "  --record FILE  write every input event of this run to FILE\n"
+             "  --replay FILE  play FILE's events instead of the player's\n"
+             "  --timedemo     with --replay: as fast as possible, no sound, then print\n"
+             "                 frames, time and hashes of the final state and screen\n"
+             "  --levels FILE  with --replay: write the table of levels played to FILE\n"
+             "  --version      print the game's version\n");
 }
 
 } // namespace
@@ -81,6 +85,17 @@ int parse_options(int argc, char** argv) {
             VideoWindowed = 1;
         } else if (std::strcmp(a, "--fullscreen") == 0) {
             VideoWindowed = 0;
+        } else if (std::strcmp(a, "--zoom") == 0) {
+            char* end = nullptr;
+            long n = i + 1 < argc ? std::strtol(argv[i + 1], &end, 10) : 0;
+            if (!end || *end || n < 1 || n > MaxZoom) {
+                std::fprintf(stderr, "tessoli: --zoom needs a whole number from 1 to %d\n",
+                             MaxZoom);
+                return 2;
+            }
+            i++;
+            OptionZoom = static_cast<int>(n);
+            VideoWindowed = 1;
         } else if (std::strcmp(a, "--media") == 0 && i + 1 < argc) {
             OptionMedia = argv[++i];
         } else if (std::strcmp(a, "--record") == 0 && i + 1 < argc) {
@@ -121,6 +136,8 @@ int parse_options(int argc, char** argv) {
         replay_begin(replay);
     if (Timedemo) {
         VideoWindowed = 1; // a measurement never takes over the display
+        OptionZoom = 0;    // and is presented at the game's own size
+        OptionWindowSettings = 0;
         frame_clock_delay = no_delay;
         loading_rest = no_rest;
         LoadingHoldMs = 0;

@@ -16,3 +16,8 @@ extern int OptionNoAudio;
 // The media folder --media names, or null to look beside the program and then in the installed
 // data folder.
 extern const char* OptionMedia;
+// --zoom N: the window opens at N times the game's size (0: the size the player last chose, else
+// the game's own). A timedemo keeps the game's size and leaves the settings file alone.
+constexpr int MaxZoom = 8;
+extern int OptionZoom;
+extern int OptionWindowSettings;

@@ -11,6 +11,8 @@
 #include <unistd.h>
 
 #include "app/options.h"
+#include "app/settings.h"
+#include "platform/window.h"
 #include "platform/host.h"
 #include "platform/random.h"
 #include "app/state.h"
@@ -182,6 +184,29 @@ bool find_media_folder(const std::string& program_folder, const char* option) {
     return false;
 }
 
+static std::string settings_file() {
+    return settings_path(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+}
+
+void open_window_at_chosen_size() {
+    if (!VideoWindowed || !window_resizable() || !screen)
+        return;
+    window_setting chosen;
+    if (OptionZoom > 0) {
+        chosen.w = screen->w * OptionZoom;
+        chosen.h = screen->h * OptionZoom;
+    } else if (!OptionWindowSettings || !read_settings(settings_file(), chosen)) {
+        return;
+    }
+    window_set_size(chosen.w, chosen.h);
+}
+
+void keep_chosen_window_size() {
+    window_setting chosen;
+    if (OptionWindowSettings && window_size_chosen(&chosen.w, &chosen.h))
+        write_settings(settings_file(), chosen);
+}
+
 void startup(std::string program_path) {
     ProgramPath = program_folder(program_path);
     if (!find_media_folder(ProgramPath, OptionMedia))
@@ -195,6 +220,7 @@ void startup(std::string program_path) {
     read_config();
 
     init_video("Tessoli", ScreenWidth, ScreenHeight);
+    open_window_at_chosen_size();
     open_services();
     enable_drawing(1);
     game_srand(startup_seed());

@@ -29,6 +29,10 @@ std::vector<std::string> media_candidates(const std::string& program_folder, con
 // program's own media/, else to the player's data folder. False, with one line naming every
 // place looked in, when none is.
 bool find_media_folder(const std::string& program_folder, const char* option);
+// A window opens at --zoom's size, else at the size the player last gave it (the settings file);
+// at the end a size the player chose in this run is written there for the next.
+void open_window_at_chosen_size();
+void keep_chosen_window_size();
 // Reads DataFilePath (MediaPath + "config.tll"); falls back to Scale 1 at 240 x 320 with a message.
 void read_config();
 // Seed for rand at start-up: SDL's tick count unless a recording fixes it.

@@ -92,6 +92,7 @@ int tessoli_main(int argc, char** argv) {
     }
 
     finish_options();
+    keep_chosen_window_size();
     SDL_FreeSurface(screen);
     free_screen2();
     say_blit_errors_at_exit();

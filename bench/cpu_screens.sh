@@ -1,7 +1,6 @@
 #!/bin/sh
 # CPU the real program takes on each screen under Xvfb, in one run: splash, "Enable Sound?", menu,
-# play screen (there is no pause to measure yet). One table row per screen, in CPU seconds per
-# minute and % of one core.
+# play screen and the pause. One table row per screen, in CPU seconds per minute and % of one core.
 # Usage: bench/cpu_screens.sh BUILD_DIR [SECONDS_PER_SCREEN] [extra game options...]
 set -eu
 TESSOLI_BUILD_DIR=$(cd "${1:?build folder}" && pwd)
@@ -47,6 +46,10 @@ measure "the menu"
 tap 240 266 # "Start Game"
 sleep 8 # the fade and the five-second look at the picture
 measure "the play screen"
+xdotool windowfocus "$win" 2>/dev/null || true
+xdotool key p
+sleep 1
+measure "the pause"
 kill "$GPID" 2>/dev/null || true
 wait "$GPID" 2>/dev/null || true
 GPID=""

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/clock.h"
+#include "platform/window.h"
 #include "platform/frame_clock.h"
 #include "platform/input_source.h"
 
@@ -85,6 +86,13 @@ int key_this_frame(const input_state& in) {
     return in.keyPressed == 1 ? in.lastKeyDown : 0;
 }
 
+// SDL hands a tap left of or above a scaled picture on as a negative position wrapped round its
+// 16-bit field, one right of or below it as beyond the screen's size.
+static bool inside_picture(int x, int y) {
+    const SDL_Surface* s = SDL_GetVideoSurface();
+    return !s || (x < s->w && y < s->h);
+}
+
 // F11 and Alt+Enter switch between window and full screen on any screen. They are the window's
 // business, not the game's: no screen sees them, and a recording being played never switches.
 static bool full_screen_key(const SDL_Event& e) {
@@ -156,6 +164,16 @@ void input_poll(input_state& in) {
             SDL_WM_ToggleFullScreen(SDL_GetVideoSurface());
         return;
     }
+    if (Event.type == SDL_VIDEORESIZE) {
+        // The picture keeps its size and is scaled into the window; the size is remembered.
+        // Full screen is not a size the player chose for the window.
+        const SDL_Surface* s = SDL_GetVideoSurface();
+        if (input_event_source == SDL_PollEvent && s && !(s->flags & SDL_FULLSCREEN))
+            window_note_resize(Event.resize.w, Event.resize.h);
+        return;
+    }
+    if (Event.type == SDL_MOUSEBUTTONDOWN && !inside_picture(Event.button.x, Event.button.y))
+        return; // a tap on the bars beside a scaled picture (SDL gives it as beyond an edge)
     if (input_event_observer)
         input_event_observer(poll_number, &Event);
 

@@ -8,10 +8,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-std::string data_home_save_folder(const char* xdg_data_home, const char* home) {
+static std::string base_folder(const char* xdg_home, const char* home, const char* fallback) {
     std::string base;
-    if (xdg_data_home && xdg_data_home[0] == '/') {
-        base = xdg_data_home;
+    if (xdg_home && xdg_home[0] == '/') {
+        base = xdg_home;
     } else {
         std::string h = home ? home : "";
         if (h.empty()) {
@@ -21,14 +21,22 @@ std::string data_home_save_folder(const char* xdg_data_home, const char* home) {
         }
         if (h.empty())
             return std::string();
-        base = h + (h.back() == '/' ? "" : "/") + ".local/share";
+        base = h + (h.back() == '/' ? "" : "/") + fallback;
     }
     if (base.back() != '/')
         base += '/';
     return base + "tessoli/";
 }
 
-bool make_save_folder(const std::string& folder) {
+std::string data_home_save_folder(const char* xdg_data_home, const char* home) {
+    return base_folder(xdg_data_home, home, ".local/share");
+}
+
+std::string config_home_folder(const char* xdg_config_home, const char* home) {
+    return base_folder(xdg_config_home, home, ".config");
+}
+
+bool make_save_folder(const std::string& folder, const char* what) {
     // Each missing parent in turn, from the top: a fresh account may have no ~/.local yet.
     for (std::string::size_type at = folder.find('/', 1); at != std::string::npos;
          at = folder.find('/', at + 1)) {
@@ -37,12 +45,12 @@ bool make_save_folder(const std::string& folder) {
         if (stat(part.c_str(), &st) == 0) {
             if (S_ISDIR(st.st_mode))
                 continue;
-            std::fprintf(stderr, "Couldn't create the save folder %s: %s is not a folder\n",
+            std::fprintf(stderr, "Couldn't create the %s %s: %s is not a folder\n", what,
                          folder.c_str(), part.c_str());
             return false;
         }
         if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) {
-            std::fprintf(stderr, "Couldn't create the save folder %s: %s\n", folder.c_str(),
+            std::fprintf(stderr, "Couldn't create the %s %s: %s\n", what, folder.c_str(),
                          std::strerror(errno));
             return false;
         }

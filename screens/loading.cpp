@@ -1,5 +1,6 @@
 // The loading screen: packs, the splash until a tap, every asset, the hold and the sound question.
 #include "platform/clock.h"
+#include "platform/frame_clock.h"
 #include "platform/input.h"
 #include "res/audio.h"
 #include "res/media_folder.h"
@@ -64,8 +65,8 @@ void loading_screen() {
     flip_screen();
     loading_milestone(0);
 
-    // Only the stylus ends the splash. The wait rests a little between polls so that it does
-    // not take a whole core, and a window-close request ends the program from here too.
+    // Only the stylus ends the splash. Between polls the wait sleeps until an event comes, and
+    // a window-close request ends the program from here too.
     while (InputState.stylusDown == 0) {
         input_poll(InputState);
         if (InputState.quit == 1)
@@ -74,7 +75,7 @@ void loading_screen() {
         if (key == KEY_SPACE || key == KEY_ACTION)
             break;
         if (InputState.stylusDown == 0)
-            loading_rest(1);
+            input_wait_for_event();
     }
     input_clear_stylus(InputState);
 
@@ -87,7 +88,11 @@ void loading_screen() {
     loading_milestone(2);
     loading_rest(LoadingHoldMs);
 
+    // The question is drawn on every poll (the words' places are where the taps are tested),
+    // but shown at most once a frame however fast events come, and between events the screen
+    // sleeps until the next.
     bool answered = false;
+    uint32_t shown = platform_ticks() - static_cast<uint32_t>(FramePeriodMs);
     while (!answered) {
         input_poll(InputState);
         if (InputState.quit == 1)
@@ -111,8 +116,12 @@ void loading_screen() {
             set_audio(0, 0, 0, 0);
         }
         SmallFont.style = 0;
-        flip_screen();
+        uint32_t now = platform_ticks();
+        if (answered || now - shown >= static_cast<uint32_t>(FramePeriodMs)) {
+            flip_screen();
+            shown = now;
+        }
         if (!answered)
-            loading_rest(2);
+            input_wait_for_event();
     }
 }

@@ -1,0 +1,14 @@
+// The desktop window the game's picture is shown in: its size apart from the game's own pixels.
+#pragma once
+
+// Whether the video mode asks for a window the player can resize (the picture is then scaled to
+// it at its own aspect, centred with bars, and taps are mapped back to the game's pixels).
+bool window_resizable();
+
+// Gives the game's window w x h pixels on the screen; the game's own size is not changed. False
+// where there is no such window (a browser page sizes its canvas itself) or it cannot be sized.
+bool window_set_size(int w, int h);
+
+// The input layer reports each live resize; the size the player chose last in this run, if any.
+void window_note_resize(int w, int h);
+bool window_size_chosen(int* w, int* h);

@@ -1,0 +1,16 @@
+// The browser's window: the page scales the canvas itself, so the game never sizes it.
+#include "platform/window.h"
+
+bool window_resizable() {
+    return false;
+}
+
+bool window_set_size(int, int) {
+    return false;
+}
+
+void window_note_resize(int, int) {}
+
+bool window_size_chosen(int*, int*) {
+    return false;
+}
