@@ -151,7 +151,56 @@ key alt+Return
 sleep 1.5
 echo "after Alt+Enter: $(size)"
 [ "$(size)" = "480x640" ] || fail "Alt+Enter did not give the window back"
+
+# Resized to 720 x 800 the picture is scaled by 1.25 to 600 x 800, 60 pixels in from the left: a
+# tap on the bar beside it does nothing, a tap on a cell through the scaled picture lands there.
+xdotool windowsize "$win" 720 800
+sleep 1.5
+echo "after the resize: $(size)"
+[ "$(size)" = "720x800" ] || fail "the window did not take the new size"
+convert "$WORK/board.png" -sample 125% "$WORK/board-scaled.png"
+shot scaled
+cp "$WORK/scaled.png" "$SHOTS/resized-window.png"
+d=$(differs scaled 79 19 562 562 "$WORK/board-scaled.png")
+echo "scaled board against the empty board at 1.25: $d"
+below "$d" 0.05 || fail "the resized window does not show the board scaled ($d)"
+# Pixels of the board's top row (or more of it) that differ between two screenshots.
+row_change() { # shot shot [height]
+    crop "$1" 79 19 562 "${3:-112}" row1
+    crop "$2" 79 19 562 "${3:-112}" row2
+    compare -metric AE -fuzz 10% "$WORK/row1.png" "$WORK/row2.png" null: 2>&1 | sed 's/ .*//'
+}
+xdotool mousemove --window "$win" 20 400 click 1
+sleep 1
+shot bar
+c=$(row_change scaled bar 562) # unscaled, (20, 400) would be a cell of the bottom row
+echo "board pixels changed by a tap on the bar: $c"
+[ "$c" -le 50 ] || fail "a tap on the bar reached the game"
+xdotool mousemove --window "$win" 135 75 click 1 # the top left cell
+sleep 1
+shot tapped
+cp "$WORK/tapped.png" "$SHOTS/resized-window-tapped.png"
+# Right, the tile is placed; wrong, a rocket flies along the row and knocks tiles out.
+c=$(row_change bar tapped)
+echo "board pixels changed by a tap on the top left cell: $c"
+[ "$c" -ge 500 ] || fail "the tap through the scaled picture did not reach the board"
 key alt+F4
 xvfb_wait_game 10
 [ "$STATUS" = "0" ] || fail "the program did not end cleanly on the second close"
+grep -qx "window 720 800" "$XDG_CONFIG_HOME/tessoli/settings" || fail "the window size was not kept"
+
+# The next run opens at the size the player chose; a damaged settings file is said and ignored.
+launch
+sleep 1
+echo "next run: $(size)"
+[ "$(size)" = "720x800" ] || fail "the next run did not open at the chosen size"
+key alt+F4
+xvfb_wait_game 10
+printf 'garbage\n' >"$XDG_CONFIG_HOME/tessoli/settings"
+launch
+sleep 1
+[ "$(size)" = "480x640" ] || fail "a damaged settings file was not ignored"
+grep -q "Ignoring the settings in" "$WORK/err.txt" || fail "the damaged settings file was not said"
+key alt+F4
+xvfb_wait_game 10
 echo "ok"

@@ -5,6 +5,8 @@ unset SDL_VIDEODRIVER
 export SDL_AUDIODRIVER=dummy
 B=${TESSOLI_BUILD_DIR:?run through ctest}
 WORK=$(mktemp -d /tmp/tessoli-x-XXXXXX)
+# A window the test resizes is remembered in the settings file: the test's own, never the player's.
+export XDG_CONFIG_HOME="$WORK/config"
 XPID=""
 GPID=""
 
