@@ -24,6 +24,9 @@ void saved_game_written() {
 
 // clang-format off (it would split the script's === apart)
 void program_ended() {
-    EM_ASM({ if (typeof tessoliEnded === "function") tessoliEnded(); });
+    EM_ASM({
+        if (typeof tessoliEnded == = "function")
+            tessoliEnded();
+    });
 }
 // clang-format on
