@@ -22,11 +22,9 @@ void saved_game_written() {
     });
 }
 
-// clang-format off (it would split the script's === apart)
+// The script's === must stay whole, so the formatter leaves this alone.
+// clang-format off
 void program_ended() {
-    EM_ASM({
-        if (typeof tessoliEnded == = "function")
-            tessoliEnded();
-    });
+    EM_ASM({ if (typeof tessoliEnded === "function") tessoliEnded(); });
 }
 // clang-format on
