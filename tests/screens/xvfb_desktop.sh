@@ -50,11 +50,11 @@ differs() { # shot x y w h picture
     crop "$1" "$2" "$3" "$4" "$5" crop
     compare -metric MAE "$WORK/crop.png" "$6" null: 2>&1 | sed 's/.*(\(.*\))/\1/'
 }
-# How many pixels of the time bar's row differ between two screenshots.
-bar_change() {
-    crop "$1" 0 628 480 12 bar1
-    crop "$2" 0 628 480 12 bar2
-    compare -metric AE -fuzz 10% "$WORK/bar1.png" "$WORK/bar2.png" null: 2>&1 | sed 's/ .*//'
+# How many pixels of a region differ between two screenshots (the time bar's row by default).
+changed() { # shot shot [x y w h]
+    crop "$1" "${3:-0}" "${4:-628}" "${5:-480}" "${6:-12}" region1
+    crop "$2" "${3:-0}" "${4:-628}" "${5:-480}" "${6:-12}" region2
+    compare -metric AE -fuzz 10% "$WORK/region1.png" "$WORK/region2.png" null: 2>&1 | sed 's/ .*//'
 }
 below() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a < b) }'; }
 wait_match() { # seconds x y w h picture
@@ -101,14 +101,14 @@ xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowmap "$win"
 sleep 1
 shot paused
 cp "$WORK/paused.png" "$SHOTS/pause-panel.png"
-c=$(bar_change before paused)
+c=$(changed before paused)
 echo "time bar pixels changed while minimised: $c"
 [ "$c" -le 24 ] || fail "the clock ran while the window was minimised"
 d=$(differs paused 15 15 450 450 "$WORK/board.png")
 below 0.04 "$d" || fail "the paused board is not covered ($d)"
 sleep 2
 shot still
-c=$(bar_change paused still)
+c=$(changed paused still)
 echo "time bar pixels changed after the window came back: $c"
 [ "$c" -eq 0 ] || fail "regaining the focus went on by itself"
 
@@ -136,7 +136,7 @@ crop resumed 0 480 480 150 hud1
 d=$(differs continued 0 480 480 150 "$WORK/hud1.png")
 echo "head-up display and offered tile against the closed game's: $d"
 below "$d" 0.02 || fail "the continued game is not the closed one ($d)"
-c=$(bar_change resumed continued)
+c=$(changed resumed continued)
 echo "time bar pixels changed across close and continue: $c"
 [ "$c" -le 40 ] || fail "the continued game's time is not the closed one's"
 
@@ -164,16 +164,10 @@ cp "$WORK/scaled.png" "$SHOTS/resized-window.png"
 d=$(differs scaled 79 19 562 562 "$WORK/board-scaled.png")
 echo "scaled board against the empty board at 1.25: $d"
 below "$d" 0.05 || fail "the resized window does not show the board scaled ($d)"
-# Pixels of the board's top row (or more of it) that differ between two screenshots.
-row_change() { # shot shot [height]
-    crop "$1" 79 19 562 "${3:-112}" row1
-    crop "$2" 79 19 562 "${3:-112}" row2
-    compare -metric AE -fuzz 10% "$WORK/row1.png" "$WORK/row2.png" null: 2>&1 | sed 's/ .*//'
-}
 xdotool mousemove --window "$win" 20 400 click 1
 sleep 1
 shot bar
-c=$(row_change scaled bar 562) # unscaled, (20, 400) would be a cell of the bottom row
+c=$(changed scaled bar 79 19 562 562) # unscaled, (20, 400) would be a bottom row cell
 echo "board pixels changed by a tap on the bar: $c"
 [ "$c" -le 50 ] || fail "a tap on the bar reached the game"
 xdotool mousemove --window "$win" 135 75 click 1 # the top left cell
@@ -181,7 +175,7 @@ sleep 1
 shot tapped
 cp "$WORK/tapped.png" "$SHOTS/resized-window-tapped.png"
 # Right, the tile is placed; wrong, a rocket flies along the row and knocks tiles out.
-c=$(row_change bar tapped)
+c=$(changed bar tapped 79 19 562 112) # the top row
 echo "board pixels changed by a tap on the top left cell: $c"
 [ "$c" -ge 500 ] || fail "the tap through the scaled picture did not reach the board"
 key alt+F4
