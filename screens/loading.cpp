@@ -65,8 +65,8 @@ void loading_screen() {
     flip_screen();
     loading_milestone(0);
 
-    // Only the stylus ends the splash. Between polls the wait sleeps until an event comes, and
-    // a window-close request ends the program from here too.
+    // Only the stylus ends the splash. The wait rests a little between polls so that it does
+    // not take a whole core, and a window-close request ends the program from here too.
     while (InputState.stylusDown == 0) {
         input_poll(InputState);
         if (InputState.quit == 1)
@@ -75,7 +75,7 @@ void loading_screen() {
         if (key == KEY_SPACE || key == KEY_ACTION)
             break;
         if (InputState.stylusDown == 0)
-            input_wait_for_event();
+            loading_rest(1);
     }
     input_clear_stylus(InputState);
 
@@ -89,8 +89,7 @@ void loading_screen() {
     loading_rest(LoadingHoldMs);
 
     // The question is drawn on every poll (the words' places are where the taps are tested),
-    // but shown at most once a frame however fast events come, and between events the screen
-    // sleeps until the next.
+    // but shown at most once a frame, and the polls rest in between: a tap waits 20 ms at most.
     bool answered = false;
     uint32_t shown = platform_ticks() - static_cast<uint32_t>(FramePeriodMs);
     while (!answered) {
@@ -122,6 +121,6 @@ void loading_screen() {
             shown = now;
         }
         if (!answered)
-            input_wait_for_event();
+            loading_rest(20);
     }
 }
