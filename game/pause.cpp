@@ -64,6 +64,9 @@ pause_outcome pause_frame(bool pausable) {
     draw_hud();
     draw_pause_panel();
     flip_screen();
-    input_wait_for_event();
+    // After a quit request this is the last frame: a wait here would hold the program open until
+    // some other event came.
+    if (InputState.quit == 0)
+        input_wait_for_event();
     return pause_outcome::paused;
 }

@@ -72,12 +72,13 @@ int key_index(int code) {
 static void wait_for_event() {
     if (input_event_source != SDL_PollEvent)
         return;
-    SDL_Event e;
     while (!HangUp) {
-        SDL_PumpEvents();
-        if (SDL_PeepEvents(&e, 1, SDL_PEEKEVENT, SDL_ALLEVENTS) > 0)
+        window_event e = window_peek_event();
+        if (e == window_event::waiting)
             return;
         platform_sleep(50);
+        if (e == window_event::perhaps)
+            return;
     }
 }
 void (*input_wait_for_event)() = wait_for_event;

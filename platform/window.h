@@ -12,3 +12,9 @@ bool window_set_size(int w, int h);
 // The input layer reports each live resize; the size the player chose last in this run, if any.
 void window_note_resize(int w, int h);
 bool window_size_chosen(int* w, int* h);
+
+// Whether an event waits in the window's queue. A page cannot look into its queue without taking
+// from it, so there the answer is "perhaps": a screen waiting for the player looks again after a
+// short rest.
+enum class window_event { waiting, none, perhaps };
+window_event window_peek_event();

@@ -1,6 +1,7 @@
 // The desktop window: resizable, scaled by the SDL 1.2 compatibility layer over SDL2.
 #include "platform/window.h"
 
+#include <SDL.h>
 #include <dlfcn.h>
 
 namespace {
@@ -41,4 +42,11 @@ bool window_size_chosen(int* w, int* h) {
     *w = ChosenW;
     *h = ChosenH;
     return true;
+}
+
+window_event window_peek_event() {
+    SDL_PumpEvents();
+    SDL_Event e;
+    return SDL_PeepEvents(&e, 1, SDL_PEEKEVENT, SDL_ALLEVENTS) > 0 ? window_event::waiting
+                                                                   : window_event::none;
 }

@@ -14,3 +14,7 @@ void window_note_resize(int, int) {}
 bool window_size_chosen(int*, int*) {
     return false;
 }
+
+window_event window_peek_event() {
+    return window_event::perhaps;
+}

@@ -65,8 +65,8 @@ void loading_screen() {
     flip_screen();
     loading_milestone(0);
 
-    // Only the stylus ends the splash. The wait rests a little between polls so that it does
-    // not take a whole core, and a window-close request ends the program from here too.
+    // Only the stylus (or Space or Return) ends the splash; between polls it waits for the
+    // player's next event, and a window-close request ends the program from here too.
     while (InputState.stylusDown == 0) {
         input_poll(InputState);
         if (InputState.quit == 1)
@@ -75,7 +75,7 @@ void loading_screen() {
         if (key == KEY_SPACE || key == KEY_ACTION)
             break;
         if (InputState.stylusDown == 0)
-            loading_rest(1);
+            input_wait_for_event();
     }
     input_clear_stylus(InputState);
 
@@ -88,8 +88,9 @@ void loading_screen() {
     loading_milestone(2);
     loading_rest(LoadingHoldMs);
 
-    // The question is drawn on every poll (the words' places are where the taps are tested),
-    // but shown at most once a frame, and the polls rest in between: a tap waits 20 ms at most.
+    // The question is drawn on every poll (the words' places are where the taps are tested) and
+    // shown at most once a frame. Once shown it waits for the player's next event; one drawn
+    // too soon after the last is shown when its frame comes.
     bool answered = false;
     uint32_t shown = platform_ticks() - static_cast<uint32_t>(FramePeriodMs);
     while (!answered) {
@@ -115,12 +116,14 @@ void loading_screen() {
             set_audio(0, 0, 0, 0);
         }
         SmallFont.style = 0;
-        uint32_t now = platform_ticks();
-        if (answered || now - shown >= static_cast<uint32_t>(FramePeriodMs)) {
+        uint32_t now = platform_ticks(), since = now - shown;
+        if (answered || since >= static_cast<uint32_t>(FramePeriodMs)) {
             flip_screen();
             shown = now;
+            if (!answered)
+                input_wait_for_event();
+        } else {
+            loading_rest(static_cast<uint32_t>(FramePeriodMs) - since);
         }
-        if (!answered)
-            loading_rest(20);
     }
 }

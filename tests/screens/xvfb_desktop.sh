@@ -2,7 +2,7 @@
 # mid-level it pauses (the time bar stands still, and stays still once the window is back), a
 # tap goes on; closed by the window manager (Alt+F4 sends WM_DELETE_WINDOW) it saves, and the
 # next run's "Continue game?" goes on with the same level, score and time; F11 and Alt+Enter switch
-# to full screen and back.
+# to full screen and back; SIGTERM while paused saves and ends.
 set -eu
 . "$(dirname "$0")/../support/xvfb.sh"
 
@@ -195,6 +195,22 @@ launch
 sleep 1
 [ "$(size)" = "480x640" ] || fail "a damaged settings file was not ignored"
 grep -q "Ignoring the settings in" "$WORK/err.txt" || fail "the damaged settings file was not said"
-key alt+F4
+# SIGTERM while paused: the waiting pause takes the quit request, saves and ends.
+to_menu
+sleep 1
+key y
+sleep 2.5
+tap 240 200
+sleep 1
+key p
+sleep 1
+shot term
+cp "$WORK/term.png" "$SHOTS/paused-before-sigterm.png"
+touch "$WORK/before-term"
+[ -f "$SAVE" ] && touch -d "1 hour ago" "$SAVE"
+kill -TERM "$GPID"
 xvfb_wait_game 10
+echo "exit status after SIGTERM while paused: $STATUS"
+[ "$STATUS" = "0" ] || fail "SIGTERM while paused did not end the program cleanly"
+[ "$SAVE" -nt "$WORK/before-term" ] || fail "SIGTERM while paused saved nothing"
 echo "ok"

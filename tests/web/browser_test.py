@@ -1,6 +1,7 @@
 # The page in headless Chromium: splash, the sound question, the menu with music, a level's look,
-# touch on a scaled canvas, the menu button's save surviving a reload, an offline reload, and
-# the reference replays giving the desktop's state hashes and saved bytes.
+# touch on a scaled canvas, a pause and the tap that ends it, the menu button's save surviving a
+# reload, an offline reload, and the reference replays giving the desktop's state hashes and
+# saved bytes.
 import glob
 import os
 import re
@@ -277,6 +278,17 @@ def save_and_continue(server):
         board = region_sum(b, BOARD, BOARD, 5 * CELL, 5 * CELL)
         score = region_sum(b, 300, 585, 170, 40)
         b.screenshot(os.path.join(server.folder_out, "browser-play-390x844.png"))
+
+        # P pauses: the panel covers the board. A tap goes on (a page cannot look into its event
+        # queue, so the pause must still see the tap) and does not land on the board.
+        b.key("p", "KeyP", 80)
+        b.pump(1)
+        check(region_sum(b, BOARD, BOARD, 5 * CELL, 5 * CELL) != board, "P covers the board")
+        b.screenshot(os.path.join(server.folder_out, "browser-paused-390x844.png"))
+        b.tap(BOARD + CELL / 2, BOARD + CELL / 2)
+        b.pump(1)
+        check(region_sum(b, BOARD, BOARD, 5 * CELL, 5 * CELL) == board,
+              "a tap ends the pause and the board is as it was")
 
         b.tap(426, 505)  # the menu button saves and returns to the menu
         b.pump(2.5)

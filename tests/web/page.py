@@ -190,6 +190,13 @@ class Browser:
                   touchPoints=[{"x": px, "y": py, "id": 1}])
         self.call("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
 
+    def key(self, text, code, key_code):
+        """A key pressed and let go, as a keyboard gives it to the page."""
+        for kind in ("keyDown", "keyUp"):
+            self.call("Input.dispatchKeyEvent", type=kind, key=text, code=code,
+                      windowsVirtualKeyCode=key_code, nativeVirtualKeyCode=key_code,
+                      **({"text": text} if kind == "keyDown" else {}))
+
     def close(self):
         try:
             self.call("Browser.close")

@@ -10,6 +10,7 @@
 #include "app/globals.h"
 #include "app/state.h"
 #include "game/game_state.h"
+#include "platform/input.h"
 #include "tests/whole/game_driver.h"
 
 namespace {
@@ -83,8 +84,12 @@ void play_and_end(ending how, const temp_dir& handoff) {
                 std::raise(SIGTERM); // SDL's handler makes it a quit request
             else
                 push_quit();
+            // The paused frame that takes the quit must not then wait for another event.
+            static bool waited;
+            waited = false;
+            input_wait_for_event = [] { waited = true; };
             g.frame();
-            ok = ok && !GameRunning;
+            ok = ok && !GameRunning && !waited;
             write_file(handoff.file("cont.tll"), read_file(g.cont()));
         }
         _exit(ok ? 0 : 1);

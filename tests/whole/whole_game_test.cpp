@@ -12,7 +12,9 @@
 #include "game/game_state.h"
 #include "game/rules.h"
 #include "game/twins.h"
+#include "platform/input.h"
 #include "res/audio.h"
+#include "screens/screens.h"
 #include "tests/tools/tool_paths.h"
 #include "tests/whole/game_driver.h"
 
@@ -55,6 +57,40 @@ TEST_P(SoundAnswer, SetsTheVolume) {
 // One boot per process: SDL does not give back everything of a video mode on a second start.
 INSTANTIATE_TEST_SUITE_P(WholeGame, SoundAnswer,
                          ::testing::Values(std::make_pair(74, 128), std::make_pair(154, 0)));
+
+// The splash and the sound question wait for the player's next event between polls instead of
+// polling on: the waits below are where the player acts (a wait that never came would leave the
+// splash to poll an empty queue for ever). A mouse move shows the question again, no sooner than
+// its frame.
+TEST(WholeGame, SplashAndTheSoundQuestionWaitForThePlayer) {
+    static game_driver* driver;
+    static int waits;
+    game_driver g;
+    g.boot(1);
+    driver = &g;
+    waits = 0;
+    input_wait_for_event = [] {
+        switch (++waits) {
+        case 3: // on the splash
+            driver->push_down(100, 100);
+            driver->push_up(100, 100);
+            break;
+        case 4: { // on the question
+            SDL_Event e{};
+            e.motion = {SDL_MOUSEMOTION, 0, 0, 20, 20, 1, 1};
+            SDL_PushEvent(&e);
+            break;
+        }
+        case 5:
+            driver->push_down(74, 138); // "Yes"
+            driver->push_up(74, 138);
+            break;
+        }
+    };
+    loading_screen();
+    EXPECT_EQ(waits, 5);
+    EXPECT_EQ(music_volume, 128);
+}
 
 // The recorded games only ever answer "Yes"; "No" must neither load the saved game nor overwrite
 // it before the next save.
