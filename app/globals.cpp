@@ -1,14 +1,16 @@
 // Every global object with a constructor, defined here in the one order the game relies on:
-// the speaker first (and so destroyed last), then the fade, the strings, the pictures and fonts,
-// the sounds, the music and the run's table of levels. Each object is declared by the layer that
-// uses it (the speaker, sounds and music in res/audio.h, the fade in fx/fade.h, the media folder
-// strings in res/media_folder.h, the state strings in game/states.h, the pictures in
+// the speaker first (and so destroyed last), then the fade and the effects' emitters, the strings,
+// the pictures and fonts, the sounds, the music and the run's table of levels. Each object is
+// declared by the layer that uses it (the speaker, sounds and music in res/audio.h, the fade in
+// fx/fade.h, the emitters in fx/effects.h, the media folder strings in res/media_folder.h, the
+// program's folder in app/startup.h, the state strings in game/states.h, the pictures in
 // video/sprite.h, the fonts in text/font.h, the table of levels in game/level_stats.h).
 #include <string>
 
 #include "app/globals.h"
 #include "app/startup.h"
 #include "app/state.h"
+#include "fx/effects.h"
 #include "fx/fade.h"
 #include "game/level_stats.h"
 #include "platform/hss.h"
@@ -17,6 +19,10 @@
 hssSpeaker speaker;
 
 fade Fade;
+
+emitter explosions[5];
+emitter trails[2];
+emitter hint_marker;
 
 std::string ProgramPath;
 std::string MediaPath;

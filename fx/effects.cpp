@@ -8,10 +8,7 @@
 #include "video/sprite.h"
 #include "video/units.h"
 
-emitter explosions[5];
 int explosion_timers[5];
-emitter trails[2];
-emitter hint_marker;
 
 namespace {
 

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-# Every file, function and object docs/architecture.md names in backticks exists in the tree.
+# Every file, function and object docs/architecture.md names in backticks exists in the tree, and a
+# function the guide places in a file ("`f()` in `a/b.cpp`", "`f()` (`a/b.h`") is in that file.
 import os
 import re
 import sys
@@ -40,6 +41,13 @@ def missing_names(root, doc):
         elif re.fullmatch(r'[A-Za-z_][\w-]*', token) and not re.fullmatch(r'[a-z]+', token):
             if not re.search(r'(?<![\w-])%s(?![\w-])' % re.escape(token), text):
                 wrong.append('no name ' + token)
+    for name, path in re.findall(r'`([\w:~]+)\(\)`\s*(?:in|from|\()\s*`([\w./-]+\.(?:cpp|h))`',
+                                 open(doc).read()):
+        full = os.path.join(root, path)
+        name = name.split('::')[-1]
+        if os.path.exists(full) and not re.search(r'\b%s\s*\(' % re.escape(name),
+                                                  open(full, errors='replace').read()):
+            wrong.append('%s() is not in %s' % (name, path))
     return wrong
 
 
