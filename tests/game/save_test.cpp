@@ -105,7 +105,7 @@ TEST_F(SavedGame, DamagedOrFinishedFilesOfferNothingAndChangeNothing) {
     // board flag per cell, 101 the last picture flag. The best score is read. A tile twice in the
     // pile (7 = 23, beside the 23 at 10) leaves one cell nowhere, and the level could never end.
     const std::pair<int, const char*> numbers[] = {
-        {0, "0"},  {0, "231"}, {5, "2147483648"}, {2, "25"}, {3, "15"},  {4, "21"},
+        {0, "0"},  {0, "231"}, {5, "2147483648"}, {2, "25"}, {3, "15"}, {4, "21"},
         {6, "20"}, {7, "25"},  {101, "5"},        {7, "3"},  {7, "23"}, {9, "0"}};
     for (const auto& n : numbers)
         files.push_back(
