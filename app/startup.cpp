@@ -23,9 +23,7 @@
 #include "res/save_folder.h"
 #include "video/video.h"
 
-char MediaFolder[256];
 int ReservedValue;
-int Scale;
 int ScreenWidth;
 int ScreenHeight;
 

@@ -19,9 +19,6 @@
 #include "screens/screens.h"
 #include "video/video.h"
 
-unsigned char GameRunning;
-int FramesPerSecond = 25;
-
 namespace {
 
 // The screens, in the order the dispatch compares their names.

@@ -18,3 +18,6 @@ int32_t PictureUsed[20];
 int32_t ShuffleUsed[25];
 int32_t WaitFrames;
 int32_t BestScore;
+
+// The frame loop runs while it is set; any screen may end the program by clearing it.
+unsigned char GameRunning;

@@ -6,7 +6,7 @@
 // GameState names the screen the frame loop runs, GameSubState the phase within it; recordings
 // and the dispatch compare the exact texts. The game and the screens assign them, the program's
 // state machine (app/state.cpp) reads them. The strings are defined in app/globals.cpp with the
-// other global objects; GameRunning, the loop's flag, in app/state.cpp.
+// other global objects; GameRunning, the loop's flag, in game/game_state.cpp.
 extern std::string GameState;
 extern std::string GameSubState;
 extern unsigned char GameRunning;

@@ -4,7 +4,7 @@
 #include <string>
 
 // Set once by start-up. The strings are defined in app/globals.cpp (they have constructors, and
-// every global object is built there in one order); the char copy is defined in app/startup.cpp.
+// every global object is built there in one order); the char copy is defined in res/media_folder.cpp.
 // Declared at the resource layer so that the game and the screens name their files without
 // reaching up to the program.
 extern std::string MediaPath;    // the media folder, ending in its separator

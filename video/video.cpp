@@ -13,6 +13,10 @@
 #include "platform/image.h"
 #include "platform/window.h"
 #include "res/media_folder.h"
+#include "video/units.h"
+
+int Scale;
+int FramesPerSecond = 25;
 
 SDL_Surface* screen;
 SDL_Surface* screen2[3];

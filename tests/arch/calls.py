@@ -1,23 +1,23 @@
 #!/usr/bin/env python3
-"""The layers' direction in the built objects: no layer uses a function defined above it.
+"""The layers' direction in the built objects: no layer uses a function or global defined above it.
 
-  calls.py OBJECT_DIR
+  calls.py OBJECT_DIR [SOURCE_DIR]
 
 OBJECT_DIR holds the game library's objects by folder (platform/*.o, res/*.o, ...). Every symbol
 an object of one layer needs is looked up among the symbols the objects define; one defined in a
-higher layer is a call upwards, which the include check cannot see when a file declares the
-function itself. The one exception is data the program sets and every layer reads: the global
-objects of app/globals.cpp (defined together for their construction order) and the few plain
-values start-up and the frame loop set (PROGRAM_VALUES).
+higher layer is a use upwards, which the include check cannot see when a file declares the
+function or the global itself. A global belongs to the layer that defines it, except the global
+objects of app/globals.cpp (defined together for their construction order), which belong to the
+layer whose header declares them (SOURCE_DIR, by default the tree this script is in).
 """
 import os
+import re
 import subprocess
 import sys
 
 LAYERS = ["platform", "res", "video", "text", "fx", "game", "screens", "app"]
 RANK = {name: i for i, name in enumerate(LAYERS)}
 GLOBALS_OBJECT = "app/globals.cpp.o"
-PROGRAM_VALUES = {"Scale", "FramesPerSecond", "GameRunning", "MediaFolder"}
 
 
 def symbols(path, undefined):
@@ -37,6 +37,20 @@ def symbols(path, undefined):
     return names
 
 
+def declaring_layers(source_dir):
+    """The layer of the header that declares each extern global."""
+    owner = {}
+    pattern = re.compile(r"^\s*extern\s+[^;()]*?\b(\w+)\s*(?:\[[^\]]*\])?\s*;", re.M)
+    for layer in LAYERS:
+        folder = os.path.join(source_dir, layer)
+        for name in sorted(os.listdir(folder)) if os.path.isdir(folder) else []:
+            if name.endswith(".h"):
+                text = open(os.path.join(folder, name), errors="replace").read()
+                for m in pattern.finditer(text):
+                    owner.setdefault(m.group(1), layer)
+    return owner
+
+
 def demangle(name):
     try:
         return subprocess.run(["c++filt", name], capture_output=True, text=True).stdout.strip()
@@ -45,10 +59,12 @@ def demangle(name):
 
 
 def main(argv):
-    if len(argv) != 2 or not os.path.isdir(argv[1]):
-        print("usage: calls.py OBJECT_DIR", file=sys.stderr)
+    if len(argv) not in (2, 3) or not os.path.isdir(argv[1]):
+        print("usage: calls.py OBJECT_DIR [SOURCE_DIR]", file=sys.stderr)
         return 2
     root = argv[1]
+    here = os.path.dirname(os.path.abspath(__file__))
+    owner = declaring_layers(argv[2] if len(argv) == 3 else os.path.join(here, "..", ".."))
     objects = []
     for layer in LAYERS:
         folder = os.path.join(root, layer)
@@ -69,9 +85,10 @@ def main(argv):
             if s not in defined_in:
                 continue
             target, where = defined_in[s]
+            if where == GLOBALS_OBJECT:
+                target = owner.get(demangle(s).split("[")[0], "app")
+                where = "%s/ (defined in %s)" % (target, GLOBALS_OBJECT)
             if RANK[target] <= RANK[layer]:
-                continue
-            if where == GLOBALS_OBJECT or s in PROGRAM_VALUES:
                 continue
             problems.append("%s uses %s, defined above it in %s" % (rel, demangle(s), where))
     for p in problems:
@@ -79,7 +96,7 @@ def main(argv):
     if problems:
         print("%d use(s) against the layers %s" % (len(problems), " <- ".join(LAYERS)))
         return 1
-    print("%d objects: no layer uses a function defined above it" % len(objects))
+    print("%d objects: no layer uses a function or global defined above it" % len(objects))
     return 0
 
 

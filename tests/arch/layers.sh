@@ -46,11 +46,11 @@ echo "layers hold"
 # could declare one itself and so pass the include check). Shown to catch a planted call.
 OBJ="${TESSOLI_BUILD_DIR:-}/CMakeFiles/tessoli_core.dir"
 if [ -n "${TESSOLI_BUILD_DIR:-}" ] && [ -d "$OBJ/game" ]; then
-    python3 "$SRC/tests/arch/calls.py" "$OBJ"
+    python3 "$SRC/tests/arch/calls.py" "$OBJ" "$SRC"
     cp -r "$OBJ" "$WORK/objects"
     printf 'void save_game();\nvoid layers_plant() { save_game(); }\n' > "$WORK/plant.cpp"
     ${CXX:-c++} -c "$WORK/plant.cpp" -o "$WORK/objects/fx/plant.cpp.o"
-    if out=$(python3 "$SRC/tests/arch/calls.py" "$WORK/objects"); then
+    if out=$(python3 "$SRC/tests/arch/calls.py" "$WORK/objects" "$SRC"); then
         echo "not caught: a call from fx/ to save_game"
         exit 1
     fi
@@ -59,4 +59,17 @@ if [ -n "${TESSOLI_BUILD_DIR:-}" ] && [ -d "$OBJ/game" ]; then
         echo "caught: a call from fx/ to save_game" ;;
     *) echo "wrong report for a call from fx/ to save_game:"; echo "$out"; exit 1 ;;
     esac
+    # Globals belong to their layer too, those defined together in app/globals.cpp included.
+    rm -f "$WORK/objects/fx/plant.cpp.o"
+    printf '#include <string>\nextern std::string GameState;\nextern int Scale;\n%s\n' \
+        'void layers_plant() { GameState = "gra"; Scale = 3; }' > "$WORK/plant.cpp"
+    ${CXX:-c++} -c "$WORK/plant.cpp" -o "$WORK/objects/platform/plant.cpp.o"
+    out=$(python3 "$SRC/tests/arch/calls.py" "$WORK/objects" "$SRC") && { echo "not caught: globals written from platform/"; exit 1; }
+    for use in 'uses GameState[abi:cxx11], defined above it in game/' \
+        'uses Scale, defined above it in video/video.cpp.o'; do
+        case "$out" in
+        *"platform/plant.cpp.o $use"*) echo "caught: platform/plant.cpp.o $use" ;;
+        *) echo "wrong report for globals written from platform/:"; echo "$out"; exit 1 ;;
+        esac
+    done
 fi
