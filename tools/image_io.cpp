@@ -198,57 +198,6 @@ bool decode_picture(const bytes_t& data, rgb_image* out, std::string* error) {
     return false;
 }
 
-rgb_image square_crop_resize(const rgb_image& src, int size) {
-    int side = src.w < src.h ? src.w : src.h;
-    int ox = (src.w - side) / 2, oy = (src.h - side) / 2;
-    rgb_image out;
-    out.w = out.h = size;
-    out.pixels.assign(static_cast<std::size_t>(size) * size * 3, 0);
-    double ratio = static_cast<double>(side) / size;
-    auto sample = [&](int x, int y, int c) {
-        return static_cast<double>(src.pixels[(static_cast<std::size_t>(y) * src.w + x) * 3 + c]);
-    };
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            for (int c = 0; c < 3; ++c) {
-                double value;
-                if (ratio >= 1.0) {
-                    // Area average over the source pixels this one covers.
-                    double sx0 = x * ratio, sx1 = (x + 1) * ratio;
-                    double sy0 = y * ratio, sy1 = (y + 1) * ratio;
-                    double sum = 0, weight = 0;
-                    for (int j = static_cast<int>(sy0); j < sy1 && j < side; ++j) {
-                        double wy = std::min<double>(j + 1, sy1) - std::max<double>(j, sy0);
-                        for (int i = static_cast<int>(sx0); i < sx1 && i < side; ++i) {
-                            double wx = std::min<double>(i + 1, sx1) - std::max<double>(i, sx0);
-                            sum += sample(ox + i, oy + j, c) * wx * wy;
-                            weight += wx * wy;
-                        }
-                    }
-                    value = weight > 0 ? sum / weight : 0;
-                } else {
-                    double fx = (x + 0.5) * ratio - 0.5, fy = (y + 0.5) * ratio - 0.5;
-                    if (fx < 0)
-                        fx = 0;
-                    if (fy < 0)
-                        fy = 0;
-                    int ix = static_cast<int>(fx), iy = static_cast<int>(fy);
-                    int jx = ix + 1 < side ? ix + 1 : ix, jy = iy + 1 < side ? iy + 1 : iy;
-                    double tx = fx - ix, ty = fy - iy;
-                    double top =
-                        sample(ox + ix, oy + iy, c) * (1 - tx) + sample(ox + jx, oy + iy, c) * tx;
-                    double bottom =
-                        sample(ox + ix, oy + jy, c) * (1 - tx) + sample(ox + jx, oy + jy, c) * tx;
-                    value = top * (1 - ty) + bottom * ty;
-                }
-                out.pixels[(static_cast<std::size_t>(y) * size + x) * 3 + c] =
-                    static_cast<std::uint8_t>(value + 0.5);
-            }
-        }
-    }
-    return out;
-}
-
 bool read_whole_file(const std::string& path, bytes_t* out, std::string* why) {
     std::string reason;
     why = why ? why : &reason;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "res/photo.h" // rgb_image, and the photos' square
+
 using bytes_t = std::vector<std::uint8_t>;
 
 // Little-endian numbers, as BMP, WAV and the like store them.
@@ -18,12 +20,6 @@ inline void put32(bytes_t& b, std::uint32_t v) {
     put16(b, v & 0xffff);
     put16(b, v >> 16);
 }
-
-// An 8-bit RGB picture, row by row.
-struct rgb_image {
-    int w = 0, h = 0;
-    bytes_t pixels;
-};
 
 // An 8-bit palette picture: one palette index per pixel and 256 palette colours (RGB).
 struct indexed_image {
@@ -42,10 +38,6 @@ constexpr unsigned kLargestSide = 20000;
 bool decode_jpeg(const bytes_t& data, rgb_image* out, std::string* error);
 bool decode_png(const bytes_t& data, rgb_image* out, std::string* error);
 bool decode_picture(const bytes_t& data, rgb_image* out, std::string* error);
-
-// The largest centred square of the picture, resampled to size x size (area average when
-// shrinking, bilinear when growing).
-rgb_image square_crop_resize(const rgb_image& source, int size);
 
 // Whole-file helpers. Reading takes regular files only; why (when given) gets the reason.
 bool read_whole_file(const std::string& path, bytes_t* out, std::string* why = nullptr);
