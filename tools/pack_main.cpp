@@ -26,10 +26,11 @@ int usage() {
                  "       tessoli-pack levels [--only] MEDIA_FOLDER PICTURE_OR_FOLDER...\n"
                  "  A pack is NAME.def (the index) beside NAME.pak (the data).\n"
                  "  levels: up to 20 JPEG or PNG pictures (a folder: every one in it, by name)\n"
-                 "  become level pictures 1.jpg, 2.jpg, ... in MEDIA_FOLDER/gfx.pak, cut to their\n"
-                 "  centred square and scaled to the size the folder's config.tll asks for; the\n"
-                 "  other level pictures stay. --only fills all 20 levels with them, repeating\n"
-                 "  them in order. Nothing is changed when any picture cannot be read.\n");
+                 "  become level pictures 1.jpg, 2.jpg, ... in MEDIA_FOLDER/gfx.pak, turned\n"
+                 "  upright as the camera recorded, cut to their centred square and scaled to the\n"
+                 "  size the folder's config.tll asks for; the other level pictures stay.\n"
+                 "  --only fills all 20 levels with them, repeating them in order. Nothing is\n"
+                 "  changed when any picture cannot be read.\n");
     return 2;
 }
 
@@ -222,6 +223,7 @@ int levels(std::string folder, const std::vector<std::string>& args, bool only) 
                          "tessoli-pack: %s: warning: %d x %d is smaller than a level (%d x %d); "
                          "it is enlarged and will look soft\n",
                          path.c_str(), image.w, image.h, size, size);
+        image = upright(image, photo_orientation(data.data(), data.size()));
         levels_jpeg.push_back(encode_jpeg(square_crop_resize(image, size), 92));
         std::printf("%s (%dx%d)\n", path.c_str(), image.w, image.h);
     }

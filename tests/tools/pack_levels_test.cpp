@@ -58,14 +58,14 @@ class PackLevels : public ::testing::Test {
         ASSERT_EQ(0, std::system(cmd.c_str())) << cmd;
     }
     std::string packs() { return read_file(media + "gfx.def") + read_file(media + "gfx.pak"); }
-    // The middle pixel of a level picture in the pack, as the game decodes it.
-    rgb level_colour(int level) {
+    // A pixel of a level picture in the pack (the middle one unless told), as the game decodes it.
+    rgb level_colour(int level, int px = 112, int py = 112) {
         std::string x = d.path() + "x" + std::to_string(++extracts);
         EXPECT_EQ(
             0, std::system((pack + " extract " + media + "gfx.def " + x + " >/dev/null").c_str()));
         SDL_Surface* s = IMG_Load((x + "/" + std::to_string(level) + ".jpg").c_str());
         EXPECT_NE(nullptr, s);
-        rgb p = s ? pixel_at(s, s->w / 2, s->h / 2) : rgb{-1, -1, -1};
+        rgb p = s ? pixel_at(s, px, py) : rgb{-1, -1, -1};
         if (s) {
             EXPECT_EQ(225, s->w);
             SDL_FreeSurface(s);
@@ -106,6 +106,23 @@ TEST_F(PackLevels, AFolderGivesItsPicturesByNameAndTinyOnesAreWarnedOf) {
               o.said.find(pics + "c.jpeg: warning: 16 x 16 is smaller than a level (225 x 225)"))
         << o.said;
     EXPECT_EQ(std::string::npos, o.said.find("a.JPG: warning")) << o.said;
+}
+
+// A phone held upright stores its photo on its side and says so in the Exif block.
+TEST_F(PackLevels, APhotoStandsAsItsCameraSawIt) {
+    picture(pics + "upright.jpg", 200, 400, "red", "-fill blue -draw 'rectangle 0,200 199,399'");
+    // An Exif block after the JPEG's start: big-endian TIFF, one entry, Orientation 6.
+    const char exif[] = "\xFF\xE1\x00\x22"
+                        "Exif\0\0MM\0\x2A\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0\x06\0\0"
+                        "\0\0\0\0";
+    std::string jpeg = read_file(pics + "upright.jpg");
+    write_file(pics + "upright.jpg",
+               jpeg.substr(0, 2) + std::string(exif, sizeof exif - 1) + jpeg.substr(2));
+    outcome o = levels(media + " " + pics);
+    ASSERT_EQ(0, o.status) << o.said;
+    // Turned a quarter clockwise, the stored bottom (blue) is on the left.
+    EXPECT_TRUE(is_blue(level_colour(1, 56, 56)));
+    EXPECT_TRUE(is_red(level_colour(1, 168, 56)));
 }
 
 TEST_F(PackLevels, MoreThanTwentyTakeTheFirstTwentyAndOnlyRepeatsAFewOverAllLevels) {
