@@ -120,6 +120,14 @@ void level_lake(canvas& c) {
     for (const pt& p : range1)
         mirror.push_back({p.x, 240 - p.y});
     c.polygon(mirror, hex(0x43688c), 0.55f);
+    // The pines' shadow darkens the water on the left; open water on the right holds the light.
+    c.shade(0, 120, 225, 192, [](float x, float, color& p) {
+        p = scale_color(p, 0.72f + 0.5f * smoothstep(20, 200, x));
+    });
+    for (int i = 0; i < 9; ++i) {
+        float x = 6 + i * 12.0f, h = 20 + (i % 3) * 6.0f;
+        c.polygon({{x - h * 0.36f, 124}, {x + h * 0.36f, 124}, {x, 124 + h}}, hex(0x0f2e22), 0.6f);
+    }
     for (int i = 0; i < 30; ++i) {
         float x = std::fmod(i * 37.0f, 225), y = 126 + std::fmod(i * 13.7f, 58);
         c.line(x, y, x + 9, y, 0.7f, hex(0xdff3ff), 0.5f);
@@ -283,12 +291,21 @@ void level_balloons(canvas& c) {
 
 void level_reef(canvas& c) {
     sky(c, 0, 225, hex(0x37c3e6), hex(0x05406b));
+    // The sun stands to the left: the water is brighter there and deepens to the right.
+    c.shade(0, 0, 225, 225,
+            [](float x, float, color& p) { p = scale_color(p, 1.1f - 0.36f * x / 225); });
     // Light from the surface.
     for (int i = 0; i < 5; ++i) {
         float x = 20 + i * 48.0f;
-        c.polygon({{x, 0}, {x + 14, 0}, {x + 50, 180}, {x + 25, 180}}, hex(0xffffff), 0.07f);
+        c.polygon({{x, 0}, {x + 14, 0}, {x + 50, 180}, {x + 25, 180}}, hex(0xffffff),
+                  0.13f - i * 0.015f);
     }
+    // A boat's hull dark against the surface, its anchor line running down to the sand.
+    c.polygon({{168, 0}, {225, 0}, {225, 6}, {214, 11}, {180, 11}}, hex(0x0b2239));
+    c.line(196, 11, 178, 180, 0.8f, hex(0x16324a));
     c.polygon({{0, 188}, {60, 180}, {130, 190}, {225, 178}, {225, 225}, {0, 225}}, hex(0xe9d8a6));
+    c.polyline({{172, 180}, {174, 184}, {182, 184}, {184, 180}}, 1.4f, hex(0x16324a));
+    c.line(178, 172, 178, 184, 1.4f, hex(0x16324a));
     // Corals and weed.
     auto coral = [&](float x, float base, float h, color col, std::uint32_t seed) {
         rng r(seed);
@@ -366,6 +383,10 @@ void level_reef(canvas& c) {
     seahorse(20, 102, 12, hex(0xffd166));
     seahorse(205, 58, 9, hex(0x06d6a0));
     fish(c, 160, 120, 6, hex(0xe0aaff), hex(0x7b2cbf), true);
+    // A clownfish by the anchor line.
+    fish(c, 154, 158, 7, hex(0xff7b00), hex(0x222222), false);
+    c.rect(151, 154.5f, 2, 7, hex(0xffffff));
+    c.rect(157, 154.5f, 2, 7, hex(0xffffff));
     // Bubbles rising.
     rng r(17);
     for (int k = 0; k < 26; ++k)
