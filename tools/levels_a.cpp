@@ -241,9 +241,17 @@ void level_city(canvas& c) {
 
 void level_balloons(canvas& c) {
     sky(c, 0, 180, hex(0x2f8fe8), hex(0xcdeeff));
+    // Early light: the sky deepens to the right, a low sun warms the left.
+    c.shade(0, 0, 225, 180, [](float x, float y, color& p) {
+        p = mix(p, hex(0x1659b0), 0.6f * (x / 225) * (1 - 0.6f * y / 180));
+    });
+    glow(c, 22, 162, 66, hex(0xfff1c4), 0.6f);
+    c.circle(22, 162, 10, hex(0xfff4cf));
     cloud(c, 30, 95, 14);
     cloud(c, 190, 120, 12);
     cloud(c, 120, 20, 10, hex(0xffffff), 0.8f);
+    cloud(c, 158, 64, 7, hex(0xffffff), 0.9f);
+    cloud(c, 146, 124, 6, hex(0xffffff), 0.9f);
     auto balloon = [&](float x, float y, float r, color a, color b) {
         for (int i = 0; i < 6; ++i) {
             float x0 = x - r + i * r / 3, x1 = x0 + r / 3;
@@ -263,11 +271,13 @@ void level_balloons(canvas& c) {
     };
     balloon(40, 35, 20, hex(0xe63946), hex(0xffd166));
     balloon(112, 70, 26, hex(0x06d6a0), hex(0x118ab2));
-    balloon(190, 38, 18, hex(0x9b5de5), hex(0xf15bb5));
+    balloon(190, 38, 18, hex(0x7b2cbf), hex(0xf7a8d8));
     balloon(60, 128, 12, hex(0xff9f1c), hex(0xffffff));
     balloon(168, 150, 10, hex(0x3a86ff), hex(0xffbe0b));
     balloon(215, 100, 7, hex(0xef476f), hex(0x073b4c));
     bird(c, 150, 110, 4, hex(0x2b2d42));
+    bird(c, 14, 124, 4, hex(0x2b2d42));
+    bird(c, 27, 131, 3, hex(0x2b2d42));
     // Patchwork fields, a river and a village.
     c.polygon({{0, 178}, {70, 172}, {150, 178}, {225, 170}, {225, 225}, {0, 225}}, hex(0x7cb342));
     const std::uint32_t fields[] = {0xc5e1a5, 0xfdd835, 0x8bc34a, 0xd4a373, 0x558b2f, 0xffe082};
@@ -277,7 +287,8 @@ void level_balloons(canvas& c) {
                    {k * 40.0f + 22, 225},
                    {k * 40.0f - 20, 225}},
                   hex(fields[k]), 0.85f);
-    c.polyline({{120, 176}, {110, 190}, {125, 205}, {100, 225}}, 6, hex(0x4fc3f7));
+    c.polyline({{120, 176}, {110, 190}, {125, 205}, {100, 225}}, 6, hex(0x1f78c1));
+    c.polyline({{119, 178}, {110.5f, 190}, {124, 204}, {101, 222}}, 1.2f, hex(0x9ee2ff));
     house(c, 30, 196, 12, 8, hex(0xfff3e0), hex(0xd84315));
     house(c, 48, 198, 10, 7, hex(0xfff3e0), hex(0x6d4c41));
     house(c, 185, 200, 13, 9, hex(0xfff3e0), hex(0xd84315));
