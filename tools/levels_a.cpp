@@ -12,8 +12,17 @@ const float kPi = 3.14159265358979f;
 
 void level_lighthouse(canvas& c) {
     sky(c, 0, 120, hex(0x4aa8f0), hex(0xd8f1ff));
+    // The sky deepens away from the land; the sun burns white at its heart.
+    c.shade(0, 0, 225, 120, [](float x, float y, color& p) {
+        p = mix(p, hex(0x1f7fd0), 0.55f * (x / 225) * (1 - y / 120));
+    });
     glow(c, 185, 62, 40, hex(0xfff2b0), 0.6f);
-    c.circle(185, 62, 14, hex(0xffd84a));
+    c.shape(
+        170, 47, 200, 77, [](float x, float y) { return std::hypot(x - 185, y - 62) - 14; },
+        [](float x, float y) {
+            return mix(hex(0xfffae0), hex(0xffd84a),
+                       smoothstep(6, 14, std::hypot(x - 185, y - 62)));
+        });
     cloud(c, 105, 28, 16);
     cloud(c, 205, 18, 11);
     cloud(c, 140, 85, 9, hex(0xffffff), 0.85f);
