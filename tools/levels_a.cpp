@@ -499,6 +499,10 @@ void level_space(canvas& c) {
         p = mix(p, hex(0x0077b6), smoothstep(0.5f, 0.85f, m) * 0.6f);
     });
     stars(c, 225, 120, 8);
+    // A far galaxy seen edge on.
+    glow(c, 204, 158, 16, hex(0xd8c8ff), 0.55f);
+    c.ellipse(204, 158, 10, 3.5f, hex(0xe8e0ff), 0.6f);
+    c.circle(204, 158, 2, hex(0xffffff));
     // A ringed planet, a small blue world, a cratered moon.
     c.ellipse(160, 62, 46, 11, hex(0xe9c46a), 0.9f);
     c.ellipse(160, 62, 36, 7, hex(0x05030f), 0.8f);
@@ -612,6 +616,10 @@ void level_farm(canvas& c) {
 
 void level_tulips(canvas& c) {
     sky(c, 0, 110, hex(0x3d8bfd), hex(0xcfe7ff));
+    // The afternoon sun behind the windmill: the sky deepens to the left.
+    c.shade(0, 0, 225, 110, [](float x, float y, color& p) {
+        p = mix(p, hex(0x1d4fc0), 0.55f * (1 - x / 225) * (1 - 0.7f * y / 110));
+    });
     cloud(c, 40, 30, 13);
     cloud(c, 110, 50, 9, hex(0xffffff), 0.8f);
     bird(c, 200, 20, 4, hex(0x1d3557));
@@ -684,6 +692,10 @@ void level_tulips(canvas& c) {
 
 void level_desert(canvas& c) {
     sky(c, 0, 140, hex(0xff9e00), hex(0xffe8a3));
+    // Away from the sun the sky burns deeper.
+    c.shade(0, 0, 225, 140, [](float x, float y, color& p) {
+        p = mix(p, hex(0xc4501c), 0.6f * (x / 225) * (1 - y / 140));
+    });
     glow(c, 60, 50, 60, hex(0xfff4d6), 0.7f);
     c.circle(60, 50, 22, hex(0xfffbe6));
     bird(c, 160, 30, 5, hex(0x7f4f24));
