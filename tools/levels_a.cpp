@@ -551,7 +551,15 @@ void level_space(canvas& c) {
 
 void level_farm(canvas& c) {
     sky(c, 0, 120, hex(0x5bc0eb), hex(0xfdf0d5));
-    c.circle(30, 30, 14, hex(0xffd23f));
+    // The sky deepens away from the sun, whose heart burns white.
+    c.shade(0, 0, 225, 120, [](float x, float y, color& p) {
+        p = mix(p, hex(0x1f6fc0), 0.6f * (x / 225) * (1 - 0.8f * y / 120));
+    });
+    c.shape(
+        15, 15, 45, 45, [](float x, float y) { return std::hypot(x - 30, y - 30) - 14; },
+        [](float x, float y) {
+            return mix(hex(0xfffbe6), hex(0xffd23f), smoothstep(5, 14, std::hypot(x - 30, y - 30)));
+        });
     glow(c, 30, 30, 34, hex(0xfff3b0), 0.5f);
     cloud(c, 110, 25, 13);
     cloud(c, 190, 40, 10);

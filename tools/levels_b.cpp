@@ -106,6 +106,12 @@ void level_autumn(canvas& c) {
         if (p.r > 0.78f && p.g > 0.6f && p.g < 0.7f)
             p = scale_color(p, 0.9f + 0.15f * value_noise(x, y, 5));
     });
+    // Long shadows of the trunks fall away from the low sun, across the floor and the path.
+    for (int i = 0; i < 6; ++i) {
+        float x = xs[i], base = 130 + (i % 2) * 6.0f;
+        c.polygon({{x - 3, base}, {x + 3, base}, {x + 62, 225}, {x + 44, 225}}, hex(0x5e3023),
+                  0.35f);
+    }
     // Mushrooms, a fox, a hedgehog, leaves in the air.
     auto mushroom = [&](float x, float y, float s) {
         c.rect(x - s * 0.25f, y - s * 0.6f, s * 0.5f, s * 0.6f, hex(0xfefae0));
