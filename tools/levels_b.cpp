@@ -289,6 +289,8 @@ void level_island(canvas& c) {
     glow(c, 157, 193, 7, hex(0xff4d6d), 0.5f);
     c.ellipse(6, 222, 16, 7, hex(0x10002b));
     sailboat(c, 214, 219, 5, hex(0x10002b), hex(0x10002b));
+    c.circle(219, 216, 1.3f, hex(0xffd60a));
+    glow(c, 219, 216, 9, hex(0xffd60a), 0.5f);
     c.line(34, 204, 34, 196, 0.8f, hex(0x10002b));
     c.circle(34, 195, 1.8f, hex(0xffd60a));
     glow(c, 34, 197, 12, hex(0xffd60a), 0.55f);
@@ -355,7 +357,8 @@ void level_rose_window(canvas& c) {
 }
 
 void level_sweets(canvas& c) {
-    c.fill(hex(0xffd6e8));
+    // The paper lies in light at the top and deepens to rose towards the front.
+    sky(c, 0, 225, hex(0xffe6f1), hex(0xf5a3c7));
     c.shade(0, 0, 225, 225, [](float x, float y, color& p) {
         float gx = std::fmod(x + (static_cast<int>(y / 18) % 2) * 9, 18) - 9,
               gy = std::fmod(y, 18) - 9;
@@ -439,7 +442,7 @@ void level_sweets(canvas& c) {
             c.round_rect(52 + i * 11.0f, 194 + j * 10.0f, 9, 8, 1, hex(0x8b5a2b));
     c.polygon({{50, 203}, {84, 199}, {84, 214}, {50, 214}}, hex(0xc1121f));
     c.rect(50, 205, 34, 3, hex(0xffd60a));
-    const std::uint32_t mac[] = {0x90e0ef, 0xffafcc, 0xb5e48c};
+    const std::uint32_t mac[] = {0x90e0ef, 0xc8b6ff, 0xb5e48c};
     for (int k = 0; k < 3; ++k) {
         float y = 214 - k * 11.0f;
         c.round_rect(142, y - 5, 30, 10, 5, hex(mac[k]));
