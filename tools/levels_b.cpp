@@ -461,7 +461,16 @@ void level_sweets(canvas& c) {
 
 void level_garden(canvas& c) {
     sky(c, 0, 130, hex(0x48cae4), hex(0xcaf0f8));
-    c.circle(200, 25, 14, hex(0xffd60a));
+    // The sky deepens away from the sun, whose heart burns white.
+    c.shade(0, 0, 225, 130, [](float x, float y, color& p) {
+        p = mix(p, hex(0x1a6fb8), 0.6f * (1 - x / 225) * (1 - 0.7f * y / 130));
+    });
+    c.shape(
+        185, 10, 215, 40, [](float x, float y) { return std::hypot(x - 200, y - 25) - 14; },
+        [](float x, float y) {
+            return mix(hex(0xfffbe6), hex(0xffd60a),
+                       smoothstep(5, 14, std::hypot(x - 200, y - 25)));
+        });
     glow(c, 200, 25, 34, hex(0xfff3b0), 0.5f);
     cloud(c, 60, 25, 12);
     cloud(c, 140, 45, 9);
