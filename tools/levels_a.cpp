@@ -322,6 +322,8 @@ void level_reef(canvas& c) {
     }
     // A boat's hull dark against the surface, its anchor line running down to the sand.
     c.polygon({{168, 0}, {225, 0}, {225, 6}, {214, 11}, {180, 11}}, hex(0x0b2239));
+    c.round_rect(184, 9, 26, 4, 2, hex(0x061626));
+    c.polygon({{214, 9}, {219, 9}, {218, 17}, {214, 15}}, hex(0x061626));
     c.line(196, 11, 178, 180, 0.8f, hex(0x16324a));
     c.polygon({{0, 188}, {60, 180}, {130, 190}, {225, 178}, {225, 225}, {0, 225}}, hex(0xe9d8a6));
     c.polyline({{172, 180}, {174, 184}, {182, 184}, {184, 180}}, 1.4f, hex(0x16324a));
