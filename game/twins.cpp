@@ -105,3 +105,40 @@ void find_twins(const tile_prints& prints, std::uint32_t twins[25]) {
                 twins[b] |= 1u << a;
             }
 }
+
+const char* tile_view_name(tile_view view) {
+    switch (view) {
+    case tile_view::grey:
+        return "grey";
+    case tile_view::deuteranopia:
+        return "deuteranopia";
+    case tile_view::protanopia:
+        return "protanopia";
+    default:
+        return "colour";
+    }
+}
+
+void view_tile_prints(const tile_prints& in, tile_view view, tile_prints* out) {
+    // Rows give the seen red, green and blue from the drawn ones.
+    static const float grey[3][3] = {
+        {0.299f, 0.587f, 0.114f}, {0.299f, 0.587f, 0.114f}, {0.299f, 0.587f, 0.114f}};
+    static const float deuteranopia[3][3] = {{0.367322f, 0.860646f, -0.227968f},
+                                             {0.280085f, 0.672501f, 0.047413f},
+                                             {-0.011820f, 0.042940f, 0.968881f}};
+    static const float protanopia[3][3] = {{0.152286f, 1.052583f, -0.204868f},
+                                           {0.114503f, 0.786281f, 0.099216f},
+                                           {-0.003882f, -0.048116f, 1.051998f}};
+    const float(*m)[3] = view == tile_view::grey           ? grey
+                         : view == tile_view::deuteranopia ? deuteranopia
+                         : view == tile_view::protanopia   ? protanopia
+                                                           : nullptr;
+    for (int t = 0; t < 25; ++t)
+        for (int i = 0; i < kTileValues; i += 3) {
+            const float* c = &in.v[t][i];
+            for (int k = 0; k < 3; ++k) {
+                float v = m ? m[k][0] * c[0] + m[k][1] * c[1] + m[k][2] * c[2] : c[k];
+                out->v[t][i + k] = v < 0.0f ? 0.0f : v > 1.0f ? 1.0f : v;
+            }
+        }
+}

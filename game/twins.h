@@ -26,6 +26,16 @@ constexpr float kTwinThreshold = 0.05f;
 bool tile_prints_of(const picture_pixels& picture, int tile_px, tile_prints* out);
 float tile_difference(const tile_prints& prints, int a, int b);
 
+// How the tiles look to players who see colour differently: in grey (luma), and through the
+// Machado et al. (2009) simulations of full deuteranopia and protanopia. A picture is fair to
+// every player when no pair of tiles comes under kTwinThreshold in any of these views either.
+enum class tile_view { colour, grey, deuteranopia, protanopia };
+constexpr tile_view kTileViews[] = {tile_view::colour, tile_view::grey, tile_view::deuteranopia,
+                                    tile_view::protanopia};
+const char* tile_view_name(tile_view view);
+// The prints as seen in the view, each block's colour mapped and clamped to 0..1.
+void view_tile_prints(const tile_prints& in, tile_view view, tile_prints* out);
+
 // twins[t] gets bit u set for every other tile u that looks the same as tile t.
 void find_twins(const tile_prints& prints, std::uint32_t twins[25]);
 

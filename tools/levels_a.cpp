@@ -12,8 +12,17 @@ const float kPi = 3.14159265358979f;
 
 void level_lighthouse(canvas& c) {
     sky(c, 0, 120, hex(0x4aa8f0), hex(0xd8f1ff));
+    // The sky deepens away from the land; the sun burns white at its heart.
+    c.shade(0, 0, 225, 120, [](float x, float y, color& p) {
+        p = mix(p, hex(0x1f7fd0), 0.55f * (x / 225) * (1 - y / 120));
+    });
     glow(c, 185, 62, 40, hex(0xfff2b0), 0.6f);
-    c.circle(185, 62, 14, hex(0xffd84a));
+    c.shape(
+        170, 47, 200, 77, [](float x, float y) { return std::hypot(x - 185, y - 62) - 14; },
+        [](float x, float y) {
+            return mix(hex(0xfffae0), hex(0xffd84a),
+                       smoothstep(6, 14, std::hypot(x - 185, y - 62)));
+        });
     cloud(c, 105, 28, 16);
     cloud(c, 205, 18, 11);
     cloud(c, 140, 85, 9, hex(0xffffff), 0.85f);
@@ -120,6 +129,14 @@ void level_lake(canvas& c) {
     for (const pt& p : range1)
         mirror.push_back({p.x, 240 - p.y});
     c.polygon(mirror, hex(0x43688c), 0.55f);
+    // The pines' shadow darkens the water on the left; open water on the right holds the light.
+    c.shade(0, 120, 225, 192, [](float x, float, color& p) {
+        p = scale_color(p, 0.72f + 0.5f * smoothstep(20, 200, x));
+    });
+    for (int i = 0; i < 9; ++i) {
+        float x = 6 + i * 12.0f, h = 20 + (i % 3) * 6.0f;
+        c.polygon({{x - h * 0.36f, 124}, {x + h * 0.36f, 124}, {x, 124 + h}}, hex(0x0f2e22), 0.6f);
+    }
     for (int i = 0; i < 30; ++i) {
         float x = std::fmod(i * 37.0f, 225), y = 126 + std::fmod(i * 13.7f, 58);
         c.line(x, y, x + 9, y, 0.7f, hex(0xdff3ff), 0.5f);
@@ -233,9 +250,17 @@ void level_city(canvas& c) {
 
 void level_balloons(canvas& c) {
     sky(c, 0, 180, hex(0x2f8fe8), hex(0xcdeeff));
+    // Early light: the sky deepens to the right, a low sun warms the left.
+    c.shade(0, 0, 225, 180, [](float x, float y, color& p) {
+        p = mix(p, hex(0x1659b0), 0.6f * (x / 225) * (1 - 0.6f * y / 180));
+    });
+    glow(c, 22, 162, 66, hex(0xfff1c4), 0.6f);
+    c.circle(22, 162, 10, hex(0xfff4cf));
     cloud(c, 30, 95, 14);
     cloud(c, 190, 120, 12);
     cloud(c, 120, 20, 10, hex(0xffffff), 0.8f);
+    cloud(c, 158, 64, 7, hex(0xffffff), 0.9f);
+    cloud(c, 146, 124, 6, hex(0xffffff), 0.9f);
     auto balloon = [&](float x, float y, float r, color a, color b) {
         for (int i = 0; i < 6; ++i) {
             float x0 = x - r + i * r / 3, x1 = x0 + r / 3;
@@ -255,11 +280,13 @@ void level_balloons(canvas& c) {
     };
     balloon(40, 35, 20, hex(0xe63946), hex(0xffd166));
     balloon(112, 70, 26, hex(0x06d6a0), hex(0x118ab2));
-    balloon(190, 38, 18, hex(0x9b5de5), hex(0xf15bb5));
+    balloon(190, 38, 18, hex(0x7b2cbf), hex(0xf7a8d8));
     balloon(60, 128, 12, hex(0xff9f1c), hex(0xffffff));
     balloon(168, 150, 10, hex(0x3a86ff), hex(0xffbe0b));
     balloon(215, 100, 7, hex(0xef476f), hex(0x073b4c));
     bird(c, 150, 110, 4, hex(0x2b2d42));
+    bird(c, 14, 124, 4, hex(0x2b2d42));
+    bird(c, 27, 131, 3, hex(0x2b2d42));
     // Patchwork fields, a river and a village.
     c.polygon({{0, 178}, {70, 172}, {150, 178}, {225, 170}, {225, 225}, {0, 225}}, hex(0x7cb342));
     const std::uint32_t fields[] = {0xc5e1a5, 0xfdd835, 0x8bc34a, 0xd4a373, 0x558b2f, 0xffe082};
@@ -269,7 +296,8 @@ void level_balloons(canvas& c) {
                    {k * 40.0f + 22, 225},
                    {k * 40.0f - 20, 225}},
                   hex(fields[k]), 0.85f);
-    c.polyline({{120, 176}, {110, 190}, {125, 205}, {100, 225}}, 6, hex(0x4fc3f7));
+    c.polyline({{120, 176}, {110, 190}, {125, 205}, {100, 225}}, 6, hex(0x1f78c1));
+    c.polyline({{119, 178}, {110.5f, 190}, {124, 204}, {101, 222}}, 1.2f, hex(0x9ee2ff));
     house(c, 30, 196, 12, 8, hex(0xfff3e0), hex(0xd84315));
     house(c, 48, 198, 10, 7, hex(0xfff3e0), hex(0x6d4c41));
     house(c, 185, 200, 13, 9, hex(0xfff3e0), hex(0xd84315));
@@ -283,12 +311,23 @@ void level_balloons(canvas& c) {
 
 void level_reef(canvas& c) {
     sky(c, 0, 225, hex(0x37c3e6), hex(0x05406b));
+    // The sun stands to the left: the water is brighter there and deepens to the right.
+    c.shade(0, 0, 225, 225,
+            [](float x, float, color& p) { p = scale_color(p, 1.1f - 0.36f * x / 225); });
     // Light from the surface.
     for (int i = 0; i < 5; ++i) {
         float x = 20 + i * 48.0f;
-        c.polygon({{x, 0}, {x + 14, 0}, {x + 50, 180}, {x + 25, 180}}, hex(0xffffff), 0.07f);
+        c.polygon({{x, 0}, {x + 14, 0}, {x + 50, 180}, {x + 25, 180}}, hex(0xffffff),
+                  0.13f - i * 0.015f);
     }
+    // A boat's hull dark against the surface, its anchor line running down to the sand.
+    c.polygon({{168, 0}, {225, 0}, {225, 6}, {214, 11}, {180, 11}}, hex(0x0b2239));
+    c.round_rect(184, 9, 26, 4, 2, hex(0x061626));
+    c.polygon({{214, 9}, {219, 9}, {218, 17}, {214, 15}}, hex(0x061626));
+    c.line(196, 11, 178, 180, 0.8f, hex(0x16324a));
     c.polygon({{0, 188}, {60, 180}, {130, 190}, {225, 178}, {225, 225}, {0, 225}}, hex(0xe9d8a6));
+    c.polyline({{172, 180}, {174, 184}, {182, 184}, {184, 180}}, 1.4f, hex(0x16324a));
+    c.line(178, 172, 178, 184, 1.4f, hex(0x16324a));
     // Corals and weed.
     auto coral = [&](float x, float base, float h, color col, std::uint32_t seed) {
         rng r(seed);
@@ -366,6 +405,10 @@ void level_reef(canvas& c) {
     seahorse(20, 102, 12, hex(0xffd166));
     seahorse(205, 58, 9, hex(0x06d6a0));
     fish(c, 160, 120, 6, hex(0xe0aaff), hex(0x7b2cbf), true);
+    // A clownfish by the anchor line.
+    fish(c, 154, 158, 7, hex(0xff7b00), hex(0x222222), false);
+    c.rect(151, 154.5f, 2, 7, hex(0xffffff));
+    c.rect(157, 154.5f, 2, 7, hex(0xffffff));
     // Bubbles rising.
     rng r(17);
     for (int k = 0; k < 26; ++k)
@@ -458,6 +501,10 @@ void level_space(canvas& c) {
         p = mix(p, hex(0x0077b6), smoothstep(0.5f, 0.85f, m) * 0.6f);
     });
     stars(c, 225, 120, 8);
+    // A far galaxy seen edge on.
+    glow(c, 204, 158, 16, hex(0xd8c8ff), 0.55f);
+    c.ellipse(204, 158, 10, 3.5f, hex(0xe8e0ff), 0.6f);
+    c.circle(204, 158, 2, hex(0xffffff));
     // A ringed planet, a small blue world, a cratered moon.
     c.ellipse(160, 62, 46, 11, hex(0xe9c46a), 0.9f);
     c.ellipse(160, 62, 36, 7, hex(0x05030f), 0.8f);
@@ -506,7 +553,15 @@ void level_space(canvas& c) {
 
 void level_farm(canvas& c) {
     sky(c, 0, 120, hex(0x5bc0eb), hex(0xfdf0d5));
-    c.circle(30, 30, 14, hex(0xffd23f));
+    // The sky deepens away from the sun, whose heart burns white.
+    c.shade(0, 0, 225, 120, [](float x, float y, color& p) {
+        p = mix(p, hex(0x1f6fc0), 0.6f * (x / 225) * (1 - 0.8f * y / 120));
+    });
+    c.shape(
+        15, 15, 45, 45, [](float x, float y) { return std::hypot(x - 30, y - 30) - 14; },
+        [](float x, float y) {
+            return mix(hex(0xfffbe6), hex(0xffd23f), smoothstep(5, 14, std::hypot(x - 30, y - 30)));
+        });
     glow(c, 30, 30, 34, hex(0xfff3b0), 0.5f);
     cloud(c, 110, 25, 13);
     cloud(c, 190, 40, 10);
@@ -571,6 +626,10 @@ void level_farm(canvas& c) {
 
 void level_tulips(canvas& c) {
     sky(c, 0, 110, hex(0x3d8bfd), hex(0xcfe7ff));
+    // The afternoon sun behind the windmill: the sky deepens to the left.
+    c.shade(0, 0, 225, 110, [](float x, float y, color& p) {
+        p = mix(p, hex(0x1d4fc0), 0.55f * (1 - x / 225) * (1 - 0.7f * y / 110));
+    });
     cloud(c, 40, 30, 13);
     cloud(c, 110, 50, 9, hex(0xffffff), 0.8f);
     bird(c, 200, 20, 4, hex(0x1d3557));
@@ -643,6 +702,10 @@ void level_tulips(canvas& c) {
 
 void level_desert(canvas& c) {
     sky(c, 0, 140, hex(0xff9e00), hex(0xffe8a3));
+    // Away from the sun the sky burns deeper.
+    c.shade(0, 0, 225, 140, [](float x, float y, color& p) {
+        p = mix(p, hex(0xc4501c), 0.6f * (x / 225) * (1 - y / 140));
+    });
     glow(c, 60, 50, 60, hex(0xfff4d6), 0.7f);
     c.circle(60, 50, 22, hex(0xfffbe6));
     bird(c, 160, 30, 5, hex(0x7f4f24));

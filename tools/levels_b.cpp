@@ -106,6 +106,12 @@ void level_autumn(canvas& c) {
         if (p.r > 0.78f && p.g > 0.6f && p.g < 0.7f)
             p = scale_color(p, 0.9f + 0.15f * value_noise(x, y, 5));
     });
+    // Long shadows of the trunks fall away from the low sun, across the floor and the path.
+    for (int i = 0; i < 6; ++i) {
+        float x = xs[i], base = 130 + (i % 2) * 6.0f;
+        c.polygon({{x - 3, base}, {x + 3, base}, {x + 62, 225}, {x + 44, 225}}, hex(0x5e3023),
+                  0.35f);
+    }
     // Mushrooms, a fox, a hedgehog, leaves in the air.
     auto mushroom = [&](float x, float y, float s) {
         c.rect(x - s * 0.25f, y - s * 0.6f, s * 0.5f, s * 0.6f, hex(0xfefae0));
@@ -283,6 +289,8 @@ void level_island(canvas& c) {
     glow(c, 157, 193, 7, hex(0xff4d6d), 0.5f);
     c.ellipse(6, 222, 16, 7, hex(0x10002b));
     sailboat(c, 214, 219, 5, hex(0x10002b), hex(0x10002b));
+    c.circle(219, 216, 1.3f, hex(0xffd60a));
+    glow(c, 219, 216, 9, hex(0xffd60a), 0.5f);
     c.line(34, 204, 34, 196, 0.8f, hex(0x10002b));
     c.circle(34, 195, 1.8f, hex(0xffd60a));
     glow(c, 34, 197, 12, hex(0xffd60a), 0.55f);
@@ -349,7 +357,8 @@ void level_rose_window(canvas& c) {
 }
 
 void level_sweets(canvas& c) {
-    c.fill(hex(0xffd6e8));
+    // The paper lies in light at the top and deepens to rose towards the front.
+    sky(c, 0, 225, hex(0xffe6f1), hex(0xf5a3c7));
     c.shade(0, 0, 225, 225, [](float x, float y, color& p) {
         float gx = std::fmod(x + (static_cast<int>(y / 18) % 2) * 9, 18) - 9,
               gy = std::fmod(y, 18) - 9;
@@ -433,7 +442,7 @@ void level_sweets(canvas& c) {
             c.round_rect(52 + i * 11.0f, 194 + j * 10.0f, 9, 8, 1, hex(0x8b5a2b));
     c.polygon({{50, 203}, {84, 199}, {84, 214}, {50, 214}}, hex(0xc1121f));
     c.rect(50, 205, 34, 3, hex(0xffd60a));
-    const std::uint32_t mac[] = {0x90e0ef, 0xffafcc, 0xb5e48c};
+    const std::uint32_t mac[] = {0x90e0ef, 0xc8b6ff, 0xb5e48c};
     for (int k = 0; k < 3; ++k) {
         float y = 214 - k * 11.0f;
         c.round_rect(142, y - 5, 30, 10, 5, hex(mac[k]));
@@ -452,7 +461,16 @@ void level_sweets(canvas& c) {
 
 void level_garden(canvas& c) {
     sky(c, 0, 130, hex(0x48cae4), hex(0xcaf0f8));
-    c.circle(200, 25, 14, hex(0xffd60a));
+    // The sky deepens away from the sun, whose heart burns white.
+    c.shade(0, 0, 225, 130, [](float x, float y, color& p) {
+        p = mix(p, hex(0x1a6fb8), 0.6f * (1 - x / 225) * (1 - 0.7f * y / 130));
+    });
+    c.shape(
+        185, 10, 215, 40, [](float x, float y) { return std::hypot(x - 200, y - 25) - 14; },
+        [](float x, float y) {
+            return mix(hex(0xfffbe6), hex(0xffd60a),
+                       smoothstep(5, 14, std::hypot(x - 200, y - 25)));
+        });
     glow(c, 200, 25, 34, hex(0xfff3b0), 0.5f);
     cloud(c, 60, 25, 12);
     cloud(c, 140, 45, 9);
@@ -524,6 +542,10 @@ void level_garden(canvas& c) {
 
 void level_train(canvas& c) {
     sky(c, 0, 140, hex(0x90e0ef), hex(0xf1faee));
+    // Morning light from the left: the sky deepens towards the right and up.
+    c.shade(0, 0, 225, 140, [](float x, float y, color& p) {
+        p = mix(p, hex(0x3a8fd0), 0.55f * (x / 225) * (1 - y / 140));
+    });
     cloud(c, 35, 25, 12);
     cloud(c, 175, 18, 10);
     cloud(c, 112, 32, 8, hex(0xffffff), 0.9f);
@@ -541,28 +563,44 @@ void level_train(canvas& c) {
     c.polyline({{152, 40}, {150, 48}, {154, 56}}, 0.5f, hex(0x1d3557));
     hills(c, 70, 12, 60, 41, hex(0x95d5b2), hex(0x74c69d), 225);
     hills(c, 100, 8, 40, 42, hex(0x52b788), hex(0x40916c), 225);
-    // River in the valley.
+    // The valley under the viaduct lies in its shadow, so the arches read dark against the stone.
+    c.shade(0, 136, 225, 200, [](float, float y, color& p) {
+        p = mix(p, hex(0x1b4332), 0.45f + 0.2f * (y - 136) / 64);
+    });
+    // River in the valley, catching the light on the left.
     c.polygon({{0, 200}, {60, 185}, {140, 195}, {225, 180}, {225, 225}, {0, 225}}, hex(0x0077b6));
+    c.shade(0, 180, 225, 225, [](float x, float, color& p) {
+        if (p.b > 0.6f && p.r < 0.1f)
+            p = mix(p, hex(0x7fd3f0), 0.5f * (1 - x / 225));
+    });
     for (int k = 0; k < 12; ++k)
         c.line(10 + k * 18.0f, 205 + (k % 3) * 5.0f, 18 + k * 18.0f, 205 + (k % 3) * 5.0f, 0.8f,
                hex(0xcaf0f8), 0.7f);
-    // The viaduct: a deck on arches.
+    // What shows through the arches: a cottage, a tree, the lane, a haystack, a pine.
+    house(c, 6, 182, 18, 12, hex(0xfefae0), hex(0xc1121f));
+    round_tree(c, 55, 186, 34, hex(0x74c69d), hex(0x5d4037));
+    c.polygon({{92, 150}, {98, 150}, {110, 200}, {82, 200}}, hex(0xe9c46a));
+    c.ellipse(135, 178, 9, 9, hex(0xf2cc8f));
+    c.line(128, 174, 142, 174, 0.8f, hex(0xbc8a5f));
+    pine(c, 215, 190, 34, hex(0x1b4332));
+    // The viaduct: a deck on arches, lit from the left. The valley floor rises to the right, so
+    // the arches spring higher on the left and lower on the right.
     c.rect(0, 128, 225, 8, hex(0xb08968));
     for (int k = 0; k < 6; ++k) {
-        float x = k * 40.0f - 5;
+        float x = k * 40.0f - 5, spring = 156 + k * 4.0f;
         c.shape(
             x, 136, x + 40, 200,
             [=](float px, float py) {
                 float outside = std::fmax(x - px, px - (x + 40));
-                float arch = 13 - std::hypot(px - (x + 20), (py - 165) * (py < 165 ? 1.0f : 0.0f));
-                float leg = std::fmax(std::fabs(px - (x + 20)) - 13, 0.0f);
-                float hole = py > 165 ? 13 - std::fabs(px - (x + 20)) : arch;
-                (void)leg;
+                float arch =
+                    13 - std::hypot(px - (x + 20), (py - spring) * (py < spring ? 1.0f : 0.0f));
+                float hole = py > spring ? 13 - std::fabs(px - (x + 20)) : arch;
                 return std::fmax(std::fmax(outside, std::fmax(136 - py, py - 200)), hole);
             },
             [](float px, float py) {
-                return mix(hex(0xb08968), hex(0x7f5539),
-                           0.5f + 0.5f * std::sin(px * 0.8f) * std::sin(py * 0.8f));
+                color brick = mix(hex(0xb08968), hex(0x7f5539),
+                                  0.5f + 0.5f * std::sin(px * 0.8f) * std::sin(py * 0.8f));
+                return scale_color(brick, 1.2f - 0.45f * px / 225);
             });
     }
     // The train: engine with smoke, coloured carriages.
@@ -611,6 +649,13 @@ void level_castle(canvas& c) {
     for (int k = 0; k < 4; ++k)
         bird(c, 12 + k * 7.0f, 62 + (k % 2) * 6.0f, 3.5f, hex(0x1d3557));
     cloud(c, 205, 70, 8, hex(0xffffff), 0.9f);
+    // Far blue mountains on the left, a wooded hill on the right.
+    c.polygon({{-5, 150}, {-5, 104}, {12, 96}, {26, 108}, {40, 100}, {58, 120}, {72, 150}},
+              hex(0x6f83bd));
+    c.polygon({{4, 100}, {12, 96}, {20, 103}, {12, 101}}, hex(0xe8eefc));
+    c.ellipse(215, 150, 42, 36, hex(0x52796f));
+    for (int k = 0; k < 5; ++k)
+        pine(c, 186 + k * 9.0f, 128 + (k % 2) * 5.0f - (k == 3) * 8.0f, 16, hex(0x2f5d50));
     hills(c, 150, 8, 50, 51, hex(0x57cc99), hex(0x38a3a5), 225);
     c.ellipse(112, 150, 95, 32, hex(0x80ed99));
     // Walls, towers with cone roofs and flags.

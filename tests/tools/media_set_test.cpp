@@ -101,29 +101,36 @@ TEST_P(MediaSet, LevelPicturesAreSquareDistinctAndDetailedInEveryTile) {
 }
 
 // A memory puzzle is only fair when every tile can be told from every other: no pair of tiles of
-// any picture may come under the twin threshold (so the built-in pictures never have twins).
-TEST_P(MediaSet, EveryTileLooksDifferentFromEveryOther) {
+// any picture may come under the twin threshold (so the built-in pictures never have twins), in
+// colour, in grey, or as players with deuteranopia or protanopia see them.
+TEST_P(MediaSet, EveryTileLooksDifferentFromEveryOtherInEveryView) {
+    const int views = sizeof kTileViews / sizeof kTileViews[0];
+    float closest[views];
+    std::string where[views];
+    std::fill(closest, closest + views, 1.0f);
     for (int n = 1; n <= 20; ++n) {
         std::string name = std::to_string(n) + ".jpg";
         sprite s;
         ASSERT_EQ(0, s.Load(folder.c_str(), name.c_str(), 0)) << name;
-        static tile_prints prints;
+        static tile_prints prints, seen;
         ASSERT_TRUE(picture_tile_prints(s, 45 * scale, &prints)) << name;
-        float closest = 1.0f;
-        int ca = 0, cb = 0;
-        for (int a = 0; a < 25; ++a)
-            for (int b = a + 1; b < 25; ++b) {
-                float d = tile_difference(prints, a, b);
-                EXPECT_GE(d, kTwinThreshold) << name << ": tiles " << a << " and " << b;
-                if (d < closest) {
-                    closest = d;
-                    ca = a;
-                    cb = b;
+        for (int v = 0; v < views; ++v) {
+            view_tile_prints(prints, kTileViews[v], &seen);
+            for (int a = 0; a < 25; ++a)
+                for (int b = a + 1; b < 25; ++b) {
+                    float d = tile_difference(seen, a, b);
+                    std::string pair = name + " tiles " + std::to_string(a) + " and " +
+                                       std::to_string(b) + " in " + tile_view_name(kTileViews[v]);
+                    EXPECT_GE(d, kTwinThreshold) << pair;
+                    if (d < closest[v]) {
+                        closest[v] = d;
+                        where[v] = pair;
+                    }
                 }
-            }
-        std::printf("closest tiles of %s at Scale %d: %d and %d, %.4f\n", name.c_str(), scale, ca,
-                    cb, closest);
+        }
     }
+    for (int v = 0; v < views; ++v)
+        std::printf("closest at Scale %d: %s, %.4f\n", scale, where[v].c_str(), closest[v]);
 }
 
 // A part of the canvas nothing was drawn over stays pure black: a band across the picture, a
