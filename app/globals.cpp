@@ -4,7 +4,8 @@
 // declared by the layer that uses it (the speaker, sounds and music in res/audio.h, the fade in
 // fx/fade.h, the emitters in fx/effects.h, the media folder strings in res/media_folder.h, the
 // program's folder in app/startup.h, the state strings in game/states.h, the pictures in
-// video/sprite.h, the fonts in text/font.h, the table of levels in game/level_stats.h).
+// video/sprite.h, the fonts in text/font.h, the table of levels in game/level_stats.h, the player's
+// picture folders in res/player_pictures.h and a game's pictures in game/pictures.h).
 #include <string>
 
 #include "app/globals.h"
@@ -13,6 +14,7 @@
 #include "fx/effects.h"
 #include "fx/fade.h"
 #include "game/level_stats.h"
+#include "game/pictures.h"
 #include "platform/hss.h"
 #include "res/audio.h"
 
@@ -55,3 +57,7 @@ hssSound& GoodPSound = Sounds[6];
 hssMusic Music;
 
 std::vector<level_row> LevelTable;
+
+std::string PlayerPicturesFolder;
+std::string PlayerPicturesCache;
+game_picture GamePictures[20];

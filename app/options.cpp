@@ -18,6 +18,8 @@
 
 int OptionNoAudio;
 const char* OptionMedia;
+const char* OptionPictures;
+bool OptionReplaying;
 int OptionZoom;
 int OptionWindowSettings = 1;
 
@@ -58,19 +60,22 @@ void milestone(int which) {
 
 void usage(FILE* out) {
     std::fprintf(
-        out, "usage: tessoli [--windowed | --fullscreen | --zoom N] [--media DIR] [--record FILE | "
-             "--replay FILE [--timedemo] [--levels FILE]]\n"
-             "  --windowed     play in a window of the screen's size\n"
-             "  --fullscreen   take the whole display (the default)\n"
-             "  --zoom N       play in a window N times the game's size (1 to 8)\n"
-             "  --media DIR    play the media set in DIR (the saved game then lives in\n"
-             "                 $XDG_DATA_HOME/tessoli/)\n"
-             "  --record FILE  write every input event of this run to FILE\n"
-             "  --replay FILE  play FILE's events instead of the player's\n"
-             "  --timedemo     with --replay: as fast as possible, no sound, then print\n"
-             "                 frames, time and hashes of the final state and screen\n"
-             "  --levels FILE  with --replay: write the table of levels played to FILE\n"
-             "  --version      print the game's version\n");
+        out,
+        "usage: tessoli [--windowed | --fullscreen | --zoom N] [--media DIR] [--pictures DIR]\n"
+        "               [--record FILE | --replay FILE [--timedemo] [--levels FILE]]\n"
+        "  --windowed     play in a window of the screen's size\n"
+        "  --fullscreen   take the whole display (the default)\n"
+        "  --zoom N       play in a window N times the game's size (1 to 8)\n"
+        "  --media DIR    play the media set in DIR (the saved game then lives in\n"
+        "                 $XDG_DATA_HOME/tessoli/)\n"
+        "  --pictures DIR play your own JPEG and PNG pictures from DIR (by default\n"
+        "                 $XDG_DATA_HOME/tessoli/pictures/; a replay takes only DIR)\n"
+        "  --record FILE  write every input event of this run to FILE\n"
+        "  --replay FILE  play FILE's events instead of the player's\n"
+        "  --timedemo     with --replay: as fast as possible, no sound, then print\n"
+        "                 frames, time and hashes of the final state and screen\n"
+        "  --levels FILE  with --replay: write the table of levels played to FILE\n"
+        "  --version      print the game's version\n");
 }
 
 } // namespace
@@ -98,6 +103,8 @@ int parse_options(int argc, char** argv) {
             VideoWindowed = 1;
         } else if (std::strcmp(a, "--media") == 0 && i + 1 < argc) {
             OptionMedia = argv[++i];
+        } else if (std::strcmp(a, "--pictures") == 0 && i + 1 < argc && argv[i + 1][0]) {
+            OptionPictures = argv[++i];
         } else if (std::strcmp(a, "--record") == 0 && i + 1 < argc) {
             record = argv[++i];
         } else if (std::strcmp(a, "--replay") == 0 && i + 1 < argc) {
@@ -134,6 +141,7 @@ int parse_options(int argc, char** argv) {
         record_begin(record);
     if (replay)
         replay_begin(replay);
+    OptionReplaying = replay != nullptr;
     if (Timedemo) {
         VideoWindowed = 1; // a measurement never takes over the display
         OptionZoom = 0;    // and is presented at the game's own size

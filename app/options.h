@@ -16,6 +16,10 @@ extern int OptionNoAudio;
 // The media folder --media names, or null to look beside the program and then in the installed
 // data folder.
 extern const char* OptionMedia;
+// The folder of the player's own pictures --pictures names; null for the player's data folder
+// (none while a recording plays, which takes only the folder it is given).
+extern const char* OptionPictures;
+extern bool OptionReplaying;
 // --zoom N: the window opens at N times the game's size (0: the size the player last chose, else
 // the game's own). A timedemo keeps the game's size and leaves the settings file alone.
 constexpr int MaxZoom = 8;

@@ -16,10 +16,12 @@
 #include "platform/host.h"
 #include "platform/random.h"
 #include "app/state.h"
+#include "game/pictures.h"
 #include "platform/frame_clock.h"
 #include "platform/hss.h"
 #include "platform/input.h"
 #include "res/audio.h"
+#include "res/player_pictures.h"
 #include "res/save_folder.h"
 #include "video/video.h"
 
@@ -205,6 +207,25 @@ void keep_chosen_window_size() {
         write_settings(settings_file(), chosen);
 }
 
+// The player's pictures are kept beside the saved game (a page keeps both in the browser's
+// storage); a recording being played takes only the folder it is given.
+void find_player_pictures() {
+    const char* home = std::getenv("HOME");
+    if (OptionPictures) {
+        PlayerPicturesFolder = OptionPictures;
+        if (PlayerPicturesFolder.back() != '/')
+            PlayerPicturesFolder += '/';
+    } else if (!OptionReplaying) {
+        std::string data = data_home_save_folder(std::getenv("XDG_DATA_HOME"), home);
+        if (!data.empty())
+            PlayerPicturesFolder = saved_game_folder(data) + "pictures/";
+    }
+    std::string cache = cache_home_folder(std::getenv("XDG_CACHE_HOME"), home);
+    if (!cache.empty())
+        PlayerPicturesCache = saved_game_folder(cache) + "ready/";
+    count_player_pictures();
+}
+
 void startup(std::string program_path) {
     ProgramPath = program_folder(program_path);
     if (!find_media_folder(ProgramPath, OptionMedia))
@@ -214,6 +235,7 @@ void startup(std::string program_path) {
         std::exit(1);
     }
     std::strcpy(MediaFolder, MediaPath.c_str());
+    find_player_pictures();
 
     read_config();
 

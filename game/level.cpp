@@ -8,6 +8,7 @@
 #include "fx/effects.h"
 #include "game/game_state.h"
 #include "game/level_stats.h"
+#include "game/pictures.h"
 #include "game/save.h"
 #include "game/states.h"
 #include "game/transition.h"
@@ -80,8 +81,7 @@ void setup_level() {
     hint_marker.Update(1);
     clear_explosions();
 
-    std::string name = std::string(int_to_text(PictureNumber + 1)) + ".jpg";
-    LevelPicture.Load(MediaFolder, name.c_str(), 0);
+    load_level_picture();
     LevelPicture.frame_w = static_cast<float>(cell_size());
     LevelPicture.frame_h = static_cast<float>(cell_size());
     find_level_twins();

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "game/game_state.h"
+#include "game/pictures.h"
 #include "game/rules.h"
 #include "platform/files.h"
 #include "platform/host.h"
@@ -166,16 +167,36 @@ bool read_saved_game(const std::string& path, saved_game& g, bool* head_sound,
     return whole;
 }
 
+// A small text file whole: a regular file of at most 64 KiB, else nothing.
+void read_small_file(const std::string& path, std::string* text) {
+    text->clear();
+    bool not_regular = false;
+    FILE* f = open_regular_file(path, &not_regular);
+    if (!f)
+        return;
+    char block[4096];
+    std::size_t got;
+    while ((got = std::fread(block, 1, sizeof block, f)) > 0 && text->size() <= 65536)
+        text->append(block, got);
+    std::fclose(f);
+    if (text->size() > 65536)
+        text->clear();
+}
+
 void append(std::string& text, int32_t value) {
     char number[16];
     std::snprintf(number, sizeof number, "%d ", value);
     text += number;
 }
 
-// The 102 numbers, each followed by one space, no line break.
-std::string file_text() {
+// The 102 numbers, each followed by one space, no line break. Without the best score, which any
+// copy of the game may raise, they name the game itself.
+std::string file_text(bool best_score = true) {
     std::string text;
-    for (int32_t v : {TimeLeft, BestScore, TileLast, TileCurrent, Level, Score, PictureNumber})
+    append(text, TimeLeft);
+    if (best_score)
+        append(text, BestScore);
+    for (int32_t v : {TileLast, TileCurrent, Level, Score, PictureNumber})
         append(text, v);
     for (int i = 0; i < 25; i++) {
         append(text, TileList[i]);
@@ -201,6 +222,10 @@ int SaveNoticeFrames;
 std::string save_file_path() {
     DataFilePath = SaveFolder + "cont.tll";
     return DataFilePath;
+}
+
+std::string pictures_file_path() {
+    return SaveFolder + "cont.pictures";
 }
 
 bool saved_game_exists() {
@@ -233,6 +258,11 @@ void load_game() {
     }
     for (int i = 0; i < 20; i++)
         PictureUsed[i] = g.picture_used[i];
+    // The player's pictures of this game, when the file beside it belongs to it; a game saved
+    // without one plays the built-in pictures.
+    std::string pictures;
+    read_small_file(pictures_file_path(), &pictures);
+    read_game_pictures(pictures, file_text(false));
 }
 
 bool save_game() {
@@ -248,7 +278,14 @@ bool save_game() {
     read_saved_game(path, on_disk, &head_sound, false); // the failed save says it
     take_best_score(on_disk, head_sound);
     std::string why;
-    bool saved = replace_file(path, file_text(), &why, save_game_before_rename);
+    // The game's pictures first, tied to the game's numbers, so that a save cut short between the
+    // two files leaves a pictures file that the older game does not take.
+    bool saved = true;
+    if (game_has_player_pictures())
+        saved = replace_file(pictures_file_path(), game_pictures_text(file_text(false)), &why);
+    else
+        std::remove(pictures_file_path().c_str());
+    saved = saved && replace_file(path, file_text(), &why, save_game_before_rename);
     if (!saved) {
         std::fprintf(stderr, "Couldn't save %s: %s\n", path.c_str(), why.c_str());
         SaveNoticeFrames = 4 * FramesPerSecond;

@@ -5,6 +5,8 @@
 
 // Where cont.tll lives: the one place that says so.
 std::string save_file_path();
+// The file beside it naming the player's pictures a saved game is played on ("cont.pictures").
+std::string pictures_file_path();
 
 // True when cont.tll holds a game that can be continued: time left and a sound board, and not a
 // game that ended in this run. Raises the best score to the file's whenever its first two numbers

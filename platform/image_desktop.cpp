@@ -3,8 +3,10 @@
 
 #include <SDL_image.h>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
+#include "platform/image_pixels.h"
 #include "platform/picture_size.h"
 
 static SDL_Surface* finish(SDL_Surface* decoded, bool key, bool* converting) {
@@ -69,4 +71,49 @@ void set_clip_rect(SDL_Surface* surface, SDL_Rect* rect) {
 
 int blit_surface(SDL_Surface* from, SDL_Rect* from_rect, SDL_Surface* to, SDL_Rect* to_rect) {
     return SDL_BlitSurface(from, from_rect, to, to_rect);
+}
+
+bool decode_rgb_pixels(const unsigned char* bytes, std::size_t size, std::vector<std::uint8_t>* rgb,
+                       int* w, int* h, std::string* why) {
+    if (!is_jpeg_or_png(bytes, size)) {
+        *why = "not a JPEG or PNG picture";
+        return false;
+    }
+    if (picture_too_large(bytes, size, why))
+        return false;
+    SDL_RWops* reader = SDL_RWFromConstMem(bytes, static_cast<int>(size));
+    SDL_Surface* decoded = reader ? IMG_Load_RW(reader, 1) : nullptr;
+    if (!decoded) {
+        *why = SDL_GetError();
+        return false;
+    }
+    // Red, green and blue as consecutive bytes, whatever the machine's byte order.
+    SDL_PixelFormat format = {};
+    format.BitsPerPixel = 24;
+    format.BytesPerPixel = 3;
+#if SDL_BYTEORDER == SDL_BIG_ENDIAN
+    format.Rmask = 0xff0000u, format.Gmask = 0x00ff00u, format.Bmask = 0x0000ffu;
+    format.Rshift = 16, format.Gshift = 8, format.Bshift = 0;
+#else
+    format.Rmask = 0x0000ffu, format.Gmask = 0x00ff00u, format.Bmask = 0xff0000u;
+    format.Rshift = 0, format.Gshift = 8, format.Bshift = 16;
+#endif
+    SDL_Surface* plain = SDL_ConvertSurface(decoded, &format, SDL_SWSURFACE);
+    SDL_FreeSurface(decoded);
+    if (!plain || SDL_LockSurface(plain) != 0) {
+        *why = SDL_GetError();
+        if (plain)
+            SDL_FreeSurface(plain);
+        return false;
+    }
+    *w = plain->w;
+    *h = plain->h;
+    const std::size_t row = static_cast<std::size_t>(plain->w) * 3;
+    rgb->resize(row * static_cast<std::size_t>(plain->h));
+    for (int y = 0; y < plain->h; ++y)
+        std::memcpy(rgb->data() + row * static_cast<std::size_t>(y),
+                    static_cast<const unsigned char*>(plain->pixels) + y * plain->pitch, row);
+    SDL_UnlockSurface(plain);
+    SDL_FreeSurface(plain);
+    return true;
 }

@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 
+#include "platform/image_pixels.h"
 #include "platform/picture_size.h"
 
 #define STB_IMAGE_IMPLEMENTATION
@@ -140,4 +141,24 @@ int blit_surface(SDL_Surface* from, SDL_Rect* from_rect, SDL_Surface* to, SDL_Re
     SDL_Rect dst = {static_cast<Sint16>(dx), static_cast<Sint16>(dy), static_cast<Uint16>(w),
                     static_cast<Uint16>(h)};
     return SDL_BlitSurface(from, &src, to, &dst);
+}
+
+bool decode_rgb_pixels(const unsigned char* bytes, std::size_t size, std::vector<std::uint8_t>* rgb,
+                       int* w, int* h, std::string* why) {
+    if (!is_jpeg_or_png(bytes, size)) {
+        *why = "not a JPEG or PNG picture";
+        return false;
+    }
+    if (picture_too_large(bytes, size, why))
+        return false;
+    int channels = 0;
+    unsigned char* pixels =
+        stbi_load_from_memory(bytes, static_cast<int>(size), w, h, &channels, 3);
+    if (!pixels) {
+        *why = stbi_failure_reason();
+        return false;
+    }
+    rgb->assign(pixels, pixels + static_cast<std::size_t>(*w) * static_cast<std::size_t>(*h) * 3);
+    stbi_image_free(pixels);
+    return true;
 }

@@ -36,6 +36,10 @@ std::string config_home_folder(const char* xdg_config_home, const char* home) {
     return base_folder(xdg_config_home, home, ".config");
 }
 
+std::string cache_home_folder(const char* xdg_cache_home, const char* home) {
+    return base_folder(xdg_cache_home, home, ".cache");
+}
+
 bool make_save_folder(const std::string& folder, const char* what) {
     // Each missing parent in turn, from the top: a fresh account may have no ~/.local yet.
     for (std::string::size_type at = folder.find('/', 1); at != std::string::npos;

@@ -10,6 +10,9 @@
 std::string data_home_save_folder(const char* xdg_data_home, const char* home);
 // The same for the settings: $XDG_CONFIG_HOME/tessoli/, else HOME/.config/tessoli/.
 std::string config_home_folder(const char* xdg_config_home, const char* home);
+// The same for what can be made again (the player's pictures made ready to play):
+// $XDG_CACHE_HOME/tessoli/, else HOME/.cache/tessoli/.
+std::string cache_home_folder(const char* xdg_cache_home, const char* home);
 
 // Creates the folder and its missing parents with the player's rights (0700 for the ones it
 // makes). False, with one line naming the folder (as `what`) and the reason, when it cannot; the

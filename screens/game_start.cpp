@@ -2,6 +2,7 @@
 #include "fx/fade.h"
 #include "game/game_state.h"
 #include "game/level.h"
+#include "game/pictures.h"
 #include "game/save.h"
 #include "game/states.h"
 #include "game/transition.h"
@@ -52,6 +53,8 @@ void state_init_gra() {
         Score = 0;
         for (int32_t& used : PictureUsed)
             used = 0;
+        if (ContinueFlag == 0)
+            choose_game_pictures();
         begin_picture_transition();
         GameBackground.Blit();
         end_picture_transition();

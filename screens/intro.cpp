@@ -1,6 +1,7 @@
 // The main menu: "Start Game", "Exit Game" and the best score over the intro picture.
 #include "fx/fade.h"
 #include "game/game_state.h"
+#include "game/pictures.h"
 #include "game/save.h"
 #include "game/states.h"
 #include "game/transition.h"
@@ -13,6 +14,7 @@
 #include "video/video.h"
 
 void state_init_intro() {
+    count_player_pictures(); // the player may have added some since
     GameState = states::intro;
     begin_picture_transition();
     IntroPicture.Blit();
@@ -47,6 +49,19 @@ void state_intro() {
         BigFont.DrawText("Exit Game", 1, 0, 0);
         if (BigFont.IsHit(InputState.clickX, InputState.clickY) || key == KEY_ESCAPE || key == 'q')
             GameRunning = 0;
+        // With pictures of the player's own, which pictures a new game takes: a tap or P switches.
+        std::string pictures = pictures_line();
+        if (!pictures.empty()) {
+            SmallFont.style = 1;
+            SmallFont.y = static_cast<float>(200 * Scale);
+            SmallFont.DrawText(pictures.c_str(), 1, 0, 0);
+            if (SmallFont.IsHit(InputState.clickX, InputState.clickY) || key == 'p') {
+                play_sound(ButtonSound, 0);
+                UsePlayerPictures = !UsePlayerPictures;
+                input_clear_stylus(InputState);
+            }
+            SmallFont.style = 0;
+        }
         draw_best_score();
         draw_save_notice();
         flip_screen();

@@ -33,6 +33,15 @@ int sprite::Load(const char* folder, const char* name, int key) {
         loaded = decode_picture(bytes, size, key == 1, &converting);
         std::free(bytes);
     }
+    return Take(loaded, converting, name);
+}
+
+int sprite::LoadFile(const char* path) {
+    bool converting = false;
+    return Take(load_picture_file(path, false, &converting), converting, path);
+}
+
+int sprite::Take(SDL_Surface* loaded, bool converting, const char* name) {
     if (!loaded && !converting) {
         std::fprintf(stderr, "Couldn't load %s: %s\n", name, SDL_GetError());
         return -1;

@@ -39,6 +39,11 @@ class sprite {
     // Picture from the graphics pack (or the loose file folder + name); key 1 keys a palette
     // picture on its top-left pixel. 0 on success, -1 on failure.
     int Load(const char* folder, const char* name, int key);
+    // A picture file outside the media set (a player's picture made ready), never keyed.
+    int LoadFile(const char* path);
+
+  private:
+    int Take(SDL_Surface* loaded, bool converting, const char* name);
 };
 
 // Hands the sprite's pixels to read while its surface is locked; false (read not called) without

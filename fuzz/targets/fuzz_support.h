@@ -15,6 +15,7 @@ int fuzz_config(const uint8_t* data, size_t size);
 int fuzz_replay(const uint8_t* data, size_t size);
 int fuzz_hss(const uint8_t* data, size_t size);
 int fuzz_picture(const uint8_t* data, size_t size);
+int fuzz_photo(const uint8_t* data, size_t size);
 
 // Called with a description of the broken invariant. The fuzzers print it and abort so the input is
 // kept as a finding; the regression test records it as a test failure instead.

@@ -19,7 +19,7 @@ struct target {
 const target Targets[] = {
     {"pack", fuzz_pack},       {"metrics", fuzz_metrics}, {"cont", fuzz_cont},
     {"config", fuzz_config},   {"replay", fuzz_replay},   {"hss", fuzz_hss},
-    {"picture", fuzz_picture},
+    {"picture", fuzz_picture}, {"photo", fuzz_photo},
 };
 
 // Names the target in test output instead of dumping its bytes.

@@ -38,6 +38,9 @@ void game_driver::boot(int s, const std::string& cont_tll, unsigned seed) {
     if (!cont_tll.empty())
         write_file(cont(), cont_tll);
 
+    // The player's own pictures and their ready copies never reach a test from the account.
+    setenv("XDG_DATA_HOME", dir.file("data").c_str(), 1);
+    setenv("XDG_CACHE_HOME", dir.file("cache").c_str(), 1);
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     frame_clock_ticks = [] { return Now; };

@@ -1,0 +1,201 @@
+// The player's pictures: listing the folder, reading a picture whole, and the cache of ready ones.
+#include "res/player_pictures.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cinttypes>
+#include <cstdio>
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include "platform/files.h"
+#include "platform/image_pixels.h"
+#include "platform/picture_size.h"
+#include "res/photo.h"
+#include "res/save_folder.h"
+
+namespace {
+
+bool picture_name(const std::string& name) {
+    if (name.empty() || name[0] == '.')
+        return false;
+    std::string lower = name;
+    for (char& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (const char* end : {".jpg", ".jpeg", ".png"}) {
+        std::string e(end);
+        if (lower.size() > e.size() && lower.compare(lower.size() - e.size(), e.size(), e) == 0)
+            return true;
+    }
+    return false;
+}
+
+// The whole file, when it is a regular file no bigger than the limit.
+bool read_picture_file(const std::string& path, std::string* bytes, std::string* why) {
+    bool not_regular = false;
+    FILE* f = open_regular_file(path, &not_regular);
+    if (!f) {
+        *why = not_regular ? "not a regular file" : "cannot be read";
+        return false;
+    }
+    struct stat st;
+    bool ok = fstat(fileno(f), &st) == 0 && st.st_size <= PlayerPictureFileLimit;
+    if (!ok)
+        *why = "larger than 64 MiB";
+    if (ok) {
+        bytes->resize(static_cast<std::size_t>(st.st_size));
+        ok = std::fread(&(*bytes)[0], 1, bytes->size(), f) == bytes->size() && std::fgetc(f) == EOF;
+        if (!ok)
+            *why = "changed while it was read";
+    }
+    std::fclose(f);
+    if (ok && bytes->empty()) {
+        *why = "an empty file";
+        ok = false;
+    }
+    return ok;
+}
+
+// A 24-bit BMP, as every platform's decoder reads it.
+std::string bmp_of(const rgb_image& im) {
+    const std::uint32_t row = static_cast<std::uint32_t>(im.w) * 3, pad = (4 - row % 4) % 4;
+    const std::uint32_t data = (row + pad) * static_cast<std::uint32_t>(im.h);
+    std::string b;
+    auto put = [&b](std::uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            b.push_back(static_cast<char>((v >> (8 * i)) & 255));
+    };
+    b += "BM";
+    put(54 + data, 4);
+    put(0, 4);
+    put(54, 4);
+    put(40, 4);
+    put(static_cast<std::uint32_t>(im.w), 4);
+    put(static_cast<std::uint32_t>(im.h), 4);
+    put(1, 2);
+    put(24, 2);
+    put(0, 4);
+    put(data, 4);
+    put(2835, 4);
+    put(2835, 4);
+    put(0, 4);
+    put(0, 4);
+    for (int y = im.h - 1; y >= 0; --y) {
+        for (int x = 0; x < im.w; ++x) {
+            const std::uint8_t* p = &im.pixels[(static_cast<std::size_t>(y) * im.w + x) * 3];
+            b.push_back(static_cast<char>(p[2]));
+            b.push_back(static_cast<char>(p[1]));
+            b.push_back(static_cast<char>(p[0]));
+        }
+        b.append(pad, '\0');
+    }
+    return b;
+}
+
+std::string cache_file(const std::string& hash, int size) {
+    return PlayerPicturesCache + hash + "-" + std::to_string(size) + ".bmp";
+}
+
+} // namespace
+
+std::vector<std::string> list_player_pictures() {
+    std::vector<std::string> names;
+    if (PlayerPicturesFolder.empty())
+        return names;
+    DIR* dir = opendir(PlayerPicturesFolder.c_str());
+    if (!dir)
+        return names;
+    while (const dirent* e = readdir(dir))
+        if (e->d_type != DT_DIR && picture_name(e->d_name))
+            names.push_back(e->d_name);
+    closedir(dir);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string picture_content_name(const std::string& bytes) {
+    std::uint64_t h = 1469598103934665603ull; // 64-bit FNV-1a
+    for (unsigned char c : bytes) {
+        h ^= c;
+        h *= 1099511628211ull;
+    }
+    char text[17];
+    std::snprintf(text, sizeof text, "%016" PRIx64, h);
+    return text;
+}
+
+std::string cached_player_picture(const std::string& hash, int size) {
+    if (PlayerPicturesCache.empty() || hash.empty())
+        return std::string();
+    std::string path = cache_file(hash, size);
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) ? path : std::string();
+}
+
+namespace {
+
+// The named picture's bytes, when it is a JPEG or PNG of a size the game decodes.
+bool read_player_picture(const std::string& name, std::string* bytes, std::string* why) {
+    if (name.find('/') != std::string::npos || !picture_name(name)) {
+        *why = "not a picture's name";
+        return false;
+    }
+    if (!read_picture_file(PlayerPicturesFolder + name, bytes, why))
+        return false;
+    const unsigned char* data = reinterpret_cast<const unsigned char*>(bytes->data());
+    if (!is_jpeg_or_png(data, bytes->size())) {
+        *why = "not a JPEG or PNG picture";
+        return false;
+    }
+    long long w = 0, h = 0;
+    if (!picture_header_size(data, bytes->size(), &w, &h)) {
+        *why = "a damaged picture";
+        return false;
+    }
+    return !picture_too_large(data, bytes->size(), why);
+}
+
+} // namespace
+
+bool check_player_picture(const std::string& name, std::string* hash, std::string* why) {
+    std::string bytes;
+    if (!read_player_picture(name, &bytes, why))
+        return false;
+    *hash = picture_content_name(bytes);
+    return true;
+}
+
+bool prepare_player_picture(const std::string& name, int size, std::string* hash, std::string* path,
+                            std::string* why) {
+    std::string bytes;
+    if (!read_player_picture(name, &bytes, why))
+        return false;
+    std::string content = picture_content_name(bytes);
+    if (!hash->empty() && *hash != content) {
+        *why = "no longer the same picture";
+        return false;
+    }
+    *hash = content;
+    *path = cached_player_picture(content, size);
+    if (!path->empty())
+        return true;
+    const unsigned char* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    rgb_image image;
+    if (!decode_rgb_pixels(data, bytes.size(), &image.pixels, &image.w, &image.h, why))
+        return false;
+    if (image.w < 1 || image.h < 1) {
+        *why = "an empty picture";
+        return false;
+    }
+    image = upright(image, photo_orientation(data, bytes.size()));
+    rgb_image level = square_crop_resize(image, size);
+    *path = cache_file(content, size);
+    if (!make_save_folder(PlayerPicturesCache, "picture cache") ||
+        !replace_file(*path, bmp_of(level), why)) {
+        path->clear();
+        if (why->empty())
+            *why = "the picture cache cannot be written";
+        return false;
+    }
+    return true;
+}
