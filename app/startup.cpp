@@ -17,6 +17,7 @@
 #include "platform/random.h"
 #include "app/state.h"
 #include "game/pictures.h"
+#include "platform/drop.h"
 #include "platform/frame_clock.h"
 #include "platform/hss.h"
 #include "platform/input.h"
@@ -241,6 +242,8 @@ void startup(std::string program_path) {
 
     init_video("Tessoli", ScreenWidth, ScreenHeight);
     open_window_at_chosen_size();
+    if (!OptionReplaying)
+        drop_start(); // pictures dropped on the window join the player's
     open_services();
     enable_drawing(1);
     game_srand(startup_seed());

@@ -10,12 +10,15 @@
 #include "app/startup.h"
 #include "fx/fade.h"
 #include "game/game_state.h"
+#include "game/pictures.h"
 #include "game/play.h"
 #include "game/save.h"
+#include "platform/drop.h"
 #include "platform/frame_clock.h"
 #include "platform/host.h"
 #include "platform/input.h"
 #include "res/audio.h"
+#include "res/player_pictures.h"
 #include "screens/screens.h"
 #include "video/video.h"
 
@@ -57,8 +60,19 @@ void dispatch_state() {
     }
 }
 
+// Pictures the player dropped on the window join their pictures, and the menu counts them anew.
+static void take_dropped_pictures() {
+    std::string path;
+    bool added = false;
+    while (drop_take(&path))
+        added = add_player_pictures(path) > 0 || added;
+    if (added)
+        count_player_pictures();
+}
+
 void run_frame() {
     input_poll(InputState);
+    take_dropped_pictures();
     if (InputState.quit == 1 && GameRunning) {
         save_level_in_progress();
         GameRunning = 0;

@@ -134,25 +134,46 @@ std::string cached_player_picture(const std::string& hash, int size) {
 
 namespace {
 
+// Whether the bytes are a JPEG or PNG of a size the game decodes, from their header alone.
+bool picture_bytes_ok(const std::string& bytes, std::string* why) {
+    const unsigned char* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    if (!is_jpeg_or_png(data, bytes.size())) {
+        *why = "not a JPEG or PNG picture";
+        return false;
+    }
+    long long w = 0, h = 0;
+    if (!picture_header_size(data, bytes.size(), &w, &h)) {
+        *why = "a damaged picture";
+        return false;
+    }
+    return !picture_too_large(data, bytes.size(), why);
+}
+
 // The named picture's bytes, when it is a JPEG or PNG of a size the game decodes.
 bool read_player_picture(const std::string& name, std::string* bytes, std::string* why) {
     if (name.find('/') != std::string::npos || !picture_name(name)) {
         *why = "not a picture's name";
         return false;
     }
-    if (!read_picture_file(PlayerPicturesFolder + name, bytes, why))
-        return false;
-    const unsigned char* data = reinterpret_cast<const unsigned char*>(bytes->data());
-    if (!is_jpeg_or_png(data, bytes->size())) {
-        *why = "not a JPEG or PNG picture";
-        return false;
+    return read_picture_file(PlayerPicturesFolder + name, bytes, why) &&
+           picture_bytes_ok(*bytes, why);
+}
+
+// A name in the folder for the bytes: the file's own, or with -2, -3 ... before its ending when
+// another picture has it; empty when the same picture is there already.
+std::string free_name(const std::string& name, const std::string& bytes) {
+    std::string::size_type dot = name.rfind('.');
+    for (int n = 1; n < 1000; ++n) {
+        std::string candidate =
+            n == 1 ? name : name.substr(0, dot) + "-" + std::to_string(n) + name.substr(dot);
+        std::string there, why;
+        struct stat st;
+        if (lstat((PlayerPicturesFolder + candidate).c_str(), &st) != 0)
+            return candidate;
+        if (read_picture_file(PlayerPicturesFolder + candidate, &there, &why) && there == bytes)
+            return std::string();
     }
-    long long w = 0, h = 0;
-    if (!picture_header_size(data, bytes->size(), &w, &h)) {
-        *why = "a damaged picture";
-        return false;
-    }
-    return !picture_too_large(data, bytes->size(), why);
+    return std::string();
 }
 
 } // namespace
@@ -198,4 +219,42 @@ bool prepare_player_picture(const std::string& name, int size, std::string* hash
         return false;
     }
     return true;
+}
+
+int add_player_pictures(const std::string& dropped) {
+    if (PlayerPicturesFolder.empty())
+        return 0;
+    std::vector<std::string> files;
+    struct stat st;
+    if (stat(dropped.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+        if (DIR* dir = opendir(dropped.c_str())) {
+            while (const dirent* e = readdir(dir))
+                if (picture_name(e->d_name))
+                    files.push_back(dropped + (dropped.back() == '/' ? "" : "/") + e->d_name);
+            closedir(dir);
+        }
+        std::sort(files.begin(), files.end());
+    } else {
+        files.push_back(dropped);
+    }
+    int added = 0;
+    for (const std::string& file : files) {
+        std::string name = file.substr(file.rfind('/') + 1), bytes, why;
+        bool ok = picture_name(name)
+                      ? read_picture_file(file, &bytes, &why) && picture_bytes_ok(bytes, &why)
+                      : (why = "not a JPEG or PNG picture", false);
+        std::string target = ok ? free_name(name, bytes) : std::string();
+        if (ok && !target.empty())
+            ok = make_save_folder(PlayerPicturesFolder, "pictures folder") &&
+                 replace_file(PlayerPicturesFolder + target, bytes, &why);
+        if (!ok)
+            std::fprintf(stderr, "Couldn't add %s to your pictures: %s\n", file.c_str(),
+                         why.empty() ? "the pictures folder cannot be made" : why.c_str());
+        else if (!target.empty())
+            added++;
+    }
+    if (added)
+        std::fprintf(stderr, "Added %d picture%s to %s\n", added, added == 1 ? "" : "s",
+                     PlayerPicturesFolder.c_str());
+    return added;
 }

@@ -17,6 +17,11 @@ constexpr long long PlayerPictureFileLimit = 64LL << 20;
 // thousand files costs a glance, and each picture is opened when a level needs it.
 std::vector<std::string> list_player_pictures();
 
+// A dropped picture, or the pictures directly in a dropped folder, copied into the folder (under a
+// new name when another picture has theirs; not again when the same picture is there). Each file
+// that is no picture the game takes is said in one line; the number copied.
+int add_player_pictures(const std::string& dropped);
+
 // The content of a picture file, named for the cache: 16 hex digits.
 std::string picture_content_name(const std::string& bytes);
 

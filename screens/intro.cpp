@@ -53,7 +53,7 @@ void state_intro() {
         std::string pictures = pictures_line();
         if (!pictures.empty()) {
             SmallFont.style = 1;
-            SmallFont.y = static_cast<float>(200 * Scale);
+            SmallFont.y = static_cast<float>(194 * Scale);
             SmallFont.DrawText(pictures.c_str(), 1, 0, 0);
             if (SmallFont.IsHit(InputState.clickX, InputState.clickY) || key == 'p') {
                 play_sound(ButtonSound, 0);

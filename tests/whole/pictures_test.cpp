@@ -57,7 +57,7 @@ TEST(PlayerPictures, PlayedUprightAndKeptWithTheSavedGame) {
     g.enter_menu();
     ASSERT_TRUE(g.run_until([] { return GameSubState == phases::intro; }));
     EXPECT_EQ(pictures_line(), "Pictures: yours (4) + built-in");
-    g.tap(120, 204); // the line switches
+    g.tap(120, 198); // the line switches
     EXPECT_EQ(pictures_line(), "Pictures: built-in");
     g.key('p');
     EXPECT_EQ(pictures_line(), "Pictures: yours (4) + built-in");
