@@ -8,6 +8,7 @@
 #include <cstring>
 #include <sstream>
 
+#include "platform/files.h"
 #include "platform/input_source.h"
 #include "platform/random.h"
 #include "app/startup.h"
@@ -285,19 +286,14 @@ void record_finish() {
 }
 
 void replay_begin(const char* path) {
-    FILE* f = std::fopen(path, "rb");
-    if (!f) {
-        std::fprintf(stderr, "Couldn't read replay %s: %s\n", path, std::strerror(errno));
+    std::string text, why;
+    file_read got = read_regular_file(path, ReplayMaxBytes, &text, &why);
+    if (got == file_read::too_large) {
+        std::fprintf(stderr, "replay %s: larger than 16 MiB, which no recording reaches\n", path);
         std::exit(1);
     }
-    std::string text;
-    char buffer[65536];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0 && text.size() <= ReplayMaxBytes)
-        text.append(buffer, n);
-    std::fclose(f);
-    if (text.size() > ReplayMaxBytes) {
-        std::fprintf(stderr, "replay %s: larger than 16 MiB, which no recording reaches\n", path);
+    if (got != file_read::done) {
+        std::fprintf(stderr, "Couldn't read replay %s: %s\n", path, why.c_str());
         std::exit(1);
     }
     std::string error;
