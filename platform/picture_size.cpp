@@ -57,6 +57,17 @@ bool jpeg_size(const unsigned char* b, std::size_t size, long long* w, long long
 
 } // namespace
 
+picture_format picture_format_of(const unsigned char* b, std::size_t size) {
+    static const unsigned char png[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    if (size >= 8 && std::memcmp(b, png, 8) == 0)
+        return picture_format::png;
+    if (size >= 3 && b[0] == 0xFF && b[1] == 0xD8 && b[2] == 0xFF)
+        return picture_format::jpeg;
+    if (size >= 2 && b[0] == 'B' && b[1] == 'M')
+        return picture_format::bmp;
+    return picture_format::none;
+}
+
 bool picture_header_size(const unsigned char* b, std::size_t size, long long* w, long long* h) {
     static const unsigned char png[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     if (size >= 24 && std::memcmp(b, png, 8) == 0 && std::memcmp(b + 12, "IHDR", 4) == 0) {
@@ -93,4 +104,21 @@ bool picture_too_large(const unsigned char* bytes, std::size_t size, std::string
                   h, PictureSideLimit, PicturePixelLimit);
     *why = line;
     return true;
+}
+
+bool picture_acceptable(const unsigned char* bytes, std::size_t size, std::string* why) {
+    if (picture_format_of(bytes, size) == picture_format::none) {
+        *why = "not a JPEG, PNG or BMP picture";
+        return false;
+    }
+    long long w = 0, h = 0;
+    if (!picture_header_size(bytes, size, &w, &h)) {
+        *why = "no picture size in its header";
+        return false;
+    }
+    if (w < 1 || h < 1) {
+        *why = "picture of " + std::to_string(w) + "x" + std::to_string(h) + " pixels";
+        return false;
+    }
+    return !picture_too_large(bytes, size, why);
 }
