@@ -209,6 +209,18 @@ fresh pak-overlap
 sed -i 's/^1\.jpg \([0-9]*\) /1.jpg 1000 /' "$media/gfx.def"
 check pak-overlap go "Couldn't load 1.jpg: entry \"1.jpg\" in the index of $media/gfx.pak overlaps entry"
 
+# A mode the display refuses is said with its own reason, never with an earlier failure's (here
+# a truncated icon.bmp's read error).
+fresh no-video-mode
+echo "0 1 65535 65535" > "$media/config.tll"
+printf 'BM6\014\000\000\000\000\000\0006\000\000\000(\000\000\000 \000\000\000 \000\000\000\001\000\030\000' \
+    > "$media/icon.bmp"
+head -c 24 /dev/zero >> "$media/icon.bmp"
+check no-video-mode stop "Couldn't set 65535x65535x32 video mode: "
+if grep "video mode: " "$run/err.txt" | grep -qv "the display offers no such mode\|too large"; then
+    echo "no-video-mode: a stale error quoted"; grep "video mode" "$run/err.txt"; failed=$((failed + 1))
+fi
+
 # A FIFO in place of any file the game reads never blocks start-up: each is refused as what it
 # is, and the game goes on without it or stops as for a missing file.
 for file in config.tll gfx.def msx.def gfx.pak msx.pak nerwus36.txt verdana20b.txt icon.bmp; do
