@@ -155,11 +155,11 @@ bool replace_file(const std::string& path, const std::string& bytes, std::string
     };
     // A link is replaced by the rename; anything else that is not a file stays and the save fails.
     struct stat st;
-    if (lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode))
+    bool exists = lstat(path.c_str(), &st) == 0;
+    if (exists && !S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode))
         return fail("not a regular file");
     // A player who took the write permission away keeps the file; the rename would not ask.
-    if (stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
-        (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+    if (exists && S_ISREG(st.st_mode) && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
         return fail("the file is read-only");
 
     std::string temporary;
