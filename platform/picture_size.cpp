@@ -55,6 +55,22 @@ bool jpeg_size(const unsigned char* b, std::size_t size, long long* w, long long
     return false;
 }
 
+// Whether every chunk of a PNG lies inside its bytes. SDL_image's PNG reader takes a short read
+// for a whole one, so a chunk claiming two gigabytes in a 300-byte file kept libpng checksumming
+// stale bytes for minutes.
+bool png_chunks_fit(const unsigned char* b, std::size_t size) {
+    std::size_t at = 8;
+    while (at + 8 <= size) {
+        unsigned long length = big32(b + at);
+        if (length > 0x7FFFFFFFUL || length + 12 > size - at)
+            return false;
+        if (std::memcmp(b + at + 4, "IEND", 4) == 0)
+            return true;
+        at += 12 + length;
+    }
+    return at == size;
+}
+
 } // namespace
 
 picture_format picture_format_of(const unsigned char* b, std::size_t size) {
@@ -120,5 +136,11 @@ bool picture_acceptable(const unsigned char* bytes, std::size_t size, std::strin
         *why = "picture of " + std::to_string(w) + "x" + std::to_string(h) + " pixels";
         return false;
     }
-    return !picture_too_large(bytes, size, why);
+    if (picture_too_large(bytes, size, why))
+        return false;
+    if (picture_format_of(bytes, size) == picture_format::png && !png_chunks_fit(bytes, size)) {
+        *why = "a PNG chunk runs past the end of the picture";
+        return false;
+    }
+    return true;
 }

@@ -121,6 +121,8 @@ TEST(PictureSize, OnlyTheThreeFormatsOfARealSizeAreDecoded) {
         const char* why; // empty: acceptable
     };
     bytes jpeg = jpeg_header(100, 100);
+    bytes long_chunk = png_header(7, 5); // then a chunk claiming 2 GB in a few bytes
+    long_chunk.insert(long_chunk.end(), {0x7F, 0xFF, 0xFF, 0xFF, 'c', 'H', 'R', 'M', 0, 0, 0, 0});
     const row rows[] = {
         {png_header(240, 320), ""},
         {bmp_header(32, -32), ""},
@@ -132,6 +134,7 @@ TEST(PictureSize, OnlyTheThreeFormatsOfARealSizeAreDecoded) {
         {png_header(0, 10), "picture of 0x10 pixels"},
         {bmp_header(-5, 10), "picture of -5x10 pixels"},
         {bmp_header(46000, 46000), "picture of 46000x46000 pixels is larger than 16384 a side"},
+        {long_chunk, "a PNG chunk runs past the end of the picture"},
     };
     for (const row& r : rows) {
         SCOPED_TRACE(testing::PrintToString(r.picture));
