@@ -55,9 +55,9 @@ bool jpeg_size(const unsigned char* b, std::size_t size, long long* w, long long
     return false;
 }
 
-// Whether every chunk of a PNG lies inside its bytes. SDL_image's PNG reader takes a short read
-// for a whole one, so a chunk claiming two gigabytes in a 300-byte file kept libpng checksumming
-// stale bytes for minutes.
+// Whether a PNG's chunks lie inside its bytes up to its end chunk. SDL_image's PNG reader takes a
+// short read for a whole one, so libpng went on through stale bytes: a chunk claiming two gigabytes
+// in a 300-byte file, or a file without its end chunk, kept it checksumming for minutes.
 bool png_chunks_fit(const unsigned char* b, std::size_t size) {
     std::size_t at = 8;
     while (at + 8 <= size) {
@@ -68,7 +68,7 @@ bool png_chunks_fit(const unsigned char* b, std::size_t size) {
             return true;
         at += 12 + length;
     }
-    return at == size;
+    return false;
 }
 
 } // namespace
@@ -139,7 +139,7 @@ bool picture_acceptable(const unsigned char* bytes, std::size_t size, std::strin
     if (picture_too_large(bytes, size, why))
         return false;
     if (picture_format_of(bytes, size) == picture_format::png && !png_chunks_fit(bytes, size)) {
-        *why = "a PNG chunk runs past the end of the picture";
+        *why = "the PNG's chunks run past the end of the picture";
         return false;
     }
     return true;

@@ -123,8 +123,10 @@ TEST(PictureSize, OnlyTheThreeFormatsOfARealSizeAreDecoded) {
     bytes jpeg = jpeg_header(100, 100);
     bytes long_chunk = png_header(7, 5); // then a chunk claiming 2 GB in a few bytes
     long_chunk.insert(long_chunk.end(), {0x7F, 0xFF, 0xFF, 0xFF, 'c', 'H', 'R', 'M', 0, 0, 0, 0});
+    bytes png = png_header(240, 320); // and its end chunk
+    png.insert(png.end(), {0, 0, 0, 0, 'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82});
     const row rows[] = {
-        {png_header(240, 320), ""},
+        {png, ""},
         {bmp_header(32, -32), ""},
         {jpeg, ""},
         {bytes{'G', 'I', 'F', '8', '9', 'a', 0, 0x20, 0, 0x20, 0, 0, 0},
@@ -134,7 +136,8 @@ TEST(PictureSize, OnlyTheThreeFormatsOfARealSizeAreDecoded) {
         {png_header(0, 10), "picture of 0x10 pixels"},
         {bmp_header(-5, 10), "picture of -5x10 pixels"},
         {bmp_header(46000, 46000), "picture of 46000x46000 pixels is larger than 16384 a side"},
-        {long_chunk, "a PNG chunk runs past the end of the picture"},
+        {long_chunk, "the PNG's chunks run past the end of the picture"},
+        {png_header(7, 5), "the PNG's chunks run past the end of the picture"}, // no end chunk
     };
     for (const row& r : rows) {
         SCOPED_TRACE(testing::PrintToString(r.picture));
