@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -101,7 +102,12 @@ int parse_options(int argc, char** argv) {
             i++;
             OptionZoom = static_cast<int>(n);
             VideoWindowed = 1;
-        } else if (std::strcmp(a, "--media") == 0 && i + 1 < argc) {
+        } else if (std::strcmp(a, "--media") == 0) {
+            // An empty name would mean the root folder; no name at all is no unknown option.
+            if (i + 1 >= argc || !*argv[i + 1]) {
+                std::fprintf(stderr, "tessoli: --media needs a folder\n");
+                return 2;
+            }
             OptionMedia = argv[++i];
         } else if (std::strcmp(a, "--pictures") == 0 && i + 1 < argc && argv[i + 1][0]) {
             OptionPictures = argv[++i];
@@ -171,18 +177,25 @@ bool options_stop() {
     return replay_finished();
 }
 
-void finish_options() {
-    record_finish();
+bool finish_options() {
+    bool written = record_finish();
     if (LevelTablePath) {
+        // The write, the flush and the close each can fail (a full disk says so only at the end).
         FILE* f = std::fopen(LevelTablePath, "w");
-        if (!f || std::fputs(level_table_text().c_str(), f) < 0)
-            std::fprintf(stderr, "tessoli: cannot write the table of levels to %s\n",
-                         LevelTablePath);
-        if (f)
-            std::fclose(f);
+        bool ok = f && std::fputs(level_table_text().c_str(), f) >= 0 && std::fflush(f) == 0;
+        int error = errno;
+        if (f && std::fclose(f) != 0 && ok) {
+            ok = false;
+            error = errno;
+        }
+        if (!ok) {
+            std::fprintf(stderr, "tessoli: cannot write the table of levels to %s: %s\n",
+                         LevelTablePath, std::strerror(error));
+            written = false;
+        }
     }
     if (!Timedemo)
-        return;
+        return written;
     double total = 0.0;
     for (double t : FrameTimes)
         total += t;
@@ -212,4 +225,5 @@ void finish_options() {
         usage_now.ru_maxrss, static_cast<unsigned long long>(game_state_hash()),
         static_cast<unsigned long long>(screen_hash()));
     std::fflush(stdout);
+    return written;
 }

@@ -8,8 +8,9 @@ void options_before_frame();
 void options_after_frame();
 // Whether the main loop should stop before its next frame (a replay has run out).
 bool options_stop();
-// Work the options leave for the end of the run (the recording's last line, the timedemo line).
-void finish_options();
+// Work the options leave for the end of the run (the recording's last line, the table of levels,
+// the timedemo line). False when a file the options write could not be written whole.
+bool finish_options();
 
 // The timedemo runs without a sound device.
 extern int OptionNoAudio;

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <sstream>
 
+#include "platform/files.h"
 #include "platform/input_source.h"
 #include "platform/random.h"
 #include "app/startup.h"
@@ -18,6 +19,8 @@
 namespace {
 
 FILE* RecordFile;
+const char* RecordPath;
+bool RecordFailed;
 unsigned (*RecordedSeed)();
 replay_data Replay;
 size_t ReplayNext;
@@ -51,10 +54,32 @@ bool sdl_kind(int file_type, Uint32* out) {
     return false;
 }
 
+// A recording that cannot be written (a full disk, /dev/full) is said at once, and the game goes
+// on unrecorded; the run's exit status says it failed.
+void record_failed(const char* what) {
+    int error = errno;
+    if (!RecordFailed)
+        std::fprintf(stderr, "Couldn't write replay %s: %s (%s); the game goes on unrecorded\n",
+                     RecordPath, std::strerror(error), what);
+    RecordFailed = true;
+    if (RecordFile)
+        std::fclose(RecordFile);
+    RecordFile = nullptr;
+}
+
+// Every line is flushed as it is written, so a killed run keeps the events played so far.
+void record_line(bool written) {
+    if (!written)
+        record_failed("write");
+    else if (std::fflush(RecordFile) != 0)
+        record_failed("flush");
+}
+
 unsigned record_seed() {
     unsigned seed = RecordedSeed();
-    std::fprintf(RecordFile, "tessoli-replay %d\nscale %d\nseed %u\n", ReplayVersion, Scale, seed);
-    std::fflush(RecordFile);
+    if (RecordFile)
+        record_line(std::fprintf(RecordFile, "tessoli-replay %d\nscale %d\nseed %u\n",
+                                 ReplayVersion, Scale, seed) >= 0);
     return seed;
 }
 
@@ -81,8 +106,9 @@ void record_event(unsigned long poll, const SDL_Event* e) {
     default:
         break;
     }
-    std::fprintf(RecordFile, "%lu %d %d %d %d\n", poll, file_kind(e->type), a, b, c);
-    std::fflush(RecordFile);
+    if (RecordFile)
+        record_line(
+            std::fprintf(RecordFile, "%lu %d %d %d %d\n", poll, file_kind(e->type), a, b, c) >= 0);
 }
 
 unsigned replay_seed() {
@@ -270,40 +296,51 @@ void record_begin(const char* path) {
         std::fprintf(stderr, "Couldn't write replay %s: %s\n", path, std::strerror(errno));
         std::exit(1);
     }
+    RecordPath = path;
+    RecordFailed = false;
     // The seed is whatever start-up would have used; the recording only writes it down.
     RecordedSeed = startup_seed;
     startup_seed = record_seed;
     input_event_observer = record_event;
 }
 
-void record_finish() {
-    if (!RecordFile)
-        return;
-    std::fprintf(RecordFile, "end %lu\n", input_poll_count);
-    std::fclose(RecordFile);
-    RecordFile = nullptr;
+bool record_finish() {
+    if (RecordFile) {
+        record_line(std::fprintf(RecordFile, "end %lu\n", input_poll_count) >= 0);
+        if (RecordFile && std::fclose(RecordFile) != 0) {
+            RecordFile = nullptr;
+            record_failed("close");
+        }
+        RecordFile = nullptr;
+    }
+    return !RecordFailed;
 }
 
 void replay_begin(const char* path) {
-    FILE* f = std::fopen(path, "rb");
-    if (!f) {
-        std::fprintf(stderr, "Couldn't read replay %s: %s\n", path, std::strerror(errno));
+    std::string text, why;
+    file_read got = read_regular_file(path, ReplayMaxBytes, &text, &why);
+    if (got == file_read::too_large) {
+        std::fprintf(stderr, "replay %s: larger than 16 MiB, which no recording reaches\n", path);
         std::exit(1);
     }
-    std::string text;
-    char buffer[65536];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0 && text.size() <= ReplayMaxBytes)
-        text.append(buffer, n);
-    std::fclose(f);
-    if (text.size() > ReplayMaxBytes) {
-        std::fprintf(stderr, "replay %s: larger than 16 MiB, which no recording reaches\n", path);
+    if (got != file_read::done) {
+        std::fprintf(stderr, "Couldn't read replay %s: %s\n", path, why.c_str());
         std::exit(1);
     }
     std::string error;
     if (!replay_parse(text, Replay, error)) {
         std::fprintf(stderr, "replay %s: %s\n", path, error.c_str());
         std::exit(1);
+    }
+    // A recording ends a few polls after its last event; one whose end lies far beyond it would
+    // only keep a timedemo waiting on a screen no event will ever come to. The game's own clocks
+    // (a level's time running out) are over long before this many polls.
+    unsigned long last = Replay.events.empty() ? 0 : Replay.events.back().poll;
+    if (Replay.end_poll - last > ReplayIdlePolls) {
+        std::fprintf(stderr,
+                     "replay %s: ends %lu polls after its last event; stopping at poll %lu\n", path,
+                     Replay.end_poll - last, last + ReplayIdlePolls);
+        Replay.end_poll = last + ReplayIdlePolls;
     }
     ReplayNext = 0;
     Replaying = true;

@@ -24,6 +24,9 @@ constexpr int ReplayVersion = 1;
 // A recording writes about 30 bytes an event, at most one event a frame: an hour of play holds
 // under 3 MiB. A file larger than this is not a recording.
 constexpr size_t ReplayMaxBytes = 16u << 20;
+// The most polls a replay plays after its last event: 20 minutes at 25 frames a second, more than
+// any level's clock runs.
+constexpr unsigned long ReplayIdlePolls = 30000;
 
 // Parses a replay's text; false with a one-line reason when it is not a sound replay.
 bool replay_parse(const std::string& text, replay_data& out, std::string& error);
@@ -32,8 +35,9 @@ bool replay_parse(const std::string& text, replay_data& out, std::string& error)
 void record_begin(const char* path);
 // --replay: loads the file (or ends the program with a message and status 1).
 void replay_begin(const char* path);
-// The run's end: records write their last line; replays report whether they are over.
-void record_finish();
+// The run's end: records write their last line; false when any part of the recording could not be
+// written (said on stderr when it happened). Replays report whether they are over.
+bool record_finish();
 bool replay_finished();
 
 // 64-bit FNV-1a hashes of the game state and of the screen's pixels, for timedemo lines.

@@ -9,14 +9,14 @@
 #include "platform/files.h"
 #include "res/save_folder.h"
 
-namespace {
-// Far more than the file ever holds: a longer one is not ours.
-constexpr std::size_t MaxSettingsBytes = 4096;
-} // namespace
-
 std::string settings_path(const char* xdg_config_home, const char* home) {
     std::string folder = config_home_folder(xdg_config_home, home);
     return folder.empty() ? folder : folder + "settings";
+}
+
+bool window_size_allowed(int w, int h) {
+    return w >= MinWindowSide && h >= MinWindowSide && w <= MaxWindowSide && h <= MaxWindowSide &&
+           static_cast<long long>(w) * h <= MaxWindowPixels;
 }
 
 bool parse_settings(const std::string& text, window_setting& out, std::string& why) {
@@ -36,7 +36,7 @@ bool parse_settings(const std::string& text, window_setting& out, std::string& w
         int w = 0, h = 0, used = 0;
         if (std::sscanf(line.c_str(), "window %d %d%n", &w, &h, &used) == 2 &&
             used == static_cast<int>(line.size()) && !have_window) {
-            if (w < MinWindowSide || h < MinWindowSide || w > MaxWindowSide || h > MaxWindowSide) {
+            if (!window_size_allowed(w, h)) {
                 why = "line " + std::to_string(number) + ": a window of " + std::to_string(w) +
                       " x " + std::to_string(h) + " pixels";
                 return false;
@@ -65,35 +65,20 @@ std::string settings_text(const window_setting& setting) {
 bool read_settings(const std::string& path, window_setting& out) {
     if (path.empty())
         return false;
-    bool not_regular = false;
-    errno = 0;
-    FILE* f = open_regular_file(path, &not_regular);
-    if (!f) {
-        if (!not_regular && errno == ENOENT)
-            return false;
-        std::fprintf(stderr, "Ignoring the settings in %s: %s\n", path.c_str(),
-                     not_regular ? "not a regular file" : std::strerror(errno));
+    std::string text, why;
+    file_read got = read_regular_file(path, SettingsFileLimit, &text, &why);
+    if (got == file_read::missing)
         return false;
-    }
-    std::string text(MaxSettingsBytes + 1, '\0');
-    std::size_t got = std::fread(&text[0], 1, text.size(), f);
-    bool failed = std::ferror(f) != 0;
-    int error = errno;
-    std::fclose(f);
-    text.resize(got);
-    std::string why;
-    if (failed)
-        why = std::strerror(error);
-    else if (got > MaxSettingsBytes)
+    if (got == file_read::too_large)
         why = "the file is too long";
-    else if (parse_settings(text, out, why))
+    else if (got == file_read::done && parse_settings(text, out, why))
         return true;
     std::fprintf(stderr, "Ignoring the settings in %s: %s\n", path.c_str(), why.c_str());
     return false;
 }
 
 bool write_settings(const std::string& path, const window_setting& setting) {
-    if (path.empty())
+    if (path.empty() || !window_size_allowed(setting.w, setting.h))
         return false;
     std::string why;
     if (!make_save_folder(path.substr(0, path.rfind('/') + 1), "settings folder"))

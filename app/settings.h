@@ -8,9 +8,14 @@ struct window_setting {
     int h = 0;
 };
 
-// A window side the file may hold, in screen pixels.
+// A window side the file may hold, in screen pixels, and the most pixels in all: an 8K display's
+// worth (a window of 16384 x 16384 would take a gigabyte to draw).
 constexpr int MinWindowSide = 64;
-constexpr int MaxWindowSide = 16384;
+constexpr int MaxWindowSide = 8192;
+constexpr long long MaxWindowPixels = 7680LL * 4320;
+
+// Whether the file may hold a window of w x h: what the reader takes and the writer writes.
+bool window_size_allowed(int w, int h);
 
 // "settings" in the player's config folder ($XDG_CONFIG_HOME/tessoli/, else ~/.config/tessoli/);
 // empty when no home folder can be named.
@@ -24,5 +29,6 @@ std::string settings_text(const window_setting& setting);
 // Reads path. A missing file is the first run and says nothing; a damaged, empty or unreadable
 // one says one line on stderr and is ignored. True only when out was filled.
 bool read_settings(const std::string& path, window_setting& out);
-// Writes path whole (the folder made as needed); one line on stderr when it cannot.
+// Writes path whole (the folder made as needed); one line on stderr when it cannot. A size the
+// reader would refuse is not written (false, the old file kept).
 bool write_settings(const std::string& path, const window_setting& setting);

@@ -12,6 +12,7 @@
 
 #include "app/options.h"
 #include "app/settings.h"
+#include "platform/files.h"
 #include "platform/window.h"
 #include "platform/host.h"
 #include "platform/random.h"
@@ -73,25 +74,26 @@ std::string program_folder(const std::string& program_path) {
 
 // One whitespace-led decimal number as the file's scanner reads it; a number beyond int is pinned
 // to the nearer end of int, which every check below then finds out of range.
-static bool read_config_number(FILE* f, int& value) {
+static bool read_config_number(const std::string& text, std::size_t& at, int& value) {
+    auto next = [&]() { return at < text.size() ? static_cast<unsigned char>(text[at++]) : EOF; };
     int c;
     do
-        c = std::fgetc(f);
+        c = next();
     while (c != EOF && std::isspace(c));
     bool negative = false;
     if (c == '-' || c == '+') {
         negative = c == '-';
-        c = std::fgetc(f);
+        c = next();
     }
     if (c == EOF || !std::isdigit(c))
         return false;
     long long magnitude = 0;
     const long long past_int = 2147483648LL;
-    for (; c != EOF && std::isdigit(c); c = std::fgetc(f))
+    for (; c != EOF && std::isdigit(c); c = next())
         if (magnitude <= past_int)
             magnitude = magnitude * 10 + (c - '0');
     if (c != EOF)
-        std::ungetc(c, f);
+        at--;
     if (negative)
         value = magnitude >= past_int ? INT_MIN : static_cast<int>(-magnitude);
     else
@@ -103,14 +105,14 @@ void read_config() {
     DataFilePath = MediaPath + "config.tll";
     int values[4] = {0, 0, 0, 0};
     int read = 0;
-    FILE* f = std::fopen(DataFilePath.c_str(), "rb");
-    if (f) {
-        while (read < 4 && read_config_number(f, values[read]))
-            read++;
-        std::fclose(f);
-    }
-    if (!f) {
-        std::fprintf(stderr, "Couldn't read %s: using Scale 1 at 240x320\n", DataFilePath.c_str());
+    std::string text, why;
+    bool opened = read_regular_file(DataFilePath, ConfigFileLimit, &text, &why) == file_read::done;
+    std::size_t at = 0;
+    while (opened && read < 4 && read_config_number(text, at, values[read]))
+        read++;
+    if (!opened) {
+        std::fprintf(stderr, "Couldn't read %s (%s): using Scale 1 at 240x320\n",
+                     DataFilePath.c_str(), why.c_str());
     } else if (read < 4) {
         std::fprintf(stderr, "%s holds %d of its 4 numbers: the rest take Scale 1 at 240x320\n",
                      DataFilePath.c_str(), read);

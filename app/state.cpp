@@ -102,7 +102,8 @@ int tessoli_main(int argc, char** argv) {
         options_after_frame();
     }
 
-    finish_options();
+    // A recording or table of levels that could not be written fails the run, which played on.
+    bool written = finish_options();
     keep_chosen_window_size();
     SDL_FreeSurface(screen);
     free_screen2();
@@ -110,5 +111,5 @@ int tessoli_main(int argc, char** argv) {
     shutdown_audio();
     SDL_Quit();
     program_ended();
-    return 0;
+    return written ? 0 : 1;
 }

@@ -150,13 +150,16 @@ bool can_continue(const saved_game& g) {
 bool read_saved_game(const std::string& path, saved_game& g, bool* head_sound,
                      bool say_not_regular = true) {
     *head_sound = false;
-    bool not_regular = false;
-    FILE* f = open_regular_file(path, &not_regular);
-    if (!f) {
-        if (not_regular && say_not_regular)
-            std::fprintf(stderr, "Couldn't read %s: not a regular file\n", path.c_str());
+    std::string text, why;
+    file_read got = read_regular_file(path, SaveFileLimit, &text, &why);
+    if (got != file_read::done) {
+        if ((got == file_read::not_regular || got == file_read::too_large) && say_not_regular)
+            std::fprintf(stderr, "Couldn't read %s: %s\n", path.c_str(), why.c_str());
         return false;
     }
+    FILE* f = text.empty() ? nullptr : fmemopen(&text[0], text.size(), "r");
+    if (!f)
+        return false;
     bool whole = read_numbers(f, &g.time_left, 1) && read_numbers(f, &g.best_score, 1);
     *head_sound = whole && score_in_range(g.best_score);
     if (whole) {
@@ -165,22 +168,6 @@ bool read_saved_game(const std::string& path, saved_game& g, bool* head_sound,
     }
     std::fclose(f);
     return whole;
-}
-
-// A small text file whole: a regular file of at most 64 KiB, else nothing.
-void read_small_file(const std::string& path, std::string* text) {
-    text->clear();
-    bool not_regular = false;
-    FILE* f = open_regular_file(path, &not_regular);
-    if (!f)
-        return;
-    char block[4096];
-    std::size_t got;
-    while ((got = std::fread(block, 1, sizeof block, f)) > 0 && text->size() <= 65536)
-        text->append(block, got);
-    std::fclose(f);
-    if (text->size() > 65536)
-        text->clear();
 }
 
 void append(std::string& text, int32_t value) {
@@ -261,7 +248,8 @@ void load_game() {
     // The player's pictures of this game, when the file beside it belongs to it; a game saved
     // without one plays the built-in pictures.
     std::string pictures;
-    read_small_file(pictures_file_path(), &pictures);
+    if (read_regular_file(pictures_file_path(), 64 * 1024, &pictures) != file_read::done)
+        pictures.clear();
     read_game_pictures(pictures, file_text(false));
 }
 
@@ -273,6 +261,10 @@ bool save_game() {
     const std::string path = save_file_path();
     make_save_folder(SaveFolder); // the player's data folder may not exist before the first save
     file_lock lock(path);
+    // A save killed between making its temporary file and the rename left that file behind;
+    // under the lock no save of another copy is writing one, and a minute is far beyond any save.
+    if (lock.held())
+        remove_stale_temporaries(path, 60);
     saved_game on_disk;
     bool head_sound = false;
     read_saved_game(path, on_disk, &head_sound, false); // the failed save says it

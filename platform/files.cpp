@@ -1,10 +1,12 @@
 // Small files kept safe: read only regular files, replace a file whole, lock a file beside it.
 #include "platform/files.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -65,7 +67,7 @@ bool write_all(int fd, const std::string& bytes) {
 
 } // namespace
 
-FILE* open_regular_file(const std::string& path, bool* not_regular) {
+FILE* open_regular_file(const std::string& path, bool* not_regular, long long* size) {
     *not_regular = false;
     // O_NONBLOCK so that opening a FIFO cannot wait for a writer; it means nothing for a file.
     int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
@@ -75,8 +77,11 @@ FILE* open_regular_file(const std::string& path, bool* not_regular) {
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         *not_regular = true;
         close(fd);
+        errno = 0;
         return nullptr;
     }
+    if (size)
+        *size = static_cast<long long>(st.st_size);
     int flags = fcntl(fd, F_GETFL);
     if (flags >= 0)
         fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
@@ -84,6 +89,62 @@ FILE* open_regular_file(const std::string& path, bool* not_regular) {
     if (!f)
         close(fd);
     return f;
+}
+
+file_read read_regular_file(const std::string& path, std::size_t limit, std::string* bytes,
+                            std::string* why) {
+    bytes->clear();
+    std::string unused;
+    if (!why)
+        why = &unused;
+    bool not_regular = false;
+    long long size = 0;
+    errno = 0;
+    FILE* f = open_regular_file(path, &not_regular, &size);
+    if (!f) {
+        if (not_regular) {
+            *why = "not a regular file";
+            return file_read::not_regular;
+        }
+        int error = errno;
+        *why = std::strerror(error);
+        return error == ENOENT || error == ENOTDIR ? file_read::missing : file_read::failed;
+    }
+    auto too_large = [&]() {
+        bytes->clear();
+        *why = "larger than " + std::to_string(limit) + " bytes";
+        return file_read::too_large;
+    };
+    if (size < 0 || static_cast<unsigned long long>(size) > limit) {
+        std::fclose(f);
+        return too_large();
+    }
+    // The file may grow while it is read: never take more than the limit and one byte.
+    bytes->resize(static_cast<std::size_t>(size) + 1);
+    std::size_t got = 0;
+    for (;;) {
+        if (got == bytes->size()) {
+            if (got > limit)
+                break;
+            bytes->resize(std::min(got + 65536, limit + 1));
+        }
+        std::size_t n = std::fread(&(*bytes)[got], 1, bytes->size() - got, f);
+        if (n == 0)
+            break;
+        got += n;
+    }
+    bool failed = std::ferror(f) != 0;
+    int error = errno;
+    std::fclose(f);
+    bytes->resize(got);
+    if (failed) {
+        bytes->clear();
+        *why = std::strerror(error);
+        return file_read::failed;
+    }
+    if (got > limit)
+        return too_large();
+    return file_read::done;
 }
 
 bool replace_file(const std::string& path, const std::string& bytes, std::string* why,
@@ -94,8 +155,12 @@ bool replace_file(const std::string& path, const std::string& bytes, std::string
     };
     // A link is replaced by the rename; anything else that is not a file stays and the save fails.
     struct stat st;
-    if (lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode))
+    bool exists = lstat(path.c_str(), &st) == 0;
+    if (exists && !S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode))
         return fail("not a regular file");
+    // A player who took the write permission away keeps the file; the rename would not ask.
+    if (exists && S_ISREG(st.st_mode) && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return fail("the file is read-only");
 
     std::string temporary;
     int fd = -1;
@@ -127,6 +192,35 @@ bool replace_file(const std::string& path, const std::string& bytes, std::string
     }
     sync_folder(path);
     return true;
+}
+
+int remove_stale_temporaries(const std::string& path, int older_than_seconds) {
+    std::string folder = folder_of(path);
+    std::string::size_type slash = path.find_last_of('/');
+    std::string prefix = (slash == std::string::npos ? path : path.substr(slash + 1)) + ".tmp-";
+    DIR* d = opendir(folder.c_str());
+    if (!d)
+        return 0;
+    int removed = 0;
+    time_t now = time(nullptr);
+    while (dirent* e = readdir(d)) {
+        std::string name = e->d_name;
+        if (name.size() != prefix.size() + 8 || name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        bool ours = true;
+        for (std::size_t i = prefix.size(); i < name.size(); i++)
+            ours =
+                ours && ((name[i] >= 'a' && name[i] <= 'z') || (name[i] >= '0' && name[i] <= '9'));
+        struct stat st;
+        std::string full = (slash == std::string::npos ? "" : folder) + name;
+        if (!ours || lstat(full.c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
+            now - st.st_mtime <= older_than_seconds)
+            continue;
+        if (unlink(full.c_str()) == 0)
+            removed++;
+    }
+    closedir(d);
+    return removed;
 }
 
 file_lock::file_lock(const std::string& path) {

@@ -3,6 +3,8 @@
 #include "platform/hss.h"
 #include "platform/hss_music.h"
 
+#include "platform/files.h"
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -99,16 +101,11 @@ std::string narrow_path(const unsigned short* path) {
 bool read_whole_file(const unsigned short* wide, std::vector<unsigned char>& bytes) {
     if (!wide)
         return false;
-    std::FILE* file = std::fopen(narrow_path(wide).c_str(), "rb");
-    if (!file)
+    std::string text;
+    if (read_regular_file(narrow_path(wide), SoundFileLimit, &text) != file_read::done)
         return false;
-    unsigned char block[65536];
-    std::size_t n;
-    while ((n = std::fread(block, 1, sizeof block, file)) > 0)
-        bytes.insert(bytes.end(), block, block + n);
-    bool ok = !std::ferror(file);
-    std::fclose(file);
-    return ok;
+    bytes.assign(text.begin(), text.end());
+    return true;
 }
 
 } // namespace

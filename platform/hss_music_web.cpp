@@ -5,24 +5,21 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include <cstdio>
+#include <string>
 #include <vector>
+
+#include "platform/files.h"
 
 namespace {
 
 const char kRenderedTune[] = "/media/1.ogg";
 
 bool read_rendering(std::vector<unsigned char>& bytes) {
-    std::FILE* file = std::fopen(kRenderedTune, "rb");
-    if (!file)
+    std::string text;
+    if (read_regular_file(kRenderedTune, SoundFileLimit, &text) != file_read::done || text.empty())
         return false;
-    unsigned char block[65536];
-    std::size_t n;
-    while ((n = std::fread(block, 1, sizeof block, file)) > 0)
-        bytes.insert(bytes.end(), block, block + n);
-    bool ok = !std::ferror(file) && !bytes.empty();
-    std::fclose(file);
-    return ok;
+    bytes.assign(text.begin(), text.end());
+    return true;
 }
 
 } // namespace

@@ -2,10 +2,12 @@
 #include "platform/image.h"
 
 #include <SDL_image.h>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "platform/files.h"
 #include "platform/image_pixels.h"
 #include "platform/picture_size.h"
 
@@ -25,35 +27,49 @@ static SDL_Surface* finish(SDL_Surface* decoded, bool key, bool* converting) {
     return surface;
 }
 
-SDL_Surface* decode_picture(const unsigned char* bytes, int size, bool key, bool* converting) {
-    *converting = false;
-    std::string why;
-    if (size > 0 && picture_too_large(bytes, static_cast<std::size_t>(size), &why)) {
-        SDL_SetError("%s", why.c_str());
-        return nullptr;
-    }
+// Bytes that passed the picture guard, by the decoder of the format they name, never one SDL_image
+// would guess from them.
+static SDL_Surface* decode_acceptable(const unsigned char* bytes, int size) {
     SDL_RWops* reader = SDL_RWFromMem(const_cast<unsigned char*>(bytes), size);
     if (!reader)
         return nullptr;
-    SDL_Surface* decoded = IMG_Load_RW(reader, 0);
+    SDL_Surface* decoded = nullptr;
+    switch (picture_format_of(bytes, static_cast<std::size_t>(size))) {
+    case picture_format::jpeg:
+        decoded = IMG_LoadJPG_RW(reader);
+        break;
+    case picture_format::png:
+        decoded = IMG_LoadPNG_RW(reader);
+        break;
+    case picture_format::bmp:
+        decoded = IMG_LoadBMP_RW(reader);
+        break;
+    case picture_format::none:
+        break;
+    }
     SDL_RWclose(reader);
-    return finish(decoded, key, converting);
+    return decoded;
+}
+
+SDL_Surface* decode_picture(const unsigned char* bytes, int size, bool key, bool* converting) {
+    *converting = false;
+    std::string why;
+    if (size <= 0 || !picture_acceptable(bytes, static_cast<std::size_t>(size), &why)) {
+        SDL_SetError("%s", size <= 0 ? "no bytes" : why.c_str());
+        return nullptr;
+    }
+    return finish(decode_acceptable(bytes, size), key, converting);
 }
 
 SDL_Surface* load_picture_file(const char* path, bool key, bool* converting) {
     *converting = false;
-    // A frame header lies within the first 256 KiB of any picture the game ships.
-    if (FILE* f = std::fopen(path, "rb")) {
-        static unsigned char head[256 * 1024];
-        std::size_t got = std::fread(head, 1, sizeof head, f);
-        std::fclose(f);
-        std::string why;
-        if (picture_too_large(head, got, &why)) {
-            SDL_SetError("%s", why.c_str());
-            return nullptr;
-        }
+    std::string bytes, why;
+    if (read_regular_file(path, PictureFileLimit, &bytes, &why) != file_read::done) {
+        SDL_SetError("%s", why.c_str());
+        return nullptr;
     }
-    return finish(IMG_Load(path), key, converting);
+    return decode_picture(reinterpret_cast<const unsigned char*>(bytes.data()),
+                          static_cast<int>(bytes.size()), key, converting);
 }
 
 SDL_Surface* display_surface_like(SDL_Surface* surface) {
@@ -79,10 +95,9 @@ bool decode_rgb_pixels(const unsigned char* bytes, std::size_t size, std::vector
         *why = "not a JPEG or PNG picture";
         return false;
     }
-    if (picture_too_large(bytes, size, why))
+    if (size > INT_MAX || !picture_acceptable(bytes, size, why))
         return false;
-    SDL_RWops* reader = SDL_RWFromConstMem(bytes, static_cast<int>(size));
-    SDL_Surface* decoded = reader ? IMG_Load_RW(reader, 1) : nullptr;
+    SDL_Surface* decoded = decode_acceptable(bytes, static_cast<int>(size));
     if (!decoded) {
         *why = SDL_GetError();
         return false;

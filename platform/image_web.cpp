@@ -1,10 +1,12 @@
 // Pictures in the browser: stb_image decodes, keys become alpha, clipping is done here.
 #include "platform/image.h"
 
+#include <climits>
 #include <cstring>
 #include <map>
 #include <string>
 
+#include "platform/files.h"
 #include "platform/image_pixels.h"
 #include "platform/picture_size.h"
 
@@ -40,8 +42,8 @@ bool has_palette(const unsigned char* b, int size) {
 SDL_Surface* decode_picture(const unsigned char* bytes, int size, bool key, bool* converting) {
     *converting = false;
     std::string why;
-    if (size > 0 && picture_too_large(bytes, static_cast<std::size_t>(size), &why)) {
-        SDL_SetError("%s", why.c_str());
+    if (size <= 0 || !picture_acceptable(bytes, static_cast<std::size_t>(size), &why)) {
+        SDL_SetError("%s", size <= 0 ? "no bytes" : why.c_str());
         return nullptr;
     }
     int w = 0, h = 0, channels = 0;
@@ -76,20 +78,13 @@ SDL_Surface* decode_picture(const unsigned char* bytes, int size, bool key, bool
 
 SDL_Surface* load_picture_file(const char* path, bool key, bool* converting) {
     *converting = false;
-    SDL_RWops* file = SDL_RWFromFile(path, "rb");
-    if (!file)
+    std::string bytes, why;
+    if (read_regular_file(path, PictureFileLimit, &bytes, &why) != file_read::done) {
+        SDL_SetError("%s", why.c_str());
         return nullptr;
-    int size = SDL_RWseek(file, 0, RW_SEEK_END);
-    SDL_RWseek(file, 0, RW_SEEK_SET);
-    SDL_Surface* surface = nullptr;
-    if (size > 0) {
-        unsigned char* bytes = new unsigned char[size];
-        if (static_cast<int>(SDL_RWread(file, bytes, 1, size)) == size)
-            surface = decode_picture(bytes, size, key, converting);
-        delete[] bytes;
     }
-    SDL_FreeRW(file);
-    return surface;
+    return decode_picture(reinterpret_cast<const unsigned char*>(bytes.data()),
+                          static_cast<int>(bytes.size()), key, converting);
 }
 
 SDL_Surface* display_surface_like(SDL_Surface* surface) {
@@ -149,7 +144,7 @@ bool decode_rgb_pixels(const unsigned char* bytes, std::size_t size, std::vector
         *why = "not a JPEG or PNG picture";
         return false;
     }
-    if (picture_too_large(bytes, size, why))
+    if (size > INT_MAX || !picture_acceptable(bytes, size, why))
         return false;
     int channels = 0;
     unsigned char* pixels =

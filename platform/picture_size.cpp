@@ -55,7 +55,34 @@ bool jpeg_size(const unsigned char* b, std::size_t size, long long* w, long long
     return false;
 }
 
+// Whether a PNG's chunks lie inside its bytes up to its end chunk. SDL_image's PNG reader takes a
+// short read for a whole one, so libpng went on through stale bytes: a chunk claiming two gigabytes
+// in a 300-byte file, or a file without its end chunk, kept it checksumming for minutes.
+bool png_chunks_fit(const unsigned char* b, std::size_t size) {
+    std::size_t at = 8;
+    while (at + 8 <= size) {
+        unsigned long length = big32(b + at);
+        if (length > 0x7FFFFFFFUL || length + 12 > size - at)
+            return false;
+        if (std::memcmp(b + at + 4, "IEND", 4) == 0)
+            return true;
+        at += 12 + length;
+    }
+    return false;
+}
+
 } // namespace
+
+picture_format picture_format_of(const unsigned char* b, std::size_t size) {
+    static const unsigned char png[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    if (size >= 8 && std::memcmp(b, png, 8) == 0)
+        return picture_format::png;
+    if (size >= 3 && b[0] == 0xFF && b[1] == 0xD8 && b[2] == 0xFF)
+        return picture_format::jpeg;
+    if (size >= 2 && b[0] == 'B' && b[1] == 'M')
+        return picture_format::bmp;
+    return picture_format::none;
+}
 
 bool picture_header_size(const unsigned char* b, std::size_t size, long long* w, long long* h) {
     static const unsigned char png[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
@@ -92,5 +119,28 @@ bool picture_too_large(const unsigned char* bytes, std::size_t size, std::string
                   "picture of %lldx%lld pixels is larger than %lld a side or %lld pixels in all", w,
                   h, PictureSideLimit, PicturePixelLimit);
     *why = line;
+    return true;
+}
+
+bool picture_acceptable(const unsigned char* bytes, std::size_t size, std::string* why) {
+    if (picture_format_of(bytes, size) == picture_format::none) {
+        *why = "not a JPEG, PNG or BMP picture";
+        return false;
+    }
+    long long w = 0, h = 0;
+    if (!picture_header_size(bytes, size, &w, &h)) {
+        *why = "no picture size in its header";
+        return false;
+    }
+    if (w < 1 || h < 1) {
+        *why = "picture of " + std::to_string(w) + "x" + std::to_string(h) + " pixels";
+        return false;
+    }
+    if (picture_too_large(bytes, size, why))
+        return false;
+    if (picture_format_of(bytes, size) == picture_format::png && !png_chunks_fit(bytes, size)) {
+        *why = "the PNG's chunks run past the end of the picture";
+        return false;
+    }
     return true;
 }

@@ -2,11 +2,14 @@
 #include "res/pack.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+
+#include "platform/files.h"
 
 PackIndex gfx;
 PackIndex msx;
@@ -73,8 +76,10 @@ bool read_def_index(std::FILE* f, const char* def_path, PackIndex& pack, const d
             return false;
         }
         if (got_name && token.size() > 31) {
-            // Cutting it short could make it collide with another asset's name.
-            std::fprintf(stderr, "Name too long in %s: %s\n", def_path, token.c_str());
+            // Cutting it short could make it collide with another asset's name. The line shows
+            // enough of it to find it, never a whole run of garbage.
+            std::fprintf(stderr, "Name too long in %s: %.40s%s\n", def_path, token.c_str(),
+                         token.size() > 40 ? "..." : "");
             continue;
         }
         if (got_name)
@@ -101,15 +106,31 @@ void load_pack_index(PackIndex& pack, const char* folder, const char* pak_name,
         std::fprintf(stderr, "Couldn't load %s%s\n", folder, pak_name);
         std::exit(1);
     }
-    std::FILE* f = std::fopen(def_path, "rb");
-    if (!f) {
-        std::fprintf(stderr, "Couldn't load %s\n", def_path);
+    std::string unused;
+    if (!read_def_file(def_path, pack, def_options(), &unused)) {
+        std::fprintf(stderr, "Couldn't load %s\n", unused.c_str());
         std::exit(1);
     }
+}
 
-    std::string unused;
-    read_def_index(f, def_path, pack, def_options(), &unused);
+bool read_def_file(const std::string& def_path, PackIndex& pack, const def_options& options,
+                   std::string* error) {
+    std::string text, why;
+    if (read_regular_file(def_path, IndexFileLimit, &text, &why) != file_read::done) {
+        *error = def_path + ": " + why;
+        return false;
+    }
+    // fmemopen refuses an empty buffer; an empty index reads as one that ends at once.
+    if (text.empty())
+        text = " ";
+    std::FILE* f = fmemopen(&text[0], text.size(), "r");
+    if (!f) {
+        *error = def_path + ": " + std::strerror(errno);
+        return false;
+    }
+    bool read = read_def_index(f, def_path.c_str(), pack, options, error);
     std::fclose(f);
+    return read;
 }
 
 __attribute__((format(printf, 1, 2))) static unsigned char* fail(const char* format, ...) {
@@ -131,23 +152,45 @@ unsigned char* read_pack_entry(PackIndex& pack, const char* name, int* size) {
     while (i < pack.count - 1 && std::strcmp(pack.names[i], name) != 0)
         i++;
 
+    // Each entry is said by its name and its pack, so a player can find the one to mend.
+    const char* entry = pack.names[i];
     long long offset = pack.offsets[i];
     long long length = pack.sizes[i];
     if (offset < 0 || length < 0)
-        return fail("bad entry in the index of %s (offset %lld, size %lld)", pack.pak_path, offset,
-                    length);
+        return fail("entry \"%s\" in the index of %s: offset %lld, size %lld", entry, pack.pak_path,
+                    offset, length);
+    if (length == 0)
+        return fail("entry \"%s\" in the index of %s is empty", entry, pack.pak_path);
+    if (length > static_cast<long long>(PackEntryLimit))
+        return fail("entry \"%s\" in the index of %s claims %lld bytes, more than any asset", entry,
+                    pack.pak_path, length);
 
-    std::FILE* f = std::fopen(pack.pak_path, "rb");
-    if (!f)
-        return fail("can't open %s", pack.pak_path);
+    bool not_regular = false;
     long long pak_size = -1;
-    if (std::fseek(f, 0, SEEK_END) == 0)
-        pak_size = std::ftell(f);
+    std::FILE* f = open_regular_file(pack.pak_path, &not_regular, &pak_size);
+    if (!f)
+        return fail(not_regular ? "can't open %s: not a regular file" : "can't open %s",
+                    pack.pak_path);
     if (pak_size < 0 || offset + length > pak_size) {
         std::fclose(f);
-        return fail("entry (offset %lld, size %lld) lies beyond the end of %s", offset, length,
-                    pack.pak_path);
+        return fail("entry \"%s\" (offset %lld, size %lld) lies beyond the end of %s", entry,
+                    offset, length, pack.pak_path);
     }
+    // Packs are written one asset after another: an entry that shares part of another's bytes
+    // (the same bytes twice are fine; entries outside the pack are refused on their own) comes
+    // from a damaged or doctored index.
+    for (int j = 0; j < pack.count; j++) {
+        long long other = pack.offsets[j], other_length = pack.sizes[j];
+        if (j == i || other_length <= 0 || other < 0 || other + other_length > pak_size ||
+            (other == offset && other_length == length))
+            continue;
+        if (other < offset + length && offset < other + other_length) {
+            std::fclose(f);
+            return fail("entry \"%s\" in the index of %s overlaps entry \"%s\"", entry,
+                        pack.pak_path, pack.names[j]);
+        }
+    }
+
     if (std::fseek(f, static_cast<long>(offset), SEEK_SET) != 0) {
         std::fclose(f);
         return fail("can't seek in %s", pack.pak_path);

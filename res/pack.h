@@ -29,11 +29,18 @@ struct def_options {
 bool read_def_index(std::FILE* f, const char* def_path, PackIndex& pack, const def_options& options,
                     std::string* error);
 
-// Ends the process when the .def cannot be opened.
+// Reads the index file at def_path into pack through the guarded way in: a regular file of at most
+// IndexFileLimit bytes, read whole. False with *error naming the file and the reason otherwise.
+bool read_def_file(const std::string& def_path, PackIndex& pack, const def_options& options,
+                   std::string* error);
+
+// Ends the process with status 1 and one line when the .def cannot be read.
 void load_pack_index(PackIndex& pack, const char* folder, const char* pak_name,
                      const char* def_name);
 
 // A new buffer (release with free()) holding the asset's bytes, its length in *size.
-// Null when the .pak is missing or the entry does not lie inside it; pack_error() then says why.
+// Null when the .pak is missing or not a regular file, or the entry is empty, larger than any
+// asset (PackEntryLimit), partly overlaps another entry or does not lie inside the .pak;
+// pack_error() then says why, naming the entry and the pack.
 unsigned char* read_pack_entry(PackIndex& pack, const char* name, int* size);
 const char* pack_error();

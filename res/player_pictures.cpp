@@ -32,28 +32,13 @@ bool picture_name(const std::string& name) {
 
 // The whole file, when it is a regular file no bigger than the limit.
 bool read_picture_file(const std::string& path, std::string* bytes, std::string* why) {
-    bool not_regular = false;
-    FILE* f = open_regular_file(path, &not_regular);
-    if (!f) {
-        *why = not_regular ? "not a regular file" : "cannot be read";
+    if (read_regular_file(path, PlayerPictureFileLimit, bytes, why) != file_read::done)
+        return false;
+    if (bytes->empty()) {
+        *why = "an empty file";
         return false;
     }
-    struct stat st;
-    bool ok = fstat(fileno(f), &st) == 0 && st.st_size <= PlayerPictureFileLimit;
-    if (!ok)
-        *why = "larger than 64 MiB";
-    if (ok) {
-        bytes->resize(static_cast<std::size_t>(st.st_size));
-        ok = std::fread(&(*bytes)[0], 1, bytes->size(), f) == bytes->size() && std::fgetc(f) == EOF;
-        if (!ok)
-            *why = "changed while it was read";
-    }
-    std::fclose(f);
-    if (ok && bytes->empty()) {
-        *why = "an empty file";
-        ok = false;
-    }
-    return ok;
+    return true;
 }
 
 // A 24-bit BMP, as every platform's decoder reads it.
@@ -141,12 +126,7 @@ bool picture_bytes_ok(const std::string& bytes, std::string* why) {
         *why = "not a JPEG or PNG picture";
         return false;
     }
-    long long w = 0, h = 0;
-    if (!picture_header_size(data, bytes.size(), &w, &h)) {
-        *why = "a damaged picture";
-        return false;
-    }
-    return !picture_too_large(data, bytes.size(), why);
+    return picture_acceptable(data, bytes.size(), why);
 }
 
 // The named picture's bytes, when it is a JPEG or PNG of a size the game decodes.

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/files.h"
 #include "text/metrics_file.h"
 #include "video/video.h"
 
@@ -18,22 +19,15 @@ void font::LoadMetrics(const char* folder, const char* name, int space_width, in
     std::memset(glyph_of, 0, sizeof glyph_of);
     std::memset(glyphs, 0, sizeof glyphs);
 
-    char path[256];
-    size_t a = std::strlen(folder);
-    size_t b = std::strlen(name);
-    std::FILE* f = nullptr;
-    if (a + b <= 255) {
-        std::memcpy(path, folder, a);
-        std::memcpy(path + a, name, b + 1);
-        f = std::fopen(path, "rb");
-    }
-    if (!f) {
-        std::fprintf(stderr, "Couldn't load %s\n", name);
+    std::string path = std::string(folder) + name;
+    std::string text, why = "path too long";
+    if (path.size() > 255 ||
+        read_regular_file(path, MetricsFileLimit, &text, &why) != file_read::done) {
+        std::fprintf(stderr, "Couldn't load %s: %s\n", name, why.c_str());
         return;
     }
     std::vector<metrics_glyph> table;
-    bool complete = read_metrics(f, table);
-    std::fclose(f);
+    bool complete = read_metrics_text(text, table);
     if (!complete) {
         // Half a table would draw the wrong glyphs; better none and a line saying so.
         std::fprintf(stderr, "Couldn't load %s\n", name);

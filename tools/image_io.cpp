@@ -1,6 +1,8 @@
 // JPEG (libjpeg), palette BMP and PNG (libpng) encoding and decoding for the media tools.
 #include "tools/image_io.h"
 
+#include "platform/files.h"
+
 #include <cerrno>
 #include <csetjmp>
 #include <cstdio>
@@ -198,35 +200,17 @@ bool decode_picture(const bytes_t& data, rgb_image* out, std::string* error) {
     return false;
 }
 
-bool read_whole_file(const std::string& path, bytes_t* out, std::string* why) {
+bool read_whole_file(const std::string& path, bytes_t* out, std::string* why, std::size_t limit) {
     std::string reason;
     why = why ? why : &reason;
-    // Plain C reads: a stream would throw on a folder, and only a regular file holds bytes to
-    // take (a FIFO would block, a device never end).
-    struct stat st;
-    if (stat(path.c_str(), &st) != 0) {
-        *why = std::strerror(errno);
-        return false;
-    }
-    if (!S_ISREG(st.st_mode)) {
-        *why = S_ISDIR(st.st_mode) ? "is a folder" : "is not a regular file";
-        return false;
-    }
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) {
-        *why = std::strerror(errno);
-        return false;
-    }
+    // The game's own guarded way in: only a regular file holds bytes to take (a FIFO would block,
+    // a device never end), and never more than its kind may hold.
+    std::string bytes;
     out->clear();
-    unsigned char chunk[65536];
-    std::size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0)
-        out->insert(out->end(), chunk, chunk + n);
-    bool failed = std::ferror(f) != 0;
-    if (failed)
-        *why = std::strerror(errno);
-    std::fclose(f);
-    return !failed;
+    if (read_regular_file(path, limit, &bytes, why) != file_read::done)
+        return false;
+    out->assign(bytes.begin(), bytes.end());
+    return true;
 }
 
 bool write_new_file(const std::string& path, const bytes_t& data) {

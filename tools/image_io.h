@@ -39,8 +39,11 @@ bool decode_jpeg(const bytes_t& data, rgb_image* out, std::string* error);
 bool decode_png(const bytes_t& data, rgb_image* out, std::string* error);
 bool decode_picture(const bytes_t& data, rgb_image* out, std::string* error);
 
-// Whole-file helpers. Reading takes regular files only; why (when given) gets the reason.
-bool read_whole_file(const std::string& path, bytes_t* out, std::string* why = nullptr);
+// Whole-file helpers. Reading takes regular files of at most limit bytes only (the default: far
+// beyond any pack the tools write); why (when given) gets the reason.
+constexpr std::size_t ToolFileLimit = std::size_t(1) << 30;
+bool read_whole_file(const std::string& path, bytes_t* out, std::string* why = nullptr,
+                     std::size_t limit = ToolFileLimit);
 // Writes a file whole (removed again when that fails).
 bool write_new_file(const std::string& path, const bytes_t& data);
 // Writes through a temporary file and a rename, and only when the bytes differ from what is there.

@@ -51,18 +51,12 @@ bool read_pack(const std::string& def_path, const std::string& pak_path,
         *error = "cannot read " + pak_path;
         return false;
     }
-    std::FILE* f = std::fopen(def_path.c_str(), "rb");
-    if (!f) {
-        *error = "cannot read " + def_path;
-        return false;
-    }
     // The game's own reader, with the one wish of a tool: an entry without its numbers is an
     // error to report rather than a slot left as it was.
     std::unique_ptr<PackIndex> index(new PackIndex());
     def_options options;
     options.numbers_required = true;
-    bool read = read_def_index(f, def_path.c_str(), *index, options, error);
-    std::fclose(f);
+    bool read = read_def_file(def_path, *index, options, error);
     if (!read)
         return false;
     entries->clear();

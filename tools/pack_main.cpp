@@ -13,6 +13,7 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include "platform/files.h"
 #include "tools/image_io.h"
 #include "tools/pack_io.h"
 
@@ -167,7 +168,7 @@ bool level_size(const std::string& folder, int* size) {
     bytes_t config;
     std::string why;
     int reserved = 0, scale = 0;
-    if (!read_whole_file(folder + "config.tll", &config, &why)) {
+    if (!read_whole_file(folder + "config.tll", &config, &why, ConfigFileLimit)) {
         fail(folder + "config.tll: " + why);
         return false;
     }
@@ -208,7 +209,8 @@ int levels(std::string folder, const std::vector<std::string>& args, bool only) 
         bytes_t data;
         rgb_image image;
         std::string why;
-        bool read = read_whole_file(path, &data, &why) && decode_picture(data, &image, &why);
+        bool read = read_whole_file(path, &data, &why, PictureFileLimit) &&
+                    decode_picture(data, &image, &why);
         if (read && (image.w < 1 || image.h < 1)) {
             why = "an empty picture";
             read = false;

@@ -10,7 +10,9 @@
 #include <string>
 #include <utility>
 
+#include "platform/files.h"
 #include "platform/image.h"
+#include "platform/picture_size.h"
 #include "platform/window.h"
 #include "res/media_folder.h"
 #include "video/units.h"
@@ -40,11 +42,27 @@ int video_height_for(int width, int height, int current_w, int current_h, int wi
 }
 
 // The window's icon from the media folder; none, silently, when the set has no icon.bmp. Set
-// before the video mode, as the window manager reads it when the window appears.
+// before the video mode, as the window manager reads it when the window appears. It comes in the
+// way every picture does: a regular file, a BMP by its bytes, a size checked before decoding.
 static void set_window_icon() {
-    SDL_Surface* icon = SDL_LoadBMP((MediaPath + "icon.bmp").c_str());
-    if (!icon)
+    std::string bytes, why;
+    file_read got = read_regular_file(MediaPath + "icon.bmp", IconFileLimit, &bytes, &why);
+    if (got == file_read::missing)
         return;
+    const unsigned char* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    if (got == file_read::done && picture_format_of(data, bytes.size()) != picture_format::bmp)
+        why = "not a BMP picture";
+    else if (got == file_read::done && picture_acceptable(data, bytes.size(), &why))
+        why.clear();
+    SDL_RWops* reader =
+        why.empty() ? SDL_RWFromMem(const_cast<char*>(bytes.data()), static_cast<int>(bytes.size()))
+                    : nullptr;
+    SDL_Surface* icon = reader ? SDL_LoadBMP_RW(reader, 1) : nullptr;
+    if (!icon) {
+        std::fprintf(stderr, "Couldn't load icon.bmp: %s\n",
+                     why.empty() ? SDL_GetError() : why.c_str());
+        return;
+    }
     SDL_SetColorKey(icon, SDL_SRCCOLORKEY, SDL_MapRGB(icon->format, 255, 0, 255));
     SDL_WM_SetIcon(icon, nullptr);
     SDL_FreeSurface(icon);
@@ -95,16 +113,23 @@ void init_video(const char* caption, int width, int height) {
         preferred |= SDL_RESIZABLE;
         fallback |= SDL_RESIZABLE;
     }
-    Uint32 flags = preferred;
-    if (SDL_VideoModeOK(screen_w, screen_h, depth, flags) == 0) {
+    // SDL keeps its last error until the next one: an earlier failure (a missing icon, a probe)
+    // must not pass for the reason a mode was refused.
+    auto say_no_mode = [&]() {
+        const char* why = SDL_GetError();
         std::fprintf(stderr, "Couldn't set %dx%dx%d video mode: %s\n", screen_w, screen_h, depth,
-                     SDL_GetError());
+                     why && *why ? why : "the display offers no such mode");
+    };
+    Uint32 flags = preferred;
+    SDL_ClearError();
+    if (SDL_VideoModeOK(screen_w, screen_h, depth, flags) == 0) {
+        say_no_mode();
         flags = fallback;
     }
+    SDL_ClearError();
     screen = SDL_SetVideoMode(screen_w, screen_h, depth, flags);
     if (!screen) {
-        std::fprintf(stderr, "Couldn't set %dx%dx%d video mode: %s\n", screen_w, screen_h, depth,
-                     SDL_GetError());
+        say_no_mode();
         std::exit(1);
     }
     for (int i = 0; i < 3; i++)

@@ -40,3 +40,16 @@ TEST(Options, ZoomTakesAWholeNumberAndMeansAWindow) {
     }
     EXPECT_EQ(parse({"tessoli", "--zoom"}), 2);
 }
+
+// --media names a folder: none, or an empty name (which would mean the root), is a usage error.
+TEST(Options, MediaNeedsAFolder) {
+    for (std::vector<std::string> args :
+         {std::vector<std::string>{"tessoli", "--media"}, {"tessoli", "--media", ""}}) {
+        std::vector<char*> argv;
+        for (std::string& a : args)
+            argv.push_back(&a[0]);
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(parse_options(static_cast<int>(args.size()), argv.data()), 2);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "tessoli: --media needs a folder\n");
+    }
+}

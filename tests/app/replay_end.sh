@@ -32,6 +32,10 @@ ends "on the splash" --replay "$WORK/splash.replay" --timedemo
 { cat "$WORK/head"; sed -n '4,5p' "$SRC/tests/replays/won-s1.replay"; echo "end 30"; } \
     > "$WORK/question.replay"
 ends "on the sound question" --replay "$WORK/question.replay" --timedemo
+# An end two billion polls after the last event: the replay stops a bounded while after it.
+{ cat "$WORK/head"; sed -n '4,5p' "$SRC/tests/replays/won-s1.replay"; echo "end 2000000000"; } \
+    > "$WORK/far.replay"
+ends "far after its last event" --replay "$WORK/far.replay" --timedemo
 
 # A replay played at its own pace takes minutes; SIGTERM and Ctrl+C end it at once.
 for signal in TERM INT; do

@@ -35,6 +35,13 @@ TEST(SettingsFile, TheWrittenSizeIsReadBackAndLivesInTheConfigFolder) {
     EXPECT_TRUE(filled);
     EXPECT_EQ(730, got.w);
     EXPECT_EQ(975, got.h);
+    // The writer keeps to what its reader takes: no size the next run would refuse.
+    for (window_setting refused :
+         {window_setting{20000, 20000}, window_setting{1, 1}, window_setting{8192, 8192}}) {
+        EXPECT_FALSE(write_settings(path, refused));
+        EXPECT_EQ("", read_said(path, got, filled));
+        EXPECT_EQ(730, got.w);
+    }
     // A first run has no file and says nothing.
     EXPECT_EQ("", read_said(d.file("none"), got, filled));
     EXPECT_FALSE(filled);
@@ -48,6 +55,7 @@ TEST(SettingsFile, DamagedEmptyOrUnreadableIsIgnoredWithOneLine) {
                              "window 730 975 12\n",
                              "window 10 975\n",
                              "window 730 99999999999\n",
+                             "window 16384 16384\n",
                              "window 730 975\nwindow 800 900\n",
                              "# only a comment\n"};
     for (const char* text : damaged) {

@@ -37,7 +37,8 @@ struct Config : ::testing::Test {
 
 TEST_F(Config, MissingOrShortFileFallsBackWithOneLine) {
     EXPECT_EQ(read_with(nullptr),
-              "Couldn't read " + dir.path() + "config.tll: using Scale 1 at 240x320\n");
+              "Couldn't read " + dir.path() +
+                  "config.tll (No such file or directory): using Scale 1 at 240x320\n");
     EXPECT_EQ(Scale, 1);
     EXPECT_EQ(ScreenWidth, 240);
     EXPECT_EQ(ScreenHeight, 320);

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -328,6 +329,45 @@ TEST_F(SavedGame, AnUnwritableFolderFailsTheSaveAndKeepsTheFile) {
         },
         testing::ExitedWithCode(0), "Couldn't save .*cont.tll: Permission denied\n");
     chmod(dir.path().c_str(), 0700);
+}
+
+// A player who made cont.tll read-only keeps it as it is: the save fails and says why.
+TEST_F(SavedGame, AReadOnlySavedGameIsKept) {
+    game_in_progress();
+    ASSERT_TRUE(save_game());
+    const std::string old_file = read_file(cont());
+    chmod(cont().c_str(), 0444);
+    Score = 999;
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(save_game());
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("cont.tll: the file is read-only"),
+              std::string::npos);
+    EXPECT_EQ(read_file(cont()), old_file);
+    struct stat st;
+    EXPECT_TRUE(stat(cont().c_str(), &st) == 0 && (st.st_mode & 0777) == 0444);
+}
+
+// Killed saves leave their temporary files; the next save removes those over a minute old, and
+// nothing else: no fresh one, no other name, no link or FIFO.
+TEST_F(SavedGame, OldTemporariesOfKilledSavesAreRemoved) {
+    const std::vector<std::string> kept = {"cont.tll.tmp-fresh123", "cont.tll.tmp-ABCDEFGH",
+                                           "cont.tll.tmp-abcdefghi", "other.tll.tmp-abcdefgh",
+                                           "cont.tll.tmp-fifo1234"};
+    for (const std::string& name :
+         {std::string("cont.tll.tmp-abcd1234"), kept[1], kept[2], kept[3]})
+        write_file(dir.file(name), "0 ");
+    write_file(dir.file(kept[0]), "0 ");
+    ASSERT_EQ(mkfifo(dir.file(kept[4]).c_str(), 0600), 0);
+    for (const std::string& name :
+         {std::string("cont.tll.tmp-abcd1234"), kept[1], kept[2], kept[3], kept[4]}) {
+        struct timespec old[2] = {{time(nullptr) - 120, 0}, {time(nullptr) - 120, 0}};
+        utimensat(AT_FDCWD, dir.file(name).c_str(), old, 0);
+    }
+    game_in_progress();
+    ASSERT_TRUE(save_game());
+    EXPECT_NE(access(dir.file("cont.tll.tmp-abcd1234").c_str(), F_OK), 0);
+    for (const std::string& name : kept)
+        EXPECT_EQ(access(dir.file(name).c_str(), F_OK), 0) << name;
 }
 
 // Two copies of the game on one folder: the second one's save waits for the first one's to end,

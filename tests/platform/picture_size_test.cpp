@@ -1,6 +1,7 @@
 // Picture headers read before decoding: the three formats' sizes, and the limit on huge ones.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -111,5 +112,37 @@ TEST(PictureSize, HugePicturesRefusedWithTheirSize) {
         why.clear();
         EXPECT_EQ(picture_too_large(r.header.data(), r.header.size(), &why), r.refused);
         EXPECT_EQ(why.empty(), !r.refused);
+    }
+}
+
+TEST(PictureSize, OnlyTheThreeFormatsOfARealSizeAreDecoded) {
+    struct row {
+        bytes picture;
+        const char* why; // empty: acceptable
+    };
+    bytes jpeg = jpeg_header(100, 100);
+    bytes long_chunk = png_header(7, 5); // then a chunk claiming 2 GB in a few bytes
+    long_chunk.insert(long_chunk.end(), {0x7F, 0xFF, 0xFF, 0xFF, 'c', 'H', 'R', 'M', 0, 0, 0, 0});
+    bytes png = png_header(240, 320); // and its end chunk
+    png.insert(png.end(), {0, 0, 0, 0, 'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82});
+    const row rows[] = {
+        {png, ""},
+        {bmp_header(32, -32), ""},
+        {jpeg, ""},
+        {bytes{'G', 'I', 'F', '8', '9', 'a', 0, 0x20, 0, 0x20, 0, 0, 0},
+         "not a JPEG, PNG or BMP picture"},
+        {bytes{}, "not a JPEG, PNG or BMP picture"},
+        {bytes(jpeg.begin(), jpeg.end() - 6), "no picture size in its header"},
+        {png_header(0, 10), "picture of 0x10 pixels"},
+        {bmp_header(-5, 10), "picture of -5x10 pixels"},
+        {bmp_header(46000, 46000), "picture of 46000x46000 pixels is larger than 16384 a side"},
+        {long_chunk, "the PNG's chunks run past the end of the picture"},
+        {png_header(7, 5), "the PNG's chunks run past the end of the picture"}, // no end chunk
+    };
+    for (const row& r : rows) {
+        SCOPED_TRACE(testing::PrintToString(r.picture));
+        std::string why;
+        EXPECT_EQ(picture_acceptable(r.picture.data(), r.picture.size(), &why), !*r.why);
+        EXPECT_EQ(why.compare(0, std::strlen(r.why), r.why), 0) << why;
     }
 }

@@ -107,7 +107,8 @@ TEST_F(font_fixture, MetricsWidthsAndStyleRows) {
 TEST_F(font_fixture, MetricsFileMends) {
     testing::internal::CaptureStderr();
     f.LoadMetrics(dir.path().c_str(), "none.txt", 5, 20);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Couldn't load none.txt\n");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Couldn't load none.txt: No such file or directory\n");
     EXPECT_EQ(f.glyph_count, 0);
 
     // Cut inside the last rectangle: no half-read table is kept.

@@ -164,7 +164,7 @@ TEST_F(PackLevels, EveryUnreadablePictureIsNamedAndThePacksStayAsTheyWere) {
         {d.file("anim.gif"), "a GIF picture; only JPEG and PNG pictures can be read"},
         {d.file("text.jpg"), "not a JPEG or PNG picture"},
         {d.file("empty.png"), "an empty file"},
-        {d.file("pipe.jpg"), "is not a regular file"},
+        {d.file("pipe.jpg"), "not a regular file"},
         {d.file("missing.jpg"), "No such file or directory"},
     };
     for (const fault& f : faults) {

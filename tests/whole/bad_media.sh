@@ -64,13 +64,14 @@ check() {
     outcome=$2
     expected=$3
     failed_case=0
-    if [ "${4:-}" = nobody ]; then
-        setpriv --reuid=nobody --regid=nogroup --clear-groups \
-            "$run/tessoli" --replay "$WORK/play.replay" --timedemo > "$run/out.txt" 2> "$run/err.txt"
-    else
-        "$run/tessoli" --replay "$WORK/play.replay" --timedemo > "$run/out.txt" 2> "$run/err.txt"
-    fi
+    # A case that blocks (a FIFO opened for reading waits for a writer) is killed and fails.
+    as=""
+    [ "${4:-}" = nobody ] && as="setpriv --reuid=nobody --regid=nogroup --clear-groups"
+    started=$(date +%s%N)
+    $as timeout -s KILL 60 "$run/tessoli" --replay "$WORK/play.replay" --timedemo \
+        > "$run/out.txt" 2> "$run/err.txt"
     status=$?
+    took_ms=$((($(date +%s%N) - started) / 1000000))
     [ $status -le 127 ] || fail "ended by signal $((status - 128))"
     ! grep -qE 'AddressSanitizer|LeakSanitizer|runtime error:' "$run/err.txt" || fail "sanitizer report"
     if [ -n "$expected" ] && ! grep -qF -- "$expected" "$run/err.txt"; then
@@ -86,8 +87,10 @@ check() {
         [ $status -ne 0 ] && [ $status -le 127 ] || fail "exit status $status, expected a failure"
         cmp -s "$media/cont.tll" "$run/cont.before" || fail "cont.tll changed"
     fi
+    # Each refusal is a line or a few, never a copy of the hostile bytes.
+    [ "$(wc -c < "$run/err.txt")" -lt 20000 ] || fail "$(wc -c < "$run/err.txt") bytes on stderr"
     if [ $failed_case -eq 0 ]; then
-        echo "$name: ok (exit $status)"
+        echo "$name: ok (exit $status, ${took_ms} ms)"
         passed=$((passed + 1))
     else
         echo "$name: exit $status; stderr:"
@@ -169,6 +172,98 @@ cmp -s "$media/cont.tll" "$run/cont.before" || {
     echo "read-only-folder: cont.tll changed"
     failed=$((failed + 1))
 }
+
+# A GIF posing as a level picture is refused by its bytes; SDL_image's GIF reader never sees it.
+fresh gif-level-picture
+set -- $(awk '$1 == "1.jpg" { print $2, $3; exit }' "$media/gfx.def")
+printf 'GIF89a\000\040\000\040\367\000\000' |
+    dd of="$media/gfx.pak" bs=1 seek="$1" conv=notrunc status=none
+check gif-level-picture go "Couldn't load 1.jpg: not a JPEG, PNG or BMP picture"
+
+# An index that never ends (a link to /dev/zero) or holds a 300 MB name is refused at once.
+fresh def-dev-zero
+rm "$media/gfx.def"
+ln -s /dev/zero "$media/gfx.def"
+check def-dev-zero stop "Couldn't load $media/gfx.def: not a regular file"
+fresh def-huge-token
+truncate -s 300M "$media/gfx.def"
+check def-huge-token stop "Couldn't load $media/gfx.def: larger than 1048576 bytes"
+
+# icon.bmp: a 54-byte header claiming 46000 x 46000 pixels is refused before decoding.
+fresh icon-huge-header
+printf 'BM6\000\000\000\000\000\000\0006\000\000\000(\000\000\000\260\263\000\000\260\263\000\000\001\000\030\000' \
+    > "$media/icon.bmp"
+head -c 24 /dev/zero >> "$media/icon.bmp"
+check icon-huge-header go "Couldn't load icon.bmp: picture of 46000x46000 pixels is larger"
+
+# Pack entries: a 2 GB entry in a sparse 3 GB pack, an empty entry, one overlapping another.
+fresh pak-huge-entry
+truncate -s 3G "$media/gfx.pak"
+sed -i 's/^1\.jpg \([0-9]*\) [0-9]*$/1.jpg \1 2000000000/' "$media/gfx.def"
+check pak-huge-entry go \
+    "Couldn't load 1.jpg: entry \"1.jpg\" in the index of $media/gfx.pak claims 2000000000 bytes"
+fresh pak-empty-entry
+sed -i 's/^gra\.jpg .*$/gra.jpg 0 0/' "$media/gfx.def"
+check pak-empty-entry go "Couldn't load gra.jpg: entry \"gra.jpg\" in the index of $media/gfx.pak is empty"
+fresh pak-overlap
+sed -i 's/^1\.jpg \([0-9]*\) /1.jpg 1000 /' "$media/gfx.def"
+check pak-overlap go "Couldn't load 1.jpg: entry \"1.jpg\" in the index of $media/gfx.pak overlaps entry"
+
+# A mode the display refuses is said with its own reason, never with an earlier failure's (here
+# a truncated icon.bmp's read error).
+fresh no-video-mode
+echo "0 1 65535 65535" > "$media/config.tll"
+printf 'BM6\014\000\000\000\000\000\0006\000\000\000(\000\000\000 \000\000\000 \000\000\000\001\000\030\000' \
+    > "$media/icon.bmp"
+head -c 24 /dev/zero >> "$media/icon.bmp"
+check no-video-mode stop "Couldn't set 65535x65535x32 video mode: "
+if grep "video mode: " "$run/err.txt" | grep -qv "the display offers no such mode\|too large"; then
+    echo "no-video-mode: a stale error quoted"; grep "video mode" "$run/err.txt"; failed=$((failed + 1))
+fi
+
+# A FIFO in place of any file the game reads never blocks start-up: each is refused as what it
+# is, and the game goes on without it or stops as for a missing file.
+for file in config.tll gfx.def msx.def gfx.pak msx.pak nerwus36.txt verdana20b.txt icon.bmp; do
+    fresh "fifo-$file"
+    rm -f "$media/$file"
+    mkfifo "$media/$file"
+    case $file in
+    config.tll) check "fifo-$file" go "Couldn't read $media/config.tll (not a regular file)" ;;
+    *.def) check "fifo-$file" stop "Couldn't load $media/$file: not a regular file" ;;
+    gfx.pak) check "fifo-$file" go "can't open $media/gfx.pak: not a regular file" ;;
+    msx.pak) check "fifo-$file" go "" ;; # the sound layer keeps quiet, as for a missing pack
+    *) check "fifo-$file" go "Couldn't load $file: not a regular file" ;;
+    esac
+done
+
+# Files the run writes: one that cannot be written is said at once, the game plays on, and the
+# exit status says the run failed.
+fresh levels-dev-full
+"$run/tessoli" --replay "$WORK/play.replay" --timedemo --levels /dev/full > "$run/out.txt" \
+    2> "$run/err.txt"
+status=$?
+if [ $status -ne 1 ] || ! grep -q '^timedemo: ' "$run/out.txt" ||
+    ! grep -qF "cannot write the table of levels to /dev/full: No space left" "$run/err.txt"; then
+    echo "levels-dev-full: exit $status"; head -n 5 "$run/err.txt"; failed=$((failed + 1))
+else
+    echo "levels-dev-full: ok (exit $status)"; passed=$((passed + 1))
+fi
+fresh record-dev-full
+(cd "$run" && exec "$run/tessoli" --windowed --record /dev/full) > "$run/out.txt" 2> "$run/err.txt" &
+pid=$!
+waited=0
+while ! grep -q "Couldn't write replay" "$run/err.txt" && [ $waited -lt 100 ]; do
+    sleep 0.1
+    waited=$((waited + 1))
+done
+kill -s TERM $pid
+wait $pid
+status=$?
+if [ $status -ne 1 ] || ! grep -qF "Couldn't write replay /dev/full: No space left on device" "$run/err.txt"; then
+    echo "record-dev-full: exit $status"; head -n 5 "$run/err.txt"; failed=$((failed + 1))
+else
+    echo "record-dev-full: ok (exit $status)"; passed=$((passed + 1))
+fi
 
 echo "$passed passed, $failed failed"
 [ $failed -eq 0 ]
