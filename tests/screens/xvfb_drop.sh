@@ -8,11 +8,11 @@ fail() { echo "$1"; xvfb_report; exit 1; }
 
 xvfb_copy_game
 mkdir -p "$WORK/drop/folder"
-convert -size 300x200 xc:red "$WORK/drop/one.jpg"
-convert -size 64x64 xc:lime "$WORK/drop/folder/two.png"
-convert -size 64x64 xc:blue "$WORK/drop/folder/three.jpg"
 # Twenty in all, so that every level of a new game shows one of them: a gradient each, as a photo
 # has, and no tile of one looks like another.
+convert -size 300x200 gradient:red-navy "$WORK/drop/one.jpg"
+convert -size 64x64 gradient:lime-black "$WORK/drop/folder/two.png"
+convert -size 64x64 gradient:blue-yellow "$WORK/drop/folder/three.jpg"
 for n in $(seq 4 20); do
     convert -size 240x240 "gradient:hsb($((n * 17)),255,255)-hsb($((n * 17 + 90)),255,90)" \
         -rotate $((n * 20)) -gravity center -extent 240x240 "$WORK/drop/folder/p$n.jpg"
@@ -65,15 +65,27 @@ echo "menu line against the bare picture: $d"
 awk -v a="$d" 'BEGIN { exit !(a > 0.02) }' || fail "the menu does not name the player's pictures"
 
 # A new game: the level's picture is one of the player's, none of the built-in twenty.
+# The menu's picture fades out to the board (plain, its spread of colours under 0.05), then the
+# level's picture fades in over it.
+mae() { compare -metric MAE "$1" "$2" null: 2>&1 | sed 's/.*(\(.*\))/\1/'; }
+convert "$WORK/assets/intro.jpg" -crop 450x450+15+15 +repage "$WORK/menu-board.png"
 tap 240 266
-sleep 1.5
-import -window "$win" "$WORK/level.png"
+shown=""
+for _ in $(seq 1 75); do
+    sleep 0.2
+    import -window "$win" "$WORK/level.png"
+    convert "$WORK/level.png" -crop 450x450+15+15 +repage "$WORK/board.png"
+    spread=$(convert "$WORK/board.png" -format '%[fx:standard_deviation]' info:)
+    off_menu=$(mae "$WORK/board.png" "$WORK/menu-board.png")
+    if awk -v a="$spread" -v m="$off_menu" 'BEGIN { exit !(a > 0.12 && m > 0.1) }'; then
+        shown=yes
+        break
+    fi
+done
 cp "$WORK/level.png" "$B/shots/level-your-picture.png"
-convert "$WORK/level.png" -crop 450x450+15+15 +repage "$WORK/board.png"
+[ -n "$shown" ] || fail "no picture on the board (spread $spread, from the menu $off_menu)"
 for n in $(seq 1 20); do
-    d=$(compare -metric MAE "$WORK/board.png" "$WORK/assets/$n.jpg" null: 2>&1 | sed 's/.*(\(.*\))/\1/')
+    d=$(mae "$WORK/board.png" "$WORK/assets/$n.jpg")
     awk -v a="$d" 'BEGIN { exit !(a > 0.04) }' || fail "a new game showed built-in picture $n.jpg"
 done
-bare=$(convert "$WORK/board.png" -format '%[fx:standard_deviation]' info:)
-awk -v a="$bare" 'BEGIN { exit !(a > 0.05) }' || fail "no picture on the board ($bare)"
 echo "a new game shows one of the player's pictures"
