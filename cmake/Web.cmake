@@ -24,7 +24,7 @@ target_link_options(tessoli PRIVATE
     -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536
     -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=67108864
     -sMINIFY_HTML=0
-    -sFORCE_FILESYSTEM=1 -lidbfs.js -sEXPORTED_RUNTIME_METHODS=FS
+    -sFORCE_FILESYSTEM=1 -sEXPORTED_RUNTIME_METHODS=FS
     "SHELL:--shell-file ${web}/shell.html"
     "SHELL:--pre-js ${web}/pre.js"
     # A player's saved game in the media folder stays on their machine.

@@ -1,7 +1,7 @@
 # The page in headless Chromium: splash, the sound question, the menu with music, a level's look,
 # touch on a scaled canvas, a pause and the tap that ends it, the menu button's save surviving a
-# reload, an offline reload, and the reference replays giving the desktop's state hashes and
-# saved bytes.
+# reload, the page hidden (saved, paused, silent) and closed mid-level, an offline reload, and the
+# reference replays giving the desktop's state hashes and saved bytes.
 import glob
 import os
 import re
@@ -322,6 +322,73 @@ def save_and_continue(server):
         b.close()
 
 
+def bar_length(b):
+    """How long the time bar is, in game pixels (its red to green row under the HUD)."""
+    return b.eval("""(() => { const d = tessoliGrab(0, 633, 480, 1); let n = 0;
+        for (let i = 0; i < d.length; i += 4) if (d[i] + d[i + 1] > 150) n++; return n; })()""")
+
+
+def stored_save(b):
+    """The bytes of cont.tll in the browser's own storage (IndexedDB), not the game's copy."""
+    return b.eval("""new Promise((done) => { const q = indexedDB.open('/save');
+        q.onerror = () => done(-1);
+        q.onsuccess = () => { const g = q.result.transaction(['FILE_DATA']).objectStore('FILE_DATA')
+            .get('/save/cont.tll'); g.onsuccess = () => done(g.result ? g.result.contents.length : 0);
+            g.onerror = () => done(-1); }; })""", awaited=True)
+
+
+def leave_and_come_back(server):
+    # The page hidden mid-level by another tab, with the music on (headless Chromium slows a
+    # hidden tab's timers unless sound plays), then the tab closed outright.
+    b = Browser(390, 844)
+    try:
+        b.navigate(server.url)
+        through_sound_question(b, (148, 276))
+        b.click(240, 266)  # "Start Game"
+        b.pump(3)
+        b.eval("window.tessoliLook = tessoliGrab(0, 0, 480, 640); true")
+        offered = poll(b, lambda: offered_likeness(b), lambda d: min(d) < 12, 12)
+        home = min(range(25), key=lambda c: offered[c])
+        cell = (BOARD + CELL * (home % 5) + CELL / 2, BOARD + CELL * (home // 5) + CELL / 2)
+        b.pump(2)  # the clock runs
+        board = region_sum(b, BOARD, BOARD, 5 * CELL, 5 * CELL)
+        bar = bar_length(b)
+        tab = b.open_tab()
+        b.pump(0.5)
+        hidden = b.eval("[document.visibilityState, SDL.audioContext.state]")
+        b.pump(6)
+        saved = stored_save(b)
+        b.close_tab(tab)
+        b.pump(1)
+        check(hidden == ["hidden", "suspended"], "hidden, the sound is suspended (%s)" % hidden)
+        check(saved > 0, "hiding saves the level into the browser's storage (%d bytes)" % saved)
+        check(b.eval("SDL.audioContext.state") == "running", "back in sight, the sound plays again")
+        check(region_sum(b, BOARD, BOARD, 5 * CELL, 5 * CELL) != board, "back in sight: the pause panel")
+        b.pump(2.5)  # a hidden tab's timers may crawl; a page in sight runs at speed
+        left = bar_length(b)
+        check(bar - 2 <= left <= bar, "the clock stands still while hidden and after (bar %d, then %d)"
+              % (bar, left))
+        b.screenshot(os.path.join(server.folder_out, "browser-hidden-paused-390x844.png"))
+        b.tap(*cell)
+        b.pump(1)
+        check(region_sum(b, BOARD, BOARD, 5 * CELL, 5 * CELL) == board, "a tap goes on, landing nowhere")
+        b.tap(*cell)
+        b.pump(1.5)
+        placed = region_sum(b, BOARD, BOARD, 5 * CELL, 5 * CELL)
+        check(placed != board, "then a tap places the offered tile")
+
+        b.close_page_for_new_one()  # no menu button: the tab is closed mid-level
+        b.navigate(server.url)
+        through_sound_question(b, (148, 276))
+        b.click(240, 266)  # "Start Game" asks "Continue game?"
+        b.pump(2)
+        b.tap(189, 372)  # "Yes"
+        same = poll(b, lambda: region_sum(b, BOARD, BOARD, 5 * CELL, 5 * CELL), lambda v: v == placed, 15)
+        check(same == placed, "after the tab was closed, \"Continue game?\" gives the board as it was left")
+    finally:
+        b.close()
+
+
 def main():
     if not os.path.exists(os.path.join(WEB, "index.html")):
         print("no page in %r (make web builds it)" % WEB)
@@ -331,7 +398,7 @@ def main():
     server = Server(WEB, extra)
     server.folder_out = os.environ.get("TESSOLI_SHOTS", "/tmp")
     try:
-        for step in (play, save_and_continue, replays, offline):  # offline stops the server
+        for step in (play, save_and_continue, leave_and_come_back, replays, offline):  # offline stops the server
             if not os.environ.get("TESSOLI_BROWSER_ONLY") or step.__name__ == os.environ["TESSOLI_BROWSER_ONLY"]:
                 step(server)
     finally:

@@ -78,6 +78,7 @@ class Browser:
                 raise RuntimeError("chromium did not start")
             time.sleep(0.1)
         port = open(port_file).read().split()[0]
+        self.port = port
         deadline = time.time() + 10
         while True:
             try:
@@ -89,12 +90,36 @@ class Browser:
                 if time.time() > deadline:
                     raise
                 time.sleep(0.1)
+        self.size = (width, height)
+        self._attach(page)
+
+    def _attach(self, page):
+        self.target = page["id"]
         self.ws = websocket.create_connection(page["webSocketDebuggerUrl"], timeout=120)
         self.next_id = 0
         self.call("Runtime.enable")
         self.call("Page.enable")
-        self.call("Emulation.setDeviceMetricsOverride", width=width, height=height,
+        self.call("Emulation.setDeviceMetricsOverride", width=self.size[0], height=self.size[1],
                   deviceScaleFactor=1, mobile=False)
+
+    def open_tab(self):
+        """Another tab in front of this page (which the browser then hides); its target id."""
+        target = self.call("Target.createTarget", url="about:blank")["targetId"]
+        self.call("Target.activateTarget", targetId=target)
+        return target
+
+    def close_tab(self, target):
+        self.call("Target.closeTarget", targetId=target)
+        self.call("Target.activateTarget", targetId=self.target)
+
+    def close_page_for_new_one(self):
+        """Closes this page's tab as a player would, and drives a fresh tab from then on."""
+        import urllib.request
+        target = self.call("Target.createTarget", url="about:blank")["targetId"]
+        self.call("Target.closeTarget", targetId=self.target)
+        self.ws.close()
+        targets = json.load(urllib.request.urlopen("http://127.0.0.1:%s/json" % self.port))
+        self._attach([t for t in targets if t["id"] == target][0])
 
     def _handle(self, message):
         if message.get("method") == "Runtime.consoleAPICalled":
