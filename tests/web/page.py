@@ -215,6 +215,17 @@ class Browser:
                   touchPoints=[{"x": px, "y": py, "id": 1}])
         self.call("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
 
+    def drag(self, x0, y0, x1, y1, seconds=1.0):
+        """A finger laid on game pixel (x0, y0), drawn to (x1, y1) over the time, and lifted."""
+        steps = max(1, int(seconds * 60))
+        start = time.time()
+        for i in range(steps + 1):
+            px, py = self.page_point(x0 + (x1 - x0) * i / steps, y0 + (y1 - y0) * i / steps)
+            self.call("Input.dispatchTouchEvent", type="touchStart" if i == 0 else "touchMove",
+                      touchPoints=[{"x": px, "y": py, "id": 1}])
+            time.sleep(max(0, start + seconds * (i + 1) / steps - time.time()))
+        self.call("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+
     def key(self, text, code, key_code):
         """A key pressed and let go, as a keyboard gives it to the page."""
         for kind in ("keyDown", "keyUp"):
