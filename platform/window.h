@@ -5,6 +5,9 @@
 // it at its own aspect, centred with bars, and taps are mapped back to the game's pixels).
 bool window_resizable();
 
+// Whether the window shows the media set's icon (a page has its own icons).
+bool window_shows_icon();
+
 // Gives the game's window w x h pixels on the screen; the game's own size is not changed. False
 // where there is no such window (a browser page sizes its canvas itself) or it cannot be sized.
 bool window_set_size(int w, int h);

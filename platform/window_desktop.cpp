@@ -50,3 +50,7 @@ window_event window_peek_event() {
     return SDL_PeepEvents(&e, 1, SDL_PEEKEVENT, SDL_ALLEVENTS) > 0 ? window_event::waiting
                                                                    : window_event::none;
 }
+
+bool window_shows_icon() {
+    return true;
+}

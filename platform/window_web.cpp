@@ -5,6 +5,10 @@ bool window_resizable() {
     return false;
 }
 
+bool window_shows_icon() {
+    return false;
+}
+
 bool window_set_size(int, int) {
     return false;
 }

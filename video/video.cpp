@@ -38,6 +38,8 @@ int video_height_for(int width, int height, int current_w, int current_h, int wi
 // The window's icon from the media folder; none, silently, when the set has no icon.bmp. Set
 // before the video mode, as the window manager reads it when the window appears.
 static void set_window_icon() {
+    if (!window_shows_icon())
+        return;
     SDL_Surface* icon = SDL_LoadBMP((MediaPath + "icon.bmp").c_str());
     if (!icon)
         return;

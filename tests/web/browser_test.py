@@ -1,6 +1,7 @@
 # The page in headless Chromium: splash, the sound question, the menu with music, a level's look,
 # touch on a scaled canvas, a tap right after a drag, a pause and the tap that ends it, the menu
 # button's save surviving a reload, the page hidden (saved, paused, silent) and closed mid-level,
+# a slow first visit's loading layer and single downloads, a missing data file's sentence,
 # an offline reload, and the reference replays giving the desktop's state hashes and saved bytes.
 import glob
 import os
@@ -89,6 +90,7 @@ def play(server):
         check(b.eval("document.scrollingElement.scrollHeight <= innerHeight"), "no page scrolling")
         # The splash: sky in the tile tray's picture.
         check(near(b.canvas_pixel(240, 320), [118, 197, 254]), "splash shows the tray's sky")
+        check(not b.complaints, "no warnings or errors on a normal load %s" % b.complaints)
         b.screenshot(os.path.join(server.folder_out, "browser-splash-390x844.png"))
         splash = canvas_sum(b)
 
@@ -121,6 +123,53 @@ def play(server):
         b.screenshot(os.path.join(server.folder_out, "browser-look-390x844.png"))
     finally:
         b.close()
+
+
+def first_visit(server):
+    # A first visit on a slow link (1.6 Mbit/s, 150 ms): the page's own loading layer from the
+    # first second, its bar moving with the bytes, then the game's first frame in its place; the
+    # service worker keeps what the page fetched, so each file comes down once.
+    b = Browser(390, 844)
+    try:
+        b.call("Network.enable")
+        b.call("Network.emulateNetworkConditions", offline=False, latency=150,
+               downloadThroughput=200000, uploadThroughput=200000)
+        served = len(server.served)
+        b.navigate(server.url)
+        b.pump(1)
+        words = b.eval("(() => { const l = document.getElementById('loading');"
+                       " return getComputedStyle(l).display !== 'none' ? l.innerText : ''; })()")
+        check("Tessoli" in words and "Loading" in words, "within a second the loading layer: %r" % words)
+        b.wait_for("parseFloat(document.querySelector('#bar div').style.width) > 10", 30, "the bar to move")
+        b.screenshot(os.path.join(server.folder_out, "browser-loading-390x844.png"))
+        b.call("Network.emulateNetworkConditions", offline=False, latency=0,
+               downloadThroughput=-1, uploadThroughput=-1)
+        b.wait_for("typeof Module !== 'undefined' && Module.calledRun === true", 60, "the game")
+        b.pump(0.5)
+        check(b.eval("getComputedStyle(document.getElementById('loading')).display") == "none"
+              and near(b.canvas_pixel(240, 320), [118, 197, 254]), "the splash takes the layer's place")
+        b.eval("navigator.serviceWorker.ready.then(() => true)", awaited=True)
+        b.pump(1.5)
+        counts = {}
+        for path, status in server.served[served:]:
+            counts[path] = counts.get(path, 0) + 1
+        check(counts and max(counts.values()) == 1, "each file downloaded once: %s" % counts)
+    finally:
+        b.close()
+    # The data file missing on the server: one plain sentence and a way to try again.
+    broken = Server(WEB, {"index.data": "/nonexistent/index.data"})
+    b = Browser(390, 844)
+    try:
+        b.navigate(broken.url)
+        b.wait_for("(() => { const f = document.getElementById('failed');"
+                   " return f && getComputedStyle(f).display !== 'none'; })()", 30,
+                   "the sentence for a missing file")
+        said = b.eval("document.getElementById('failed').innerText")
+        check("could not be downloaded" in said and "Try again" in said, "a missing data file is said: %r" % said)
+        b.screenshot(os.path.join(server.folder_out, "browser-failed-390x844.png"))
+    finally:
+        b.close()
+        broken.stop()
 
 
 def offline(server):
@@ -408,7 +457,7 @@ def main():
     server = Server(WEB, extra)
     server.folder_out = os.environ.get("TESSOLI_SHOTS", "/tmp")
     try:
-        for step in (play, save_and_continue, leave_and_come_back, replays, offline):  # offline stops the server
+        for step in (play, first_visit, save_and_continue, leave_and_come_back, replays, offline):  # offline stops the server
             if not os.environ.get("TESSOLI_BROWSER_ONLY") or step.__name__ == os.environ["TESSOLI_BROWSER_ONLY"]:
                 step(server)
     finally:

@@ -26,6 +26,7 @@ class Server:
 
     def __init__(self, folder, extra=None):
         extra = extra or {}
+        served = self.served = []  # (path, status) of every request answered
 
         class Handler(http.server.SimpleHTTPRequestHandler):
             def __init__(self, *a, **k):
@@ -39,6 +40,9 @@ class Server:
 
             def log_message(self, *a):
                 pass
+
+            def log_request(self, code="-", size="-"):
+                served.append((self.path.split("?")[0], int(getattr(code, "value", code))))
 
             def end_headers(self):
                 self.send_header("Cache-Control", "no-cache")
@@ -63,6 +67,7 @@ class Browser:
         self.own_profile = profile is None
         self.profile = profile or tempfile.mkdtemp(prefix="tessoli-chromium-")
         self.console = []
+        self.complaints = []  # console warnings and errors, uncaught exceptions, browser warnings
         self.events = []
         args = [shutil.which("chromium") or "chromium", "--headless", "--no-sandbox",
                 "--disable-gpu", "--disable-quic", "--no-first-run",
@@ -99,6 +104,7 @@ class Browser:
         self.next_id = 0
         self.call("Runtime.enable")
         self.call("Page.enable")
+        self.call("Log.enable")
         self.call("Emulation.setDeviceMetricsOverride", width=self.size[0], height=self.size[1],
                   deviceScaleFactor=1, mobile=False)
 
@@ -126,6 +132,13 @@ class Browser:
             text = " ".join(str(a.get("value", a.get("description", "")))
                             for a in message["params"]["args"])
             self.console.append(text)
+            if message["params"]["type"] in ("warning", "error"):
+                self.complaints.append(text)
+        elif message.get("method") == "Runtime.exceptionThrown":
+            self.complaints.append(message["params"]["exceptionDetails"].get("text", "exception"))
+        elif message.get("method") == "Log.entryAdded" and \
+                message["params"]["entry"]["level"] in ("warning", "error"):
+            self.complaints.append(message["params"]["entry"]["text"])
         elif "method" in message:
             self.events.append(message)
 
@@ -180,6 +193,7 @@ class Browser:
 
     def navigate(self, url):
         self.console = []
+        self.complaints = []
         self.call("Page.navigate", url=url)
 
     def screenshot(self, path=None):
