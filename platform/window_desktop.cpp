@@ -51,6 +51,10 @@ window_event window_peek_event() {
                                                                    : window_event::none;
 }
 
+int window_tap_side() {
+    return 0;
+}
+
 bool window_shows_icon() {
     return true;
 }

@@ -5,6 +5,10 @@ bool window_resizable() {
     return false;
 }
 
+int window_tap_side() {
+    return 27;
+}
+
 bool window_shows_icon() {
     return false;
 }
