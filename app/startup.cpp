@@ -37,8 +37,9 @@ void open_services() {
     if (!OptionNoAudio)
         speaker.open(22050, 16, true, 1, 16);
     // Joystick 0 is opened and kept; its events would reach the game through the input queue,
-    // which reads none of them.
-    if (SDL_NumJoysticks() > 0) {
+    // which reads none of them. A browser counts empty gamepad slots as joysticks: one without a
+    // name is not there.
+    if (SDL_NumJoysticks() > 0 && SDL_JoystickName(0)) {
         Joystick = SDL_JoystickOpen(0);
         if (!Joystick)
             std::fprintf(stderr, "Couldn't open joystick 0: %s\n", SDL_GetError());

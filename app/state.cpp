@@ -89,6 +89,7 @@ int tessoli_main(int argc, char** argv) {
 
     BestScore = 0;
     startup(argv[0]);
+    host_watch_leaving(save_level_in_progress);
     saved_game_exists();
     loading_screen();
     play_music(Music);

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 # The page's measures: a reference replay as a timedemo in the page, the compressed download, the
-# time from navigation to the splash on 127.0.0.1, and the page's CPU while the menu sits idle.
+# time from navigation to the splash on 127.0.0.1, the page's CPU while the menu sits idle, first
+# and cached visits on a slow link and unthrottled, and a tap's delay after a one-second drag.
 import glob
 import gzip
 import os
@@ -68,12 +69,76 @@ def splash_and_idle_menu(server):
     return to_splash, busy
 
 
+SLOW = dict(offline=False, latency=150, downloadThroughput=200000, uploadThroughput=200000)
+
+
+def visit(b, url):
+    """Navigation to the splash: seconds, the first words on screen (ms), bytes over the network."""
+    b.events = []
+    start = time.time()
+    b.navigate(url)
+    while not (b.eval("typeof Module !== 'undefined' && Module.calledRun === true") and
+               near(b.canvas_pixel(240, 320), SPLASH_SKY)):
+        if time.time() - start > 120:
+            raise RuntimeError("no splash within 120 s")
+        b.pump(0.05)
+    to_splash = time.time() - start
+    words = b.eval("(() => { const p = performance.getEntriesByName('first-contentful-paint')[0];"
+                   " return p ? p.startTime : -1; })()")
+    b.pump(0.5)
+    got = sum(e["params"].get("encodedDataLength", 0) for e in b.events
+              if e.get("method") == "Network.loadingFinished")
+    return to_splash, words, got
+
+
+def first_and_cached(server, throttled):
+    """A first visit, then (the service worker in place) a second one, in one fresh profile."""
+    b = Browser(390, 844)
+    try:
+        b.call("Network.enable")
+        if throttled:
+            b.call("Network.emulateNetworkConditions", **SLOW)
+        first = visit(b, server.url)
+        b.eval("navigator.serviceWorker.ready.then(() => true)", awaited=True)
+        b.pump(2)
+        cached = visit(b, server.url)
+    finally:
+        b.close()
+    return first, cached
+
+
+def tap_after_drag(server):
+    """Milliseconds from a tap on "Start Game" to a changed picture, after a one-second drag."""
+    b = Browser(390, 844)
+    try:
+        b.navigate(server.url)
+        b.wait_for("typeof Module !== 'undefined' && Module.calledRun === true", 60)
+        b.pump(1)
+        b.tap(100, 100)
+        b.pump(4)
+        b.tap(148, 276)  # "Yes"
+        b.pump(3)
+        b.drag(40, 420, 440, 600, 1.0)
+        b.pump(0.2)
+        before = b.canvas_pixel(240, 200)
+        start = time.time()
+        b.tap(240, 266)
+        while b.canvas_pixel(240, 200) == before and time.time() - start < 10:
+            pass
+        return 1000 * (time.time() - start)
+    finally:
+        b.close()
+
+
 def main():
     web, replay = sys.argv[1], sys.argv[2]
     server = Server(web, {"replay": replay})
     try:
         frames, seconds = timedemo(server, replay)
         to_splash, busy = splash_and_idle_menu(server)
+        slow = first_and_cached(server, True)
+        fast = first_and_cached(server, False)
+        drag_tap = tap_after_drag(server)
     finally:
         server.stop()
     print("web_timedemo_frames %d" % frames)
@@ -81,6 +146,12 @@ def main():
     print("web_download_bytes %d" % download_bytes(web))
     print("web_to_splash_ms %.0f" % (1000.0 * to_splash))
     print("web_menu_cpu_percent %.2f" % (100.0 * busy))
+    for name, (first, cached) in (("slow", slow), ("fast", fast)):
+        for visit_name, (seconds, words, got) in (("first", first), ("cached", cached)):
+            print("web_%s_%s_splash_ms %.0f" % (name, visit_name, 1000 * seconds))
+            print("web_%s_%s_words_ms %.0f" % (name, visit_name, words))
+            print("web_%s_%s_bytes %d" % (name, visit_name, got))
+    print("web_tap_after_drag_ms %.0f" % drag_tap)
     return 0
 
 

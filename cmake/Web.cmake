@@ -24,11 +24,13 @@ target_link_options(tessoli PRIVATE
     -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536
     -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=67108864
     -sMINIFY_HTML=0
-    -sFORCE_FILESYSTEM=1 -lidbfs.js -sEXPORTED_RUNTIME_METHODS=FS
+    -sFORCE_FILESYSTEM=1 -sEXPORTED_RUNTIME_METHODS=FS
     "SHELL:--shell-file ${web}/shell.html"
     "SHELL:--pre-js ${web}/pre.js"
-    # A player's saved game in the media folder stays on their machine.
+    # A player's saved game in the media folder stays on their machine; the window's icon is the
+    # desktop's (the page has its own icons).
     "SHELL:--exclude-file *cont.tll*"
+    "SHELL:--exclude-file *icon.bmp"
     "SHELL:--preload-file ${TESSOLI_WEB_MEDIA}@/media/"
     # The tune as the browser can play it, where the sound library's browser side looks for it.
     "SHELL:--preload-file ${TESSOLI_WEB_FILES}/1.ogg@/media/1.ogg")
@@ -36,12 +38,20 @@ set_property(TARGET tessoli APPEND PROPERTY LINK_DEPENDS
     ${web}/shell.html ${web}/pre.js ${TESSOLI_WEB_MEDIA}/gfx.pak ${TESSOLI_WEB_MEDIA}/msx.pak
     ${TESSOLI_WEB_FILES}/1.ogg)
 
-# The page's companions: the manifest and the service worker that keeps it playable offline.
-foreach(file manifest.webmanifest sw.js)
-    configure_file(${web}/${file} ${CMAKE_BINARY_DIR}/${file} COPYONLY)
+# The page's manifest, and its icons and screenshots drawn by the media builder
+# (tessoli-media --web).
+configure_file(${web}/manifest.webmanifest ${CMAKE_BINARY_DIR}/manifest.webmanifest COPYONLY)
+set(TESSOLI_WEB_ICONS icon-32.png icon-192.png icon-512.png icon-maskable-512.png
+    icon-monochrome-512.png screenshot-splash.png screenshot-board.png)
+foreach(icon ${TESSOLI_WEB_ICONS})
+    configure_file(${TESSOLI_WEB_FILES}/${icon} ${CMAKE_BINARY_DIR}/${icon} COPYONLY)
 endforeach()
 
-# The page's icons, drawn by the media builder (tessoli-media --web).
-foreach(size 32 192 512)
-    configure_file(${TESSOLI_WEB_FILES}/icon-${size}.png ${CMAKE_BINARY_DIR}/icon-${size}.png COPYONLY)
-endforeach()
+# The service worker that keeps the page playable offline, its cache named after this build's
+# files.
+add_custom_command(TARGET tessoli POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -DDIR=${CMAKE_BINARY_DIR} -DSOURCE=${web}/sw.js
+        "-DFILES=index.html;index.js;index.wasm;index.data;manifest.webmanifest;${TESSOLI_WEB_ICONS}"
+        -P ${CMAKE_SOURCE_DIR}/cmake/web_sw.cmake
+    VERBATIM)
+set_property(TARGET tessoli APPEND PROPERTY LINK_DEPENDS ${web}/sw.js)

@@ -150,14 +150,16 @@ void press(button b) {
     }
 }
 
+// The buttons' areas may be larger than their drawn boxes (in_tap_area); none meets another or
+// the board.
 button button_under(int x, int y) {
-    if (in_rect(x, y, 55 * Scale, 250 * Scale, 35 * Scale, 40 * Scale))
+    if (in_tap_area(x, y, 55 * Scale, 250 * Scale, 35 * Scale, 40 * Scale))
         return button::previous;
-    if (in_rect(x, y, 148 * Scale, 250 * Scale, 35 * Scale, 40 * Scale))
+    if (in_tap_area(x, y, 148 * Scale, 250 * Scale, 35 * Scale, 40 * Scale))
         return button::next;
-    if (in_rect(x, y, 8 * Scale, 240 * Scale, 34 * Scale, 25 * Scale))
+    if (in_tap_area(x, y, 8 * Scale, 240 * Scale, 34 * Scale, 25 * Scale))
         return button::hint;
-    if (in_rect(x, y, 196 * Scale, 240 * Scale, 34 * Scale, 25 * Scale))
+    if (in_tap_area(x, y, 196 * Scale, 240 * Scale, 34 * Scale, 25 * Scale))
         return button::menu;
     return button::none;
 }

@@ -13,5 +13,10 @@ std::string saved_game_folder(const std::string& chosen);
 // Called after a saved game has been written whole and renamed into place.
 void saved_game_written();
 
+// When the game goes out of sight in a way that may end it without a quit request (a page hidden,
+// frozen or closed), the host calls save_now at once and the next poll makes the pause request a
+// lost window focus makes. A desktop's window close is a quit request, which saves already.
+void host_watch_leaving(void (*save_now)());
+
 // Called once the program has ended its main loop.
 void program_ended();

@@ -211,8 +211,10 @@ void hssSpeaker::close() {
 
 void hssSpeaker::volumeMusics(unsigned int volume) {
     music_volume_ = clamp_volume(volume);
-    if (opened_)
+    if (opened_) {
         Mix_VolumeMusic(int(music_volume_ * 2));
+        music_volume_set(int(music_volume_ * 2));
+    }
 }
 
 void hssSpeaker::volumeSounds(unsigned int volume) {
@@ -228,6 +230,7 @@ int hssSpeaker::playMusic(hssMusic* music, unsigned int flags) {
     Mix_VolumeMusic(int(music_volume_ * 2));
     if (Mix_PlayMusic(static_cast<Mix_Music*>(music->music()), music->looping() ? -1 : 0) < 0)
         return -1;
+    music_volume_set(int(music_volume_ * 2));
     return 0;
 }
 

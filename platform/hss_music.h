@@ -9,3 +9,8 @@
 // close_music_reader), or nullptr when nothing must.
 void* open_module_music(unsigned char* bytes, std::size_t length, void** reader);
 void close_music_reader(void* reader);
+
+// Called after the music's volume was set (0 to 128) and after it starts: a page pauses a tune
+// played at volume 0 rather than decode it for nobody (a phone's battery); the desktop's mixer
+// plays on silently as before.
+void music_volume_set(int volume);

@@ -41,3 +41,10 @@ void* open_module_music(unsigned char*, std::size_t, void** reader) {
 void close_music_reader(void* reader) {
     SDL_FreeRW(static_cast<SDL_RWops*>(reader));
 }
+
+void music_volume_set(int volume) {
+    if (volume == 0)
+        Mix_PauseMusic();
+    else if (Mix_PausedMusic())
+        Mix_ResumeMusic();
+}

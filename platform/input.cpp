@@ -1,4 +1,4 @@
-// Input: one SDL event per poll into InputState, with the press lock and the key table.
+// Input: one event that matters per poll into InputState, with the press lock and the key table.
 #include "platform/input.h"
 
 #include <SDL.h>
@@ -13,6 +13,7 @@
 input_state InputState;
 static SDL_Event Event;
 static volatile std::sig_atomic_t HangUp = 0;
+static volatile std::sig_atomic_t FocusGone = 0;
 
 static void on_hangup(int) {
     HangUp = 1;
@@ -22,6 +23,10 @@ void input_watch_hangup() {
 #ifdef SIGHUP
     std::signal(SIGHUP, on_hangup);
 #endif
+}
+
+void input_note_focus_lost() {
+    FocusGone = 1;
 }
 
 int (*input_event_source)(SDL_Event* event) = SDL_PollEvent;
@@ -128,6 +133,60 @@ void input_clear_stylus(input_state& in) {
     in.stylusDown = 0;
 }
 
+// Whether an event from the live queue or a recording means anything to the game. The rest
+// (mouse motion, fingers, window and joystick events, the wheel, a tap on the bars beside the
+// picture, a focus gain) are handled here if at all and never take a poll, so a burst of them
+// cannot hold back the tap behind it. The pause request a live loss of focus makes does count.
+static bool takes_a_poll(SDL_Event& e) {
+    bool live = input_event_source == SDL_PollEvent;
+    switch (e.type) {
+    case SDL_ACTIVEEVENT: {
+        // Focus is the desktop's, not the player's: a recorded focus change (older recordings
+        // hold them) does nothing, and a timedemo never pauses for its own window's focus. Only
+        // a live loss of focus counts, and it is recorded as the pause request it makes, so that
+        // a recording of a game that paused plays back with the same pause.
+        bool away =
+            e.active.gain == 0 && (e.active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)) != 0;
+        if (!away || !live)
+            return false;
+        std::memset(&e, 0, sizeof e);
+        e.type = SDL_USEREVENT;
+        e.user.code = PauseRequestCode;
+        return true;
+    }
+    case SDL_KEYDOWN:
+        if (!full_screen_key(e))
+            return true;
+        // Not recorded either: replayed without its Alt, Alt+Enter would be a plain Return.
+        if (live && SDL_GetVideoSurface())
+            SDL_WM_ToggleFullScreen(SDL_GetVideoSurface());
+        return false;
+    case SDL_VIDEORESIZE: {
+        // The picture keeps its size and is scaled into the window; the size is remembered.
+        // Full screen is not a size the player chose for the window.
+        const SDL_Surface* s = SDL_GetVideoSurface();
+        if (live && s && !(s->flags & SDL_FULLSCREEN))
+            window_note_resize(e.resize.w, e.resize.h);
+        return false;
+    }
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        // Any of the three buttons is the stylus; the wheel comes as buttons 4 and 5, a press and
+        // a release for each notch, and a scroll is no tap. SDL gives a tap on the bars beside a
+        // scaled picture as beyond an edge.
+        if (e.button.button < SDL_BUTTON_LEFT || e.button.button > SDL_BUTTON_RIGHT)
+            return false;
+        return e.type == SDL_MOUSEBUTTONUP || inside_picture(e.button.x, e.button.y);
+    case SDL_KEYUP:
+    case SDL_QUIT:
+        return true;
+    case SDL_USEREVENT:
+        return e.user.code == PauseRequestCode;
+    default:
+        return false;
+    }
+}
+
 void input_poll(input_state& in) {
     if (in.keyPressed == 1)
         input_arm_lock(in);
@@ -144,37 +203,20 @@ void input_poll(input_state& in) {
     in.focusLost = 0;
 
     unsigned long poll_number = input_poll_count++;
-    if (!input_event_source(&Event))
-        return;
-    if (Event.type == SDL_ACTIVEEVENT) {
-        // Focus is the desktop's, not the player's: a recorded focus change (older recordings
-        // hold them) does nothing, and a timedemo never pauses for its own window's focus. Only
-        // a live loss of focus counts, and it is recorded as the pause request it makes, so that
-        // a recording of a game that paused plays back with the same pause.
-        bool away = Event.active.gain == 0 &&
-                    (Event.active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)) != 0;
-        if (!away || input_event_source != SDL_PollEvent)
-            return;
+    bool gone = FocusGone != 0;
+    FocusGone = 0;
+    if (gone && input_event_source == SDL_PollEvent) {
+        // The host saw the game go out of sight (a page hidden or closed): the same pause request
+        // a lost window focus makes. A recording being played holds its own.
         std::memset(&Event, 0, sizeof Event);
         Event.type = SDL_USEREVENT;
         Event.user.code = PauseRequestCode;
+    } else {
+        do {
+            if (!input_event_source(&Event))
+                return;
+        } while (!takes_a_poll(Event));
     }
-    if (Event.type == SDL_KEYDOWN && full_screen_key(Event)) {
-        // Not recorded either: replayed without its Alt, Alt+Enter would be a plain Return.
-        if (input_event_source == SDL_PollEvent && SDL_GetVideoSurface())
-            SDL_WM_ToggleFullScreen(SDL_GetVideoSurface());
-        return;
-    }
-    if (Event.type == SDL_VIDEORESIZE) {
-        // The picture keeps its size and is scaled into the window; the size is remembered.
-        // Full screen is not a size the player chose for the window.
-        const SDL_Surface* s = SDL_GetVideoSurface();
-        if (input_event_source == SDL_PollEvent && s && !(s->flags & SDL_FULLSCREEN))
-            window_note_resize(Event.resize.w, Event.resize.h);
-        return;
-    }
-    if (Event.type == SDL_MOUSEBUTTONDOWN && !inside_picture(Event.button.x, Event.button.y))
-        return; // a tap on the bars beside a scaled picture (SDL gives it as beyond an edge)
     if (input_event_observer)
         input_event_observer(poll_number, &Event);
 

@@ -1,4 +1,4 @@
-// The input record the screens read, filled from at most one event per poll.
+// The input record the screens read, filled from at most one event that matters per poll.
 #pragma once
 
 enum {
@@ -52,6 +52,9 @@ extern void (*input_wait_for_event)();
 // sets a flag, and the next input_poll turns it into InputState.quit for the frame loop to act on.
 // SDL already does the same for SIGINT and SIGTERM.
 void input_watch_hangup();
+// The host saw the game go out of sight (a page hidden or closed): the next poll makes the pause
+// request a lost window focus makes. Safe to call between frames from the host's own callbacks.
+void input_note_focus_lost();
 void input_reset(input_state& in);
 void input_clear_stylus(input_state& in);
 void input_arm_lock(input_state& in);

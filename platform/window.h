@@ -5,6 +5,15 @@
 // it at its own aspect, centred with bars, and taps are mapped back to the game's pixels).
 bool window_resizable();
 
+// The least side, in layout units (times Scale on the screen), of the area a control takes taps
+// in. 0 on the desktop: a pointer is exact and a control's area is its drawn box. 27 in a page: 44
+// CSS pixels, a fingertip, on a 390-pixel-wide phone, where the 240 units of the game's width
+// take 1.625 pixels each.
+int window_tap_side();
+
+// Whether the window shows the media set's icon (a page has its own icons).
+bool window_shows_icon();
+
 // Gives the game's window w x h pixels on the screen; the game's own size is not changed. False
 // where there is no such window (a browser page sizes its canvas itself) or it cannot be sized.
 bool window_set_size(int w, int h);

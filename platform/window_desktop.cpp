@@ -50,3 +50,11 @@ window_event window_peek_event() {
     return SDL_PeepEvents(&e, 1, SDL_PEEKEVENT, SDL_ALLEVENTS) > 0 ? window_event::waiting
                                                                    : window_event::none;
 }
+
+int window_tap_side() {
+    return 0;
+}
+
+bool window_shows_icon() {
+    return true;
+}

@@ -5,6 +5,14 @@ bool window_resizable() {
     return false;
 }
 
+int window_tap_side() {
+    return 27;
+}
+
+bool window_shows_icon() {
+    return false;
+}
+
 bool window_set_size(int, int) {
     return false;
 }

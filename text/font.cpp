@@ -9,6 +9,7 @@
 
 #include "platform/files.h"
 #include "text/metrics_file.h"
+#include "video/units.h"
 #include "video/video.h"
 
 void font::LoadMetrics(const char* folder, const char* name, int space_width, int line_height) {
@@ -101,9 +102,8 @@ void font::DrawText(const char* text, int mode, int left, int right) {
 }
 
 int font::IsHit(int px, int py) {
-    return static_cast<float>(px) > x &&
-           static_cast<float>(px)<x + text_box.w&& static_cast<float>(py)> y &&
-           static_cast<float>(py) < static_cast<float>(line_height) + y;
+    return in_tap_area(static_cast<float>(px), static_cast<float>(py), x, y, text_box.w,
+                       static_cast<float>(line_height));
 }
 
 void font::DrawParagraph(const char* text, int spacing, int mode, int left, int right) {

@@ -116,8 +116,9 @@ bytes_t draw_icon(int size) {
     return out;
 }
 
-bytes_t icon_png(int size) {
-    bytes_t pixels = draw_icon(size);
+namespace {
+
+bytes_t png_of(const bytes_t& pixels, int size) {
     png_image info;
     std::memset(&info, 0, sizeof info);
     info.version = PNG_IMAGE_VERSION;
@@ -132,6 +133,52 @@ bytes_t icon_png(int size) {
         return {};
     out.resize(bytes);
     return out;
+}
+
+} // namespace
+
+bytes_t icon_png(int size) {
+    return png_of(draw_icon(size), size);
+}
+
+bytes_t maskable_icon_png(int size) {
+    // The plate's colours fill the square; the icon, at four fifths, keeps every tile inside the
+    // middle circle that any mask leaves.
+    canvas back(size, size, static_cast<float>(size) / kSide);
+    back.vgradient(0, kSide, hex(0x1c2462), hex(0x5a1f63));
+    int inner = size * 4 / 5, at = (size - inner) / 2;
+    bytes_t icon = draw_icon(inner), out;
+    out.reserve(static_cast<std::size_t>(size) * size * 4);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const color& b = back.at(x, y);
+            float rgb[3] = {b.r, b.g, b.b};
+            if (x >= at && y >= at && x < at + inner && y < at + inner) {
+                const std::uint8_t* p =
+                    &icon[(static_cast<std::size_t>(y - at) * inner + (x - at)) * 4];
+                float a = p[3] / 255.0f;
+                for (int k = 0; k < 3; ++k)
+                    rgb[k] = rgb[k] * (1 - a) + p[k] / 255.0f * a;
+            }
+            for (float v : rgb)
+                out.push_back(to_byte(v));
+            out.push_back(255);
+        }
+    }
+    return png_of(out, size);
+}
+
+bytes_t monochrome_icon_png(int size) {
+    // White where the picture's tiles and the lifted tile are, clear elsewhere: the plate and the
+    // empty slot are dark, the tiles light.
+    bytes_t icon = draw_icon(size);
+    for (std::size_t i = 0; i < icon.size(); i += 4) {
+        float light = (0.3f * icon[i] + 0.59f * icon[i + 1] + 0.11f * icon[i + 2]) / 255.0f;
+        float a = clampf((light - 0.25f) / 0.3f, 0.0f, 1.0f) * icon[i + 3] / 255.0f;
+        icon[i] = icon[i + 1] = icon[i + 2] = 255;
+        icon[i + 3] = to_byte(a);
+    }
+    return png_of(icon, size);
 }
 
 bytes_t icon_bmp() {

@@ -6,6 +6,7 @@
 #include <string>
 #include <sys/stat.h>
 
+#include "tools/art.h"
 #include "tools/icon.h"
 #include "tools/media_set.h"
 #include "tools/sound_gen.h"
@@ -18,7 +19,7 @@ int usage() {
                  "usage: tessoli-media --scale 1|2 --out FOLDER\n"
                  "       tessoli-media --preview FILE.png\n"
                  "       tessoli-media --icons FOLDER   (FOLDER/SIZExSIZE/apps/tessoli.png)\n"
-                 "       tessoli-media --web FOLDER     (the page's 1.ogg and icon-SIZE.png)\n");
+                 "       tessoli-media --web FOLDER     (the page's 1.ogg and its icons)\n");
     return 2;
 }
 
@@ -34,7 +35,14 @@ bool write_web_files(std::string folder) {
         if (!write_file_if_changed(folder + "icon-" + std::to_string(size) + ".png",
                                    icon_png(size)))
             return false;
-    return true;
+    // The install prompt's pictures of the game: its splash and its board, as the page shows
+    // them (Scale 2).
+    return write_file_if_changed(folder + "icon-maskable-512.png", maskable_icon_png(512)) &&
+           write_file_if_changed(folder + "icon-monochrome-512.png", monochrome_icon_png(512)) &&
+           write_file_if_changed(folder + "screenshot-splash.png",
+                                 encode_png(to_image(draw_splash(2)))) &&
+           write_file_if_changed(folder + "screenshot-board.png",
+                                 encode_png(to_image(draw_board(2))));
 }
 
 } // namespace

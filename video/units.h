@@ -1,5 +1,8 @@
-// The two units the game is written in: Scale and the frames that make one second.
+// The two units the game is written in (Scale and the frames that make one second), and the area
+// a control takes taps in.
 #pragma once
+
+#include "platform/window.h"
 
 // Every layout number is given for a 240 x 320 screen and multiplied by Scale; every duration is
 // counted in frames, FramesPerSecond of them to the second. Both are set by the program, above
@@ -8,3 +11,19 @@
 // of the drawing layers so that effects, the game and the screens read them without reaching up.
 extern int Scale;
 extern int FramesPerSecond;
+
+// Whether a tap at (px, py) lands on a control drawn in the box (x, y, w, h), all in the screen's
+// pixels: the box itself, grown about its centre to the platform's least tap side where it is
+// smaller (the desktop's areas are the drawn boxes).
+inline bool in_tap_area(float px, float py, float x, float y, float w, float h) {
+    float side = static_cast<float>(window_tap_side() * Scale);
+    if (w < side) {
+        x -= (side - w) / 2;
+        w = side;
+    }
+    if (h < side) {
+        y -= (side - h) / 2;
+        h = side;
+    }
+    return px > x && px < x + w && py > y && py < y + h;
+}

@@ -45,6 +45,8 @@ int video_height_for(int width, int height, int current_w, int current_h, int wi
 // before the video mode, as the window manager reads it when the window appears. It comes in the
 // way every picture does: a regular file, a BMP by its bytes, a size checked before decoding.
 static void set_window_icon() {
+    if (!window_shows_icon())
+        return;
     std::string bytes, why;
     file_read got = read_regular_file(MediaPath + "icon.bmp", IconFileLimit, &bytes, &why);
     if (got == file_read::missing)

@@ -1,11 +1,21 @@
-// Keeps the page playable offline: every file is cached on first visit and served from the cache
-// when the network fails (fresh copies are fetched while online).
-const CACHE = "tessoli-v2";
-const FILES = ["./", "index.html", "index.js", "index.wasm", "index.data",
-               "manifest.webmanifest", "icon-32.png", "icon-192.png", "icon-512.png"];
+// Keeps the page playable offline. Registered once the page has loaded, it caches the page's
+// files from the browser's own copies of them (no second download on a first visit); afterwards
+// every file comes from the cache first. Each build names its cache by what it holds: a new build
+// is fetched anew on the next visit and the old cache goes.
+const CACHE = "@TESSOLI_CACHE@";
+// What the page itself loads (the install prompt's pictures are fetched by the browser when it
+// wants them, and are not kept).
+const FILES = ["./", "index.js", "index.wasm", "index.data", "manifest.webmanifest",
+               "icon-32.png", "icon-192.png"];
+const OURS = new Set(FILES.concat(["index.html"]).map((f) => new URL(f, self.registration.scope).href));
 
 self.addEventListener("install", (event) => {
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
+  event.waitUntil(caches.keys().then((keys) => {
+    // A first install takes what the page has just downloaded; an update asks the server.
+    const mode = keys.some((k) => k.startsWith("tessoli-")) ? "no-cache" : "force-cache";
+    return caches.open(CACHE).then((cache) =>
+      cache.addAll(FILES.map((f) => new Request(f, { cache: mode }))));
+  }).then(() => self.skipWaiting()));
 });
 
 self.addEventListener("activate", (event) => {
@@ -16,11 +26,12 @@ self.addEventListener("activate", (event) => {
 
 self.addEventListener("fetch", (event) => {
   if (event.request.method !== "GET") return;
-  event.respondWith(fetch(event.request).then((response) => {
-    if (response.ok && new URL(event.request.url).origin === location.origin) {
-      const copy = response.clone();
-      caches.open(CACHE).then((cache) => cache.put(event.request, copy));
-    }
-    return response;
-  }).catch(() => caches.match(event.request, { ignoreSearch: true })));
+  const url = new URL(event.request.url);
+  url.search = "";
+  if (!OURS.has(url.href)) return;
+  event.respondWith(caches.open(CACHE).then((cache) =>
+    cache.match(url.href).then((hit) => hit || fetch(event.request).then((response) => {
+      if (response.ok) cache.put(url.href, response.clone());
+      return response;
+    }))));
 });

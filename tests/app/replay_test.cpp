@@ -31,6 +31,7 @@ void record_a_few_polls(const std::string& path) {
     input_state in{};
     SDL_Event down{};
     down.type = SDL_MOUSEBUTTONDOWN;
+    down.button.button = SDL_BUTTON_LEFT;
     down.button.x = 33;
     down.button.y = 44;
     input_poll(in);

@@ -58,6 +58,7 @@ TEST_F(State, UnknownStateKeepsPollingAndPacing) {
     GameRunning = 1;
     SDL_Event down{};
     down.type = SDL_MOUSEBUTTONDOWN;
+    down.button.button = SDL_BUTTON_LEFT;
     down.button.x = 3;
     down.button.y = 4;
     SDL_PushEvent(&down);

@@ -1,8 +1,10 @@
-// Input polling: one event per poll, the press lock and the key table.
+// Input polling: one event that matters per poll, the press lock and the key table.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
 #include <deque>
+#include <utility>
+#include <vector>
 
 #include "platform/frame_clock.h"
 #include "platform/input.h"
@@ -20,9 +22,10 @@ int fake_source(SDL_Event* e) {
     return 1;
 }
 
-SDL_Event button(Uint8 type, int x, int y) {
+SDL_Event button(Uint8 type, int x, int y, Uint8 which = SDL_BUTTON_LEFT) {
     SDL_Event e{};
     e.type = type;
+    e.button.button = which;
     e.button.x = static_cast<Uint16>(x);
     e.button.y = static_cast<Uint16>(y);
     return e;
@@ -87,6 +90,49 @@ TEST_F(Input, KeyDownLocksPressesUntilARelease) {
     poll(2);
     EXPECT_EQ(in.stylusDown, 1);
     EXPECT_EQ(in.clickX, 11);
+}
+
+// What the game drops (motion, the wheel's notches, focus gained, a resize, other user events)
+// never takes a poll: a tap behind any burst of them acts on the very next poll, and only the
+// tap is handed to a recording. The right button is the stylus as the left is.
+TEST_F(Input, DroppedEventsNeverHoldBackTheTapBehindThem) {
+    static std::vector<std::pair<unsigned long, int>> seen;
+    seen.clear();
+    input_event_observer = [](unsigned long poll, const SDL_Event* e) {
+        seen.push_back({poll, e->type});
+    };
+    input_reset(in);
+    SDL_Event motion{}, gained{}, resize{}, other{};
+    motion.type = SDL_MOUSEMOTION;
+    gained.type = SDL_ACTIVEEVENT;
+    gained.active.gain = 1;
+    gained.active.state = SDL_APPINPUTFOCUS;
+    resize.type = SDL_VIDEORESIZE;
+    other.type = SDL_USEREVENT;
+    other.user.code = 77;
+    for (int i = 0; i < 200; i++)
+        Queue.push_back(motion);
+    for (Uint8 wheel : {SDL_BUTTON_WHEELUP, SDL_BUTTON_WHEELDOWN}) {
+        Queue.push_back(button(SDL_MOUSEBUTTONDOWN, 50, 60, wheel));
+        Queue.push_back(button(SDL_MOUSEBUTTONUP, 50, 60, wheel));
+    }
+    Queue.insert(Queue.end(), {gained, resize, other, motion});
+    Queue.push_back(button(SDL_MOUSEBUTTONDOWN, 70, 80, SDL_BUTTON_RIGHT));
+    unsigned long first = input_poll_count;
+    poll();
+    input_event_observer = nullptr;
+    EXPECT_EQ(in.stylusDown, 1);
+    EXPECT_EQ(in.clickX, 70);
+    EXPECT_TRUE(Queue.empty());
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0], std::make_pair(first, static_cast<int>(SDL_MOUSEBUTTONDOWN)));
+
+    // A scroll alone never taps, and the poll it came in is an empty one.
+    Queue.push_back(button(SDL_MOUSEBUTTONUP, 70, 80, SDL_BUTTON_RIGHT));
+    Queue.push_back(button(SDL_MOUSEBUTTONDOWN, 50, 60, SDL_BUTTON_WHEELDOWN));
+    poll(2);
+    EXPECT_EQ(in.stylusDown, 0);
+    EXPECT_EQ(in.clickX, 0);
 }
 
 TEST_F(Input, KeyTableSharedCodesAndKeysPastTheTable) {

@@ -1,7 +1,10 @@
 # The page in headless Chromium: splash, the sound question, the menu with music, a level's look,
-# touch on a scaled canvas, a pause and the tap that ends it, the menu button's save surviving a
-# reload, an offline reload, and the reference replays giving the desktop's state hashes and
-# saved bytes.
+# touch on a scaled canvas, a tap right after a drag, no console complaints, a slow first visit's
+# loading layer and single downloads, a missing data file's sentence, a pause and the tap that
+# ends it, the menu button's save surviving a reload, a tap at the edges of an enlarged "Yes",
+# the tune paused after "No", the page hidden (saved, paused, silent) and closed mid-level, the
+# reference replays giving the desktop's state hashes and saved bytes, an offline reload and
+# "Exit Game" back to the splash.
 import glob
 import os
 import re
@@ -103,14 +106,72 @@ def play(server):
                        " SDL.audioContext.state : 'none'")
         check(audio == "running", "audio is running (%s)" % audio)
         b.screenshot(os.path.join(server.folder_out, "browser-menu-390x844.png"))
-        b.click(240, 266)  # "Start Game", by mouse
+        # A finger drawn across the menu for a second queues a hundred-odd moves; the tap on
+        # "Start Game" behind them acts in the next frame, not after them.
+        b.drag(40, 420, 440, 600, 1.0)
+        b.pump(0.3)
+        menu = canvas_sum(b)
+        start = time.time()
+        b.tap(240, 266)
+        while canvas_sum(b) == menu and time.time() - start < 5:
+            pass
+        delay = time.time() - start
+        check(delay < 0.4, "a tap right after a one-second drag acts at once (%.0f ms)" % (delay * 1000))
         b.pump(3)
         hint = b.canvas_pixel(25, 514)
         check(hint[1] > hint[0] + 40 and hint[1] > 100,
               "\"Start Game\" shows the level's look with the play buttons (%s)" % hint)
         b.screenshot(os.path.join(server.folder_out, "browser-look-390x844.png"))
+        check(not b.complaints, "no warnings or errors from loading to a level %s" % b.complaints)
     finally:
         b.close()
+
+
+def first_visit(server):
+    # A first visit on a slow link (1.6 Mbit/s, 150 ms): the page's own loading layer from the
+    # first second, its bar moving with the bytes, then the game's first frame in its place; the
+    # service worker keeps what the page fetched, so each file comes down once.
+    b = Browser(390, 844)
+    try:
+        b.call("Network.enable")
+        b.call("Network.emulateNetworkConditions", offline=False, latency=150,
+               downloadThroughput=200000, uploadThroughput=200000)
+        served = len(server.served)
+        b.navigate(server.url)
+        b.pump(1)
+        words = b.eval("(() => { const l = document.getElementById('loading');"
+                       " return getComputedStyle(l).display !== 'none' ? l.innerText : ''; })()")
+        check("Tessoli" in words and "Loading" in words, "within a second the loading layer: %r" % words)
+        b.wait_for("parseFloat(document.querySelector('#bar div').style.width) > 10", 30, "the bar to move")
+        b.screenshot(os.path.join(server.folder_out, "browser-loading-390x844.png"))
+        b.call("Network.emulateNetworkConditions", offline=False, latency=0,
+               downloadThroughput=-1, uploadThroughput=-1)
+        b.wait_for("typeof Module !== 'undefined' && Module.calledRun === true", 60, "the game")
+        b.pump(0.5)
+        check(b.eval("getComputedStyle(document.getElementById('loading')).display") == "none"
+              and near(b.canvas_pixel(240, 320), [118, 197, 254]), "the splash takes the layer's place")
+        b.eval("navigator.serviceWorker.ready.then(() => true)", awaited=True)
+        b.pump(1.5)
+        counts = {}
+        for path, status in server.served[served:]:
+            counts[path] = counts.get(path, 0) + 1
+        check(counts and max(counts.values()) == 1, "each file downloaded once: %s" % counts)
+    finally:
+        b.close()
+    # The data file missing on the server: one plain sentence and a way to try again.
+    broken = Server(WEB, {"index.data": "/nonexistent/index.data"})
+    b = Browser(390, 844)
+    try:
+        b.navigate(broken.url)
+        b.wait_for("(() => { const f = document.getElementById('failed');"
+                   " return f && getComputedStyle(f).display !== 'none'; })()", 30,
+                   "the sentence for a missing file")
+        said = b.eval("document.getElementById('failed').innerText")
+        check("could not be downloaded" in said and "Try again" in said, "a missing data file is said: %r" % said)
+        b.screenshot(os.path.join(server.folder_out, "browser-failed-390x844.png"))
+    finally:
+        b.close()
+        broken.stop()
 
 
 def offline(server):
@@ -141,6 +202,12 @@ def offline(server):
         b.pump(2.5)
         check(bright(b, 30, 495, 200, 535) > 100, "offline the game plays on to the menu")
         b.screenshot(os.path.join(server.folder_out, "browser-menu-768x1024.png"))
+        b.eval("window.tessoliBefore = true")
+        b.tap(240, 340)  # "Exit Game": a page cannot close, so the game starts again at its splash
+        b.wait_for("typeof tessoliBefore === 'undefined' && typeof Module !== 'undefined'"
+                   " && Module.calledRun === true", 30, "the game again")
+        b.pump(1)
+        check(near(b.canvas_pixel(240, 320), [118, 197, 254]), "\"Exit Game\" returns to the splash")
     finally:
         b.close()
 
@@ -299,9 +366,8 @@ def save_and_continue(server):
 
         b.navigate(server.url)
         through_sound_question(b, (316, 276))  # "No" this time
-        quiet = b.eval("(() => { const m = SDL.music && SDL.music.audio;"
-                       " return m && m.webAudioGainNode ? m.webAudioGainNode.gain.value : 0; })()")
-        check(quiet == 0, "\"No\" leaves the tune silent (gain %s)" % quiet)
+        quiet = music_state(b)
+        check(quiet and not quiet["playing"], "after \"No\" the tune is paused, not played silent (%s)" % quiet)
         menu = canvas_sum(b)
         b.click(240, 266)  # "Start Game" asks first
         b.pump(2)
@@ -312,12 +378,85 @@ def save_and_continue(server):
               and not (hint[1] > hint[0] + 40 and hint[1] > 100),
               "after a reload \"Start Game\" offers \"Continue game?\"")
         b.screenshot(os.path.join(server.folder_out, "browser-continue-390x844.png"))
-        b.tap(189, 372)  # "Yes"
+        # "Yes" is drawn 32 pixels tall from y 360; a finger takes 54 (44 CSS pixels) about its
+        # middle, 349 to 403. Just past that edge nothing happens; just inside it, "Yes".
+        prompt = canvas_sum(b)
+        b.tap(198, 406)
+        b.pump(1)
+        check(canvas_sum(b) == prompt, "a tap just past the enlarged \"Yes\" does nothing")
+        b.tap(198, 400)
         # The level's look comes first again; then the board as it was left.
         same = poll(b, lambda: region_sum(b, BOARD, BOARD, 5 * CELL, 5 * CELL), lambda v: v == board, 15)
         b.screenshot(os.path.join(server.folder_out, "browser-continued-390x844.png"))
         check(same == board, "the continued game has the same board")
         check(region_sum(b, 300, 585, 170, 40) == score, "the continued game has the same score")
+    finally:
+        b.close()
+
+
+def bar_length(b):
+    """How long the time bar is, in game pixels (its red to green row under the HUD)."""
+    return b.eval("""(() => { const d = tessoliGrab(0, 633, 480, 1); let n = 0;
+        for (let i = 0; i < d.length; i += 4) if (d[i] + d[i + 1] > 150) n++; return n; })()""")
+
+
+def stored_save(b):
+    """The bytes of cont.tll in the browser's own storage (IndexedDB), not the game's copy."""
+    return b.eval("""new Promise((done) => { const q = indexedDB.open('/save');
+        q.onerror = () => done(-1);
+        q.onsuccess = () => { const g = q.result.transaction(['FILE_DATA']).objectStore('FILE_DATA')
+            .get('/save/cont.tll'); g.onsuccess = () => done(g.result ? g.result.contents.length : 0);
+            g.onerror = () => done(-1); }; })""", awaited=True)
+
+
+def leave_and_come_back(server):
+    # The page hidden mid-level by another tab, with the music on (headless Chromium slows a
+    # hidden tab's timers unless sound plays), then the tab closed outright.
+    b = Browser(390, 844)
+    try:
+        b.navigate(server.url)
+        through_sound_question(b, (148, 276))
+        b.click(240, 266)  # "Start Game"
+        b.pump(3)
+        b.eval("window.tessoliLook = tessoliGrab(0, 0, 480, 640); true")
+        offered = poll(b, lambda: offered_likeness(b), lambda d: min(d) < 12, 12)
+        home = min(range(25), key=lambda c: offered[c])
+        cell = (BOARD + CELL * (home % 5) + CELL / 2, BOARD + CELL * (home // 5) + CELL / 2)
+        b.pump(2)  # the clock runs
+        board = region_sum(b, BOARD, BOARD, 5 * CELL, 5 * CELL)
+        bar = bar_length(b)
+        tab = b.open_tab()
+        b.pump(0.5)
+        hidden = b.eval("[document.visibilityState, SDL.audioContext.state]")
+        b.pump(6)
+        saved = stored_save(b)
+        b.close_tab(tab)
+        b.pump(1)
+        check(hidden == ["hidden", "suspended"], "hidden, the sound is suspended (%s)" % hidden)
+        check(saved > 0, "hiding saves the level into the browser's storage (%d bytes)" % saved)
+        check(b.eval("SDL.audioContext.state") == "running", "back in sight, the sound plays again")
+        check(region_sum(b, BOARD, BOARD, 5 * CELL, 5 * CELL) != board, "back in sight: the pause panel")
+        b.pump(2.5)  # a hidden tab's timers may crawl; a page in sight runs at speed
+        left = bar_length(b)
+        check(bar - 2 <= left <= bar, "the clock stands still while hidden and after (bar %d, then %d)"
+              % (bar, left))
+        b.screenshot(os.path.join(server.folder_out, "browser-hidden-paused-390x844.png"))
+        b.tap(*cell)
+        b.pump(1)
+        check(region_sum(b, BOARD, BOARD, 5 * CELL, 5 * CELL) == board, "a tap goes on, landing nowhere")
+        b.tap(*cell)
+        b.pump(1.5)
+        placed = region_sum(b, BOARD, BOARD, 5 * CELL, 5 * CELL)
+        check(placed != board, "then a tap places the offered tile")
+
+        b.close_page_for_new_one()  # no menu button: the tab is closed mid-level
+        b.navigate(server.url)
+        through_sound_question(b, (148, 276))
+        b.click(240, 266)  # "Start Game" asks "Continue game?"
+        b.pump(2)
+        b.tap(189, 372)  # "Yes"
+        same = poll(b, lambda: region_sum(b, BOARD, BOARD, 5 * CELL, 5 * CELL), lambda v: v == placed, 15)
+        check(same == placed, "after the tab was closed, \"Continue game?\" gives the board as it was left")
     finally:
         b.close()
 
@@ -331,7 +470,7 @@ def main():
     server = Server(WEB, extra)
     server.folder_out = os.environ.get("TESSOLI_SHOTS", "/tmp")
     try:
-        for step in (play, save_and_continue, replays, offline):  # offline stops the server
+        for step in (play, first_visit, save_and_continue, leave_and_come_back, replays, offline):  # offline stops the server
             if not os.environ.get("TESSOLI_BROWSER_ONLY") or step.__name__ == os.environ["TESSOLI_BROWSER_ONLY"]:
                 step(server)
     finally:

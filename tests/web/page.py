@@ -26,6 +26,7 @@ class Server:
 
     def __init__(self, folder, extra=None):
         extra = extra or {}
+        served = self.served = []  # (path, status) of every request answered
 
         class Handler(http.server.SimpleHTTPRequestHandler):
             def __init__(self, *a, **k):
@@ -39,6 +40,9 @@ class Server:
 
             def log_message(self, *a):
                 pass
+
+            def log_request(self, code="-", size="-"):
+                served.append((self.path.split("?")[0], int(getattr(code, "value", code))))
 
             def end_headers(self):
                 self.send_header("Cache-Control", "no-cache")
@@ -63,6 +67,7 @@ class Browser:
         self.own_profile = profile is None
         self.profile = profile or tempfile.mkdtemp(prefix="tessoli-chromium-")
         self.console = []
+        self.complaints = []  # console warnings and errors, uncaught exceptions, browser warnings
         self.events = []
         args = [shutil.which("chromium") or "chromium", "--headless", "--no-sandbox",
                 "--disable-gpu", "--disable-quic", "--no-first-run",
@@ -78,6 +83,7 @@ class Browser:
                 raise RuntimeError("chromium did not start")
             time.sleep(0.1)
         port = open(port_file).read().split()[0]
+        self.port = port
         deadline = time.time() + 10
         while True:
             try:
@@ -89,18 +95,50 @@ class Browser:
                 if time.time() > deadline:
                     raise
                 time.sleep(0.1)
+        self.size = (width, height)
+        self._attach(page)
+
+    def _attach(self, page):
+        self.target = page["id"]
         self.ws = websocket.create_connection(page["webSocketDebuggerUrl"], timeout=120)
         self.next_id = 0
         self.call("Runtime.enable")
         self.call("Page.enable")
-        self.call("Emulation.setDeviceMetricsOverride", width=width, height=height,
+        self.call("Log.enable")
+        self.call("Emulation.setDeviceMetricsOverride", width=self.size[0], height=self.size[1],
                   deviceScaleFactor=1, mobile=False)
+
+    def open_tab(self):
+        """Another tab in front of this page (which the browser then hides); its target id."""
+        target = self.call("Target.createTarget", url="about:blank")["targetId"]
+        self.call("Target.activateTarget", targetId=target)
+        return target
+
+    def close_tab(self, target):
+        self.call("Target.closeTarget", targetId=target)
+        self.call("Target.activateTarget", targetId=self.target)
+
+    def close_page_for_new_one(self):
+        """Closes this page's tab as a player would, and drives a fresh tab from then on."""
+        import urllib.request
+        target = self.call("Target.createTarget", url="about:blank")["targetId"]
+        self.call("Target.closeTarget", targetId=self.target)
+        self.ws.close()
+        targets = json.load(urllib.request.urlopen("http://127.0.0.1:%s/json" % self.port))
+        self._attach([t for t in targets if t["id"] == target][0])
 
     def _handle(self, message):
         if message.get("method") == "Runtime.consoleAPICalled":
             text = " ".join(str(a.get("value", a.get("description", "")))
                             for a in message["params"]["args"])
             self.console.append(text)
+            if message["params"]["type"] in ("warning", "error"):
+                self.complaints.append(text)
+        elif message.get("method") == "Runtime.exceptionThrown":
+            self.complaints.append(message["params"]["exceptionDetails"].get("text", "exception"))
+        elif message.get("method") == "Log.entryAdded" and \
+                message["params"]["entry"]["level"] in ("warning", "error"):
+            self.complaints.append(message["params"]["entry"]["text"])
         elif "method" in message:
             self.events.append(message)
 
@@ -155,6 +193,7 @@ class Browser:
 
     def navigate(self, url):
         self.console = []
+        self.complaints = []
         self.call("Page.navigate", url=url)
 
     def screenshot(self, path=None):
@@ -188,6 +227,17 @@ class Browser:
         px, py = self.page_point(x, y)
         self.call("Input.dispatchTouchEvent", type="touchStart",
                   touchPoints=[{"x": px, "y": py, "id": 1}])
+        self.call("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+
+    def drag(self, x0, y0, x1, y1, seconds=1.0):
+        """A finger laid on game pixel (x0, y0), drawn to (x1, y1) over the time, and lifted."""
+        steps = max(1, int(seconds * 60))
+        start = time.time()
+        for i in range(steps + 1):
+            px, py = self.page_point(x0 + (x1 - x0) * i / steps, y0 + (y1 - y0) * i / steps)
+            self.call("Input.dispatchTouchEvent", type="touchStart" if i == 0 else "touchMove",
+                      touchPoints=[{"x": px, "y": py, "id": 1}])
+            time.sleep(max(0, start + seconds * (i + 1) / steps - time.time()))
         self.call("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
 
     def key(self, text, code, key_code):

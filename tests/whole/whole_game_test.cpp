@@ -92,6 +92,25 @@ TEST(WholeGame, SplashAndTheSoundQuestionWaitForThePlayer) {
     EXPECT_EQ(music_volume, 128);
 }
 
+// A mouse swept over the menu queues a burst of motion; the click behind it starts the game in
+// the very next frame, as it would with nothing before it.
+TEST(WholeGame, AClickRightAfterABurstOfMouseMotionActsInTheNextFrame) {
+    game_driver g;
+    g.boot(1);
+    g.load_and_answer(true);
+    g.enter_menu();
+    ASSERT_TRUE(g.run_until([] { return in_state("intro", "intro"); }, 200));
+    g.frame(10);
+    for (int i = 0; i < 100; i++) {
+        SDL_Event e{};
+        e.motion = {SDL_MOUSEMOTION, 0, 0, Uint16(20 + i), 133, 1, 0};
+        ASSERT_EQ(0, SDL_PushEvent(&e));
+    }
+    g.push_down(120, 133); // "Start Game"
+    g.frame();
+    EXPECT_EQ(GameState, "init_gra");
+}
+
 // The recorded games only ever answer "Yes"; "No" must neither load the saved game nor overwrite
 // it before the next save.
 TEST(WholeGame, NoOnTheContinuePromptStartsAfreshAndKeepsTheSavedGame) {
