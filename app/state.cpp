@@ -60,14 +60,17 @@ void dispatch_state() {
     }
 }
 
-// Pictures the player dropped on the window join their pictures, and the menu counts them anew.
+// Pictures the player dropped on the window (or brought into the page) join their pictures, are
+// kept, and the menu counts them anew.
 static void take_dropped_pictures() {
     std::string path;
-    bool added = false;
+    bool changed = false;
     while (drop_take(&path))
-        added = add_player_pictures(path) > 0 || added;
-    if (added)
+        changed = (path.empty() || add_player_pictures(path) > 0) || changed;
+    if (changed) {
         count_player_pictures();
+        saved_game_written();
+    }
 }
 
 void run_frame() {

@@ -5,5 +5,6 @@
 
 // Starts taking drops, once the window is open. False where the window cannot take them.
 bool drop_start();
-// The next path dropped since the last call; false when none is waiting.
+// The next path dropped since the last call; false when none is waiting. An empty path says the
+// pictures folder changed under the game (a page removed the photos).
 bool drop_take(std::string* path);

@@ -10,7 +10,8 @@ void yield_to_host();
 // media folder and the player's data folder; a browser keeps it in its own storage instead.
 std::string saved_game_folder(const std::string& chosen);
 
-// Called after a saved game has been written whole and renamed into place.
+// Called after a saved game has been written whole and renamed into place, and after the player's
+// pictures changed (both live in the saved game's folder).
 void saved_game_written();
 
 // When the game goes out of sight in a way that may end it without a quit request (a page hidden,

@@ -1,13 +1,14 @@
 // The page's script around the game: the saved game's folder in IndexedDB (read before the game
 // starts, written at each save), options from the address, and the page going away.
 Module.preRun = Module.preRun || [];
-// The saved game's folder is plain memory that the page reads from IndexedDB before the game
-// starts and writes back after each save, in the layout the browser's IDBFS used (so older saves
-// still load). A save therefore never waits inside the game: a page being hidden or closed saves
+// The saved game's folder (and the player's photos in its pictures/) is plain memory that the page
+// reads from IndexedDB before the game starts and writes back after each save, in the layout the
+// browser's IDBFS used (so older saves still load). A save therefore never waits inside the game: a page being hidden or closed saves
 // at once, from its own listener.
 var SaveStore = "FILE_DATA";
 Module.preRun.push(function () {
   FS.mkdir("/save");
+  FS.mkdir("/save/pictures");
   Module.addRunDependency("saved game");
   var done = function () { Module.removeRunDependency("saved game"); };
   var failed = function (why) {
@@ -32,7 +33,8 @@ Module.preRun.push(function () {
     read.onsuccess = function () {
       var c = read.result;
       if (!c) return done();
-      if (c.value && c.value.contents && /^\/save\/[^/]+$/.test(c.key)) FS.writeFile(c.key, c.value.contents);
+      if (c.value && c.value.contents && /^\/save\/(pictures\/)?[^/]+$/.test(c.key))
+        FS.writeFile(c.key, c.value.contents);
       c.continue();
     };
   };
@@ -46,10 +48,12 @@ Module.tessoliStoreSaves = function () {
     var t = db.transaction([SaveStore], "readwrite"), store = t.objectStore(SaveStore);
     t.onerror = function () { console.error("Couldn't store the saved game: " + t.error); };
     store.clear();
-    FS.readdir("/save").forEach(function (name) {
-      var path = "/save/" + name, stat = FS.stat(path);
-      if (FS.isFile(stat.mode))
-        store.put({ timestamp: stat.mtime, mode: stat.mode, contents: FS.readFile(path) }, path);
+    ["/save/", "/save/pictures/"].forEach(function (folder) {
+      FS.readdir(folder).forEach(function (name) {
+        var path = folder + name, stat = FS.stat(path);
+        if (FS.isFile(stat.mode))
+          store.put({ timestamp: stat.mtime, mode: stat.mode, contents: FS.readFile(path) }, path);
+      });
     });
     if (t.commit) t.commit();
   } catch (e) {

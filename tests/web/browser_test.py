@@ -3,12 +3,14 @@
 # loading layer and single downloads, a missing data file's sentence, a pause and the tap that
 # ends it, the menu button's save surviving a reload, a tap at the edges of an enlarged "Yes",
 # the tune paused after "No", the page hidden (saved, paused, silent) and closed mid-level, the
-# reference replays giving the desktop's state hashes and saved bytes, an offline reload and
-# "Exit Game" back to the splash.
+# reference replays giving the desktop's state hashes and saved bytes, an offline reload,
+# "Exit Game" back to the splash, and the player's photos picked, kept, played and removed.
 import glob
 import os
 import re
+import subprocess
 import sys
+import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -461,6 +463,93 @@ def leave_and_come_back(server):
         b.close()
 
 
+# Twenty photos of one colour each, so a level shows one we know; the first held upright but
+# stored on its side (red above blue), its Exif block saying so; and a file that is no picture.
+PHOTO_COLOURS = [(230, 40, 40), (40, 200, 60), (40, 80, 230), (240, 220, 40), (200, 60, 220),
+                 (40, 220, 220), (250, 140, 30), (120, 60, 20), (120, 200, 120), (90, 90, 90),
+                 (250, 170, 200), (20, 120, 100), (160, 160, 240), (180, 30, 90), (200, 230, 120),
+                 (60, 40, 140), (240, 240, 240), (150, 110, 60), (30, 60, 30), (100, 150, 200)]
+TURNED = b"\xFF\xE1\x00\x22Exif\0\0MM\0\x2A\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0\x06\0\0\0\0\0\0"
+
+
+def make_photos(folder):
+    paths = []
+    for i, (r, g, b) in enumerate(PHOTO_COLOURS):
+        path = os.path.join(folder, "p%02d.jpg" % i)
+        if i == 0:
+            subprocess.check_call(["convert", "-size", "200x400", "xc:red", "-fill", "blue", "-draw",
+                                   "rectangle 0,200 199,399", path])
+            data = open(path, "rb").read()
+            open(path, "wb").write(data[:2] + TURNED + data[2:])
+        else:
+            subprocess.check_call(["convert", "-size", "300x200", "xc:rgb(%d,%d,%d)" % (r, g, b), path])
+        paths.append(path)
+    bad = os.path.join(folder, "notes.jpg")
+    open(bad, "w").write("not a picture\n")
+    return paths + [bad]
+
+
+def photo_count(b):
+    return b.eval("FS.readdir('/save/pictures').filter(n => n[0] !== '.').length")
+
+
+def your_photos(server):
+    folder = tempfile.mkdtemp(prefix="tessoli-photos-")
+    b = Browser(390, 844)
+    try:
+        b.navigate(server.url)
+        through_sound_question(b, (148, 276))
+        check(b.eval("getComputedStyle(document.getElementById('add-photos')).display") != "none",
+              "a \"Your photos\" button beside the game")
+        root = b.call("DOM.getDocument")["root"]["nodeId"]
+        node = b.call("DOM.querySelector", nodeId=root, selector="#photo-input")["nodeId"]
+        b.call("DOM.setFileInputFiles", files=make_photos(folder), nodeId=node)
+        end = time.time() + 30
+        while time.time() < end and photo_count(b) < 20:
+            b.pump(0.5)
+        b.pump(1)
+        check(photo_count(b) == 20, "the picker's twenty photos join the pictures (%d)" % photo_count(b))
+        notice = b.eval("document.getElementById('photo-notice').textContent")
+        check("20 photos added" in notice and "notes.jpg" in notice,
+              "the page says what it took and what it could not read: %r" % notice)
+        # The photo stored on its side stands upright: its stored bottom (blue) on the left.
+        sides = b.eval("""(async () => {
+            const name = FS.readdir('/save/pictures').find(n => n.startsWith('p00'));
+            const image = await createImageBitmap(new Blob([FS.readFile('/save/pictures/' + name)]));
+            const c = document.createElement('canvas'); c.width = image.width; c.height = image.height;
+            const g = c.getContext('2d'); g.drawImage(image, 0, 0);
+            return [image.width, Array.from(g.getImageData(100, 100, 1, 1).data.slice(0, 3)),
+                    Array.from(g.getImageData(350, 100, 1, 1).data.slice(0, 3))]; })()""", awaited=True)
+        check(sides[0] == 450 and near(sides[1], [0, 0, 255], 40) and near(sides[2], [255, 0, 0], 40),
+              "a photo is turned upright as its camera saw it, square, 450 px (%s)" % sides)
+        check(bright(b, 40, 380, 440, 420) > 100, "the menu names the player's pictures")
+        b.screenshot(os.path.join(server.folder_out, "browser-photos-390x844.png"))
+
+        # Kept in the browser's storage: a reload (or a visit offline) still has them.
+        b.navigate(server.url)
+        through_sound_question(b, (148, 276))
+        check(photo_count(b) == 20, "the photos are still there after a reload (%d)" % photo_count(b))
+        b.tap(240, 266)  # "Start Game": twenty photos take every level
+        b.pump(3)
+        wait_still(b)
+        centre = b.canvas_pixel(240, 240)
+        check(any(near(centre, c, 30) for c in PHOTO_COLOURS[1:]) or
+              near(centre, [255, 0, 0], 40) or near(centre, [0, 0, 255], 40),
+              "the level shows one of the photos (%s)" % centre)
+        b.screenshot(os.path.join(server.folder_out, "browser-level-photo-390x844.png"))
+
+        b.eval("document.getElementById('remove-photos').click()")
+        b.pump(1)
+        check(photo_count(b) == 0, "\"Remove your photos\" removes them")
+        b.navigate(server.url)
+        b.wait_for("typeof Module !== 'undefined' && Module.calledRun === true", 60, "the game")
+        check(photo_count(b) == 0, "and they stay removed after a reload")
+        check(not b.complaints, "no warnings or errors with the photos %s" % b.complaints)
+    finally:
+        b.close()
+        subprocess.call(["rm", "-rf", folder])
+
+
 def main():
     if not os.path.exists(os.path.join(WEB, "index.html")):
         print("no page in %r (make web builds it)" % WEB)
@@ -470,7 +559,8 @@ def main():
     server = Server(WEB, extra)
     server.folder_out = os.environ.get("TESSOLI_SHOTS", "/tmp")
     try:
-        for step in (play, first_visit, save_and_continue, leave_and_come_back, replays, offline):  # offline stops the server
+        for step in (play, first_visit, save_and_continue, leave_and_come_back, your_photos, replays,
+                     offline):  # offline stops the server
             if not os.environ.get("TESSOLI_BROWSER_ONLY") or step.__name__ == os.environ["TESSOLI_BROWSER_ONLY"]:
                 step(server)
     finally:
