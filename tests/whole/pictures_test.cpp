@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "app/options.h"
+#include "app/replay.h"
 #include "game/game_state.h"
 #include "game/pictures.h"
 #include "game/save.h"
@@ -110,6 +111,49 @@ TEST(PlayerPictures, PlayedUprightAndKeptWithTheSavedGame) {
     EXPECT_FALSE(is(instead, 255, 0, 0));
     EXPECT_NE(said.find("b-red.jpg could not be shown"), std::string::npos) << said;
     EXPECT_TRUE(GamePictures[1].hash.empty()); // the built-in picture 2 for the rest of the game
+}
+
+// A game recorded with a folder of pictures plays back the same from the recording and the same
+// folder: the real program's timedemo ends on the recorded state and the recorded last frame (the
+// menu naming the pictures).
+TEST(PlayerPictures, ARecordingWithAFolderReplaysTheSame) {
+    game_driver g;
+    std::string pics = g.dir.file("pics/"), run = g.dir.file("run/");
+    ASSERT_EQ(0, std::system(("mkdir -p " + pics + " " + run + "media").c_str()));
+    convert("-size 300x200 gradient:red-navy " + pics + "a.jpg");
+    convert("-size 200x200 gradient:lime-black " + pics + "b.png");
+    OptionPictures = pics.c_str();
+    g.record_path = g.dir.file("pictures.replay");
+    g.boot(1, std::string(), 4242u);
+    g.load_and_answer(true);
+    g.enter_menu();
+    ASSERT_TRUE(g.run_until([] { return GameSubState == phases::intro; }));
+    g.tap(120, 133); // "Start Game"
+    ASSERT_TRUE(g.run_until([] { return GameSubState == phases::five_sec; }));
+    g.tap(120, 120);
+    ASSERT_TRUE(g.run_until([] { return GameSubState == phases::start_gry; }));
+    for (int cell : {0, 6, 12, 18})
+        g.tap(7 + 45 * (cell % 5) + 22, 7 + 45 * (cell / 5) + 22);
+    g.tap(213, 252); // the menu button saves
+    ASSERT_TRUE(g.run_until([] { return GameSubState == phases::intro; }));
+    g.frame(10);
+    g.tap(120, 173); // "Exit Game"
+    ASSERT_TRUE(record_finish());
+    char want[80];
+    std::snprintf(want, sizeof want, "state %016llx, screen %016llx",
+                  static_cast<unsigned long long>(game_state_hash()),
+                  static_cast<unsigned long long>(screen_hash()));
+
+    std::string copy = "cp '" + build_dir() + "/tessoli' '" + run + "' && cp '" + g.media() +
+                       "'/*.def '" + g.media() + "'/*.pak '" + g.media() + "'/*.txt '" + g.media() +
+                       "'/config.tll '" + run + "media/'";
+    ASSERT_EQ(0, std::system(copy.c_str()));
+    std::string out = g.dir.file("timedemo.txt");
+    ASSERT_EQ(0, std::system((run + "tessoli --replay " + g.record_path +
+                              " --timedemo --pictures " + pics + " >" + out + " 2>/dev/null")
+                                 .c_str()));
+    std::string line = read_file(out);
+    EXPECT_NE(line.find(want), std::string::npos) << line << "\nwanted: " << want;
 }
 
 // A pictures file left beside a saved game it does not belong to is never applied.
