@@ -161,8 +161,8 @@ void input_poll(input_state& in) {
     }
     if (Event.type == SDL_KEYDOWN && full_screen_key(Event)) {
         // Not recorded either: replayed without its Alt, Alt+Enter would be a plain Return.
-        if (input_event_source == SDL_PollEvent && SDL_GetVideoSurface())
-            SDL_WM_ToggleFullScreen(SDL_GetVideoSurface());
+        if (input_event_source == SDL_PollEvent)
+            window_toggle_full_screen();
         return;
     }
     if (Event.type == SDL_VIDEORESIZE) {
