@@ -245,10 +245,17 @@ TEST_P(HeldPause, IsTakenWhenThePhaseAllows) {
     EXPECT_NE(level_clocks(), clocks) << "the level did not go on";
 }
 
+std::string held_pause_name(const ::testing::TestParamInfo<std::tuple<phase, bool>>& info) {
+    static const char* const names[] = {"FadeIn", "FadeOut", "LevelClear"};
+    return std::string(names[static_cast<int>(std::get<0>(info.param))]) +
+           (std::get<1>(info.param) ? "ByFocus" : "ByKey");
+}
+
 INSTANTIATE_TEST_SUITE_P(WholeGameKeys, HeldPause,
                          ::testing::Combine(::testing::Values(phase::fade_in, phase::fade_out,
                                                               phase::level_clear),
-                                            ::testing::Bool()));
+                                            ::testing::Bool()),
+                         held_pause_name);
 
 // F1 shows the help page over a paused level and over the menu; a key goes back and does
 // nothing else, and the level's clock stands still meanwhile. S turns the sound off and on.
