@@ -32,11 +32,11 @@ void draw_pause_panel() {
     BigFont.y = static_cast<float>(95 * Scale);
     BigFont.DrawText("Paused", 1, 0, 0);
     SmallFont.style = 1;
-    SmallFont.y = static_cast<float>(127 * Scale);
-    SmallFont.DrawParagraph("Tap or press a key  to go on.", 20 * Scale, 1, 0, 0);
-    SmallFont.y = static_cast<float>(172 * Scale);
-    SmallFont.DrawParagraph("Escape or M:  save, back to the menu", 20 * Scale, 1, 0, 0);
-    SmallFont.y = static_cast<float>(214 * Scale);
+    SmallFont.y = static_cast<float>(122 * Scale);
+    SmallFont.DrawParagraph("Tap or press a key  to go on.", 18 * Scale, 1, 0, 0);
+    SmallFont.y = static_cast<float>(160 * Scale);
+    SmallFont.DrawParagraph("Escape or M:  save, back to the menu", 18 * Scale, 1, 0, 0);
+    SmallFont.y = static_cast<float>(196 * Scale);
     SmallFont.DrawText("F1:  how to play", 1, 0, 0);
     SmallFont.style = 0;
 }
