@@ -8,8 +8,16 @@ PREFIX ?= /usr/local
 
 all: build
 
+# What a target installs: `make run` (and build, media, install) only what building the game and
+# its media needs; web, deb and the test targets add theirs. Set for a target, DEPS holds for all
+# it builds first.
+DEPS ?= run
+web web-serve: DEPS = web
+deb: DEPS = deb
+test test-sanitize bench fuzz replays: DEPS = test
+
 deps:
-	@sh scripts/install-deps
+	@sh scripts/install-deps $(DEPS)
 
 configure: deps
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DCMAKE_INSTALL_PREFIX=$(PREFIX) > $(BUILD).configure.log 2>&1 || (cat $(BUILD).configure.log; exit 1)

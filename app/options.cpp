@@ -64,9 +64,11 @@ void usage(FILE* out) {
         out,
         "usage: tessoli [--windowed | --fullscreen | --zoom N] [--media DIR] [--pictures DIR]\n"
         "               [--record FILE | --replay FILE [--timedemo] [--levels FILE]]\n"
-        "  --windowed     play in a window of the screen's size\n"
+        "  --windowed     play in a window of the game's size (or the size it was\n"
+        "                 last given), never larger than the screen leaves free\n"
         "  --fullscreen   take the whole display (the default)\n"
-        "  --zoom N       play in a window N times the game's size (1 to 8)\n"
+        "  --zoom N       play in a window N times the game's size (1 to 8), or the\n"
+        "                 largest that fits the screen\n"
         "  --media DIR    play the media set in DIR (the saved game then lives in\n"
         "                 $XDG_DATA_HOME/tessoli/)\n"
         "  --pictures DIR play your own JPEG and PNG pictures from DIR (by default\n"
@@ -76,7 +78,10 @@ void usage(FILE* out) {
         "  --timedemo     with --replay: as fast as possible, no sound, then print\n"
         "                 frames, time and hashes of the final state and screen\n"
         "  --levels FILE  with --replay: write the table of levels played to FILE\n"
-        "  --version      print the game's version\n");
+        "  --version      print the game's version\n"
+        "keys: P, Pause or Escape pause; F1 how to play; S sound off or on;\n"
+        "      F11 or Alt+Enter full screen; arrows, H and M the buttons;\n"
+        "      P on the menu switches between your pictures and the built-in ones\n");
 }
 
 } // namespace

@@ -195,14 +195,28 @@ static std::string settings_file() {
 void open_window_at_chosen_size() {
     if (!VideoWindowed || !window_resizable() || !screen)
         return;
+    // --zoom, else the size the player chose last, else the game's own; each fitted to the
+    // usable part of the screen the window opens on.
     window_setting chosen;
+    chosen.w = screen->w;
+    chosen.h = screen->h;
     if (OptionZoom > 0) {
         chosen.w = screen->w * OptionZoom;
         chosen.h = screen->h * OptionZoom;
-    } else if (!OptionWindowSettings || !read_settings(settings_file(), chosen)) {
-        return;
+    } else if (OptionWindowSettings) {
+        read_settings(settings_file(), chosen);
     }
-    window_set_size(chosen.w, chosen.h);
+    int area_w = 0, area_h = 0;
+    window_size fitted{chosen.w, chosen.h};
+    if (window_usable_area(&area_w, &area_h))
+        fitted = fit_window(chosen.w, chosen.h, screen->w, screen->h, area_w, area_h);
+    if (OptionZoom > 0 && (fitted.w != chosen.w || fitted.h != chosen.h))
+        std::fprintf(stderr,
+                     "tessoli: --zoom %d (%d x %d) does not fit the screen's %d x %d: the window "
+                     "opens at %d x %d\n",
+                     OptionZoom, chosen.w, chosen.h, area_w, area_h, fitted.w, fitted.h);
+    if (fitted.w != screen->w || fitted.h != screen->h)
+        window_set_size(fitted.w, fitted.h);
 }
 
 void keep_chosen_window_size() {

@@ -2,7 +2,8 @@
 // runs; the board is covered so that a pause cannot be used to study the picture.
 #include "game/pause.h"
 
-#include "game/play.h"
+#include "game/help.h"
+#include "game/hud.h"
 #include "platform/input.h"
 #include "text/font.h"
 #include "video/board_geometry.h"
@@ -13,6 +14,8 @@
 namespace {
 
 bool Paused = false;
+bool Held = false; // asked for while the level could not pause
+bool Help = false; // the help page is shown over the paused level
 
 bool pause_key(int key) {
     return key == 'p' || key == KEY_PAUSE || key == KEY_ESCAPE;
@@ -29,26 +32,43 @@ void draw_pause_panel() {
     BigFont.y = static_cast<float>(95 * Scale);
     BigFont.DrawText("Paused", 1, 0, 0);
     SmallFont.style = 1;
-    SmallFont.y = static_cast<float>(127 * Scale);
-    SmallFont.DrawParagraph("Tap or press a key  to go on.", 20 * Scale, 1, 0, 0);
-    SmallFont.y = static_cast<float>(172 * Scale);
-    SmallFont.DrawParagraph("Escape or M:  save, back to the menu", 20 * Scale, 1, 0, 0);
+    SmallFont.y = static_cast<float>(122 * Scale);
+    SmallFont.DrawParagraph("Tap or press a key  to go on.", 18 * Scale, 1, 0, 0);
+    SmallFont.y = static_cast<float>(160 * Scale);
+    SmallFont.DrawParagraph("Escape or M:  save, back to the menu", 18 * Scale, 1, 0, 0);
+    SmallFont.y = static_cast<float>(196 * Scale);
+    SmallFont.DrawText("F1:  how to play", 1, 0, 0);
     SmallFont.style = 0;
 }
 
 } // namespace
 
 pause_outcome pause_frame(bool pausable) {
+    int key = key_this_frame(InputState);
+    bool asked = pause_key(key) || key == KEY_HELP || InputState.focusLost != 0;
     if (!pausable) {
+        // A fade or a won level's wait runs on; the request is kept for the look or the play.
         Paused = false;
+        Help = false;
+        Held = Held || asked;
         return pause_outcome::running;
     }
-    int key = key_this_frame(InputState);
     if (!Paused) {
-        if (!pause_key(key) && InputState.focusLost == 0)
+        if (!asked && !Held)
             return pause_outcome::running;
         Paused = true;
+        Held = false;
+        Help = key == KEY_HELP;
         input_clear_stylus(InputState);
+    } else if (Help) {
+        // Any key or tap leaves the page for the panel; it does nothing else.
+        if (key != 0 || InputState.stylusDown == 1) {
+            Help = false;
+            input_clear_stylus(InputState);
+            InputState.keyPressed = 0;
+        }
+    } else if (key == KEY_HELP) {
+        Help = true;
     } else if (key == KEY_ESCAPE || key == 'm') {
         Paused = false;
         return pause_outcome::to_menu;
@@ -57,12 +77,16 @@ pause_outcome pause_frame(bool pausable) {
         Paused = false;
         input_clear_stylus(InputState);
         InputState.keyPressed = 0;
-        return pause_outcome::running;
+        return pause_outcome::resumed;
     }
     // Drawn again on each event, so a window uncovered or restored shows the panel at once.
-    GameBackground.Blit();
-    draw_hud();
-    draw_pause_panel();
+    if (Help) {
+        draw_help_page();
+    } else {
+        GameBackground.Blit();
+        draw_hud();
+        draw_pause_panel();
+    }
     flip_screen();
     // After a quit request this is the last frame: a wait here would hold the program open until
     // some other event came.

@@ -4,6 +4,7 @@
 #include "fx/effects.h"
 #include "fx/fade.h"
 #include "game/game_state.h"
+#include "game/hud.h"
 #include "game/level.h"
 #include "game/level_stats.h"
 #include "game/pause.h"
@@ -108,6 +109,18 @@ void draw_grid() {
 void place_level_picture() {
     LevelPicture.x = board_edge_f();
     LevelPicture.y = board_edge_f();
+}
+
+// The level picture on the board with its grid, as the five-second look shows it.
+void show_look_picture() {
+    place_level_picture();
+    LevelPicture.Blit();
+    draw_grid();
+}
+
+void show_look() {
+    GameBackground.Blit();
+    show_look_picture();
 }
 
 void picture_shown() {
@@ -281,22 +294,29 @@ void draw_effects() {
 }
 
 void game_frame() {
-    // The look and the play can be paused; a fade runs to its end first.
+    // The look and the play can be paused; a pause asked for during a fade or a won level's wait
+    // is taken as soon as the look or the play begins.
     switch (pause_frame(GameSubState == phases::five_sec || GameSubState == phases::start_gry)) {
     case pause_outcome::paused:
         return;
     case pause_outcome::to_menu:
         press(button::menu);
         return;
+    case pause_outcome::resumed:
+        // The panel covered the picture: the look shows it again, for the time it had left.
+        if (GameSubState == phases::five_sec)
+            show_look();
+        break;
     case pause_outcome::running:
         break;
     }
+    if ((GameSubState == phases::five_sec || GameSubState == phases::start_gry) &&
+        key_this_frame(InputState) == 's')
+        toggle_sound();
     Fade.maluj();
     if (GameSubState == phases::przejscie_obrazek) {
         if (Fade.done == 1) {
-            place_level_picture();
-            LevelPicture.Blit();
-            draw_grid();
+            show_look_picture();
             GameSubState = phases::five_sec;
         }
     } else if (GameSubState == phases::five_sec) {
@@ -316,20 +336,4 @@ void game_frame() {
 void save_level_in_progress() {
     if (GameState == states::gra && GameSubState != phases::nextlevel)
         save_game();
-}
-
-void draw_hud() {
-    if (TimeLeft > 0) {
-        TimeBarPicture.x = static_cast<float>(5 * Scale);
-        TimeBarPicture.y = static_cast<float>(315 * Scale);
-        TimeBarPicture.BlitPart(0, 0, TimeLeft * Scale, 5 * Scale);
-    }
-    SmallFont.style = 0;
-    SmallFont.x = static_cast<float>(12 * Scale);
-    SmallFont.y = static_cast<float>(296 * Scale);
-    SmallFont.DrawText("Level:", 0, 0, 0);
-    SmallFont.x = static_cast<float>(140 * Scale);
-    SmallFont.DrawText("Score:", 0, 0, 0);
-    SmallFont.DrawText(int_to_text(Level), 2, 50 * Scale, 72 * Scale);
-    SmallFont.DrawText(int_to_text(Score), 2, 180 * Scale, 230 * Scale);
 }

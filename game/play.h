@@ -8,7 +8,6 @@ void game_frame();
 void show_rule_events(const rule_events& events);
 // Puts the trails of sparks where the rockets are.
 void follow_rockets();
-void draw_hud();
 // The effects over the board, each frame of play: the rocket trails, the hint marker while it is
 // shown, the explosions. Their sparks draw random numbers in this order.
 void draw_effects();

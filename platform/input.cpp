@@ -158,8 +158,8 @@ static bool takes_a_poll(SDL_Event& e) {
         if (!full_screen_key(e))
             return true;
         // Not recorded either: replayed without its Alt, Alt+Enter would be a plain Return.
-        if (live && SDL_GetVideoSurface())
-            SDL_WM_ToggleFullScreen(SDL_GetVideoSurface());
+        if (live)
+            window_toggle_full_screen();
         return false;
     case SDL_VIDEORESIZE: {
         // The picture keeps its size and is scaled into the window; the size is remembered.

@@ -104,6 +104,20 @@ void play_sound(hssSound& sound, int channel) {
         speaker.playSound(&sound, channel);
 }
 
+void toggle_sound() {
+    static int music_kept = 128, sound_kept = 128;
+    if (music_volume > 0 || sound_volume > 0) {
+        music_kept = music_volume;
+        sound_kept = sound_volume;
+        music_volume = sound_volume = 0;
+    } else {
+        music_volume = music_kept;
+        sound_volume = sound_kept;
+    }
+    speaker.volumeMusics(music_volume / 2);
+    speaker.volumeSounds(sound_volume / 2);
+}
+
 void shutdown_audio() {
     for (hssSound& sound : Sounds)
         sound.release();

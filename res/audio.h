@@ -31,6 +31,9 @@ void load_music(hssMusic& music, const char* folder, const char* name);
 void load_sound(hssSound& sound, const char* folder, const char* name);
 void play_music(hssMusic& music);
 void play_sound(hssSound& sound, int channel);
+// The S key: music and effects off when either is heard, else back on at the volumes they had
+// (full volume after "No" on "Enable Sound?"). Takes effect at once, the tune included.
+void toggle_sound();
 
 // Frees the sounds and the music, then closes the device; main calls it before SDL_Quit.
 void shutdown_audio();

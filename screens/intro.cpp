@@ -1,6 +1,7 @@
 // The main menu: "Start Game", "Exit Game" and the best score over the intro picture.
 #include "fx/fade.h"
 #include "game/game_state.h"
+#include "game/help.h"
 #include "game/pictures.h"
 #include "game/save.h"
 #include "game/states.h"
@@ -31,6 +32,23 @@ void state_intro() {
         return;
     }
     if (GameSubState == phases::intro) {
+        static bool help = false;
+        int pressed = key_this_frame(InputState);
+        if (help || pressed == KEY_HELP) {
+            // The help page stays until a key or a tap, which does nothing else.
+            if (help && (pressed != 0 || InputState.stylusDown == 1)) {
+                help = false;
+                input_clear_stylus(InputState);
+                InputState.keyPressed = 0;
+            } else {
+                help = true;
+                draw_help_page();
+                flip_screen();
+                return;
+            }
+        }
+        if (pressed == 's')
+            toggle_sound();
         IntroPicture.Blit();
         BigFont.y = static_cast<float>(120 * Scale);
         BigFont.DrawText("Start Game", 1, 0, 0);

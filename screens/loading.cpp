@@ -1,4 +1,5 @@
 // The loading screen: packs, the splash until a tap, every asset, the hold and the sound question.
+#include "game/help.h"
 #include "platform/clock.h"
 #include "platform/frame_clock.h"
 #include "platform/input.h"
@@ -21,17 +22,22 @@ void (*loading_rest)(unsigned int ms) = rest;
 static void no_milestone(int) {}
 void (*loading_milestone)(int which) = no_milestone;
 
-static void load_assets() {
-    GameBackground.Load(MediaFolder, "gra.jpg", 0);
-    GoodWorkPicture.Load(MediaFolder, "goodwork.jpg", 0);
+// What the help page draws with: the menu's picture and the two fonts.
+static void load_help_page() {
     IntroPicture.Load(MediaFolder, "intro.jpg", 0);
-    TimeBarPicture.Load(MediaFolder, "czas.jpg", 0);
     SmallFont.Load(MediaFolder, "verdana20b.bmp", 1);
     SmallFont.LoadMetrics(MediaFolder, "verdana20b.txt", SmallFontSize.space_width * Scale,
                           SmallFontSize.line_height * Scale);
     BigFont.Load(MediaFolder, "nerwus36.bmp", 1);
     BigFont.LoadMetrics(MediaFolder, "nerwus36.txt", BigFontSize.space_width * Scale,
                         BigFontSize.line_height * Scale);
+}
+
+static void load_assets() {
+    GameBackground.Load(MediaFolder, "gra.jpg", 0);
+    GoodWorkPicture.Load(MediaFolder, "goodwork.jpg", 0);
+    TimeBarPicture.Load(MediaFolder, "czas.jpg", 0);
+    load_help_page();
     ParticleSprite.Load(MediaFolder, "part.bmp", 0);
     ParticleSprite2.Load(MediaFolder, "part2.bmp", 0);
     // The thin side of a rocket is 13 pixels on the small screen and 25 on every larger one.
@@ -67,13 +73,27 @@ void loading_screen() {
 
     // Only the stylus (or Space or Return) ends the splash; between polls it waits for the
     // player's next event, and a window-close request ends the program from here too.
-    while (InputState.stylusDown == 0) {
+    // F1 shows the help page (its fonts and picture loaded for it) until a key or a tap, which
+    // then does nothing else.
+    bool help = false;
+    while (InputState.stylusDown == 0 || help) {
         input_poll(InputState);
         if (InputState.quit == 1)
             return;
         int key = key_this_frame(InputState);
-        if (key == KEY_SPACE || key == KEY_ACTION)
+        if (help && (key != 0 || InputState.stylusDown == 1)) {
+            help = false;
+            input_clear_stylus(InputState);
+            GameBackground.Blit();
+            flip_screen();
+        } else if (!help && key == KEY_HELP) {
+            help = true;
+            load_help_page();
+            draw_help_page();
+            flip_screen();
+        } else if (!help && (key == KEY_SPACE || key == KEY_ACTION)) {
             break;
+        }
         if (InputState.stylusDown == 0)
             input_wait_for_event();
     }

@@ -35,12 +35,6 @@ int video_depth_for(int desktop_bpp) {
     return desktop_bpp;
 }
 
-int video_height_for(int width, int height, int current_w, int current_h, int windowed) {
-    // A square display (a square handheld's screen) runs the game full screen in a square of the
-    // requested width. A window on a square desktop keeps the game's own size.
-    return current_w == current_h && !windowed ? width : height;
-}
-
 // The window's icon from the media folder; none, silently, when the set has no icon.bmp. Set
 // before the video mode, as the window manager reads it when the window appears. It comes in the
 // way every picture does: a regular file, a BMP by its bytes, a size checked before decoding.
@@ -96,12 +90,10 @@ void init_video(const char* caption, int width, int height) {
         SDL_Quit();
         std::exit(1);
     }
-    // Without video information (never seen on a working display) ask for 16 bits and no square.
+    // Without video information (never seen on a working display) ask for 16 bits. Full screen
+    // on a display of any shape shows the whole game at its own 3:4, with black bars beside it.
     const SDL_VideoInfo* info = SDL_GetVideoInfo();
     int depth = video_depth_for(info && info->vfmt ? info->vfmt->BitsPerPixel : 16);
-    if (info)
-        screen_h =
-            video_height_for(screen_w, screen_h, info->current_w, info->current_h, VideoWindowed);
     set_window_icon();
 
     Uint32 preferred = SDL_HWSURFACE | SDL_ASYNCBLIT;
@@ -109,9 +101,11 @@ void init_video(const char* caption, int width, int height) {
     if (!VideoWindowed) {
         preferred |= SDL_FULLSCREEN;
         fallback |= SDL_FULLSCREEN;
-    } else if (window_resizable()) {
+    }
+    if (window_resizable()) {
         // The mode keeps the game's size whatever the window's: the resize events are not
-        // answered with a new mode, so the picture is scaled into the window.
+        // answered with a new mode, so the picture is scaled into the window. Full screen asks
+        // for it too, so that F11 gives back a window the player can resize.
         preferred |= SDL_RESIZABLE;
         fallback |= SDL_RESIZABLE;
     }
@@ -134,6 +128,7 @@ void init_video(const char* caption, int width, int height) {
         say_no_mode();
         std::exit(1);
     }
+    window_opened(screen_w, screen_h);
     for (int i = 0; i < 3; i++)
         screen2[i] = display_surface_like(screen);
     SDL_WM_SetCaption(caption, nullptr);
@@ -234,6 +229,14 @@ void set_clip(int x, int y, int w, int h, SDL_Surface* surface) {
     clip.w = static_cast<Uint16>(w);
     clip.h = static_cast<Uint16>(h);
     set_clip_rect(surface, &clip);
+}
+
+void fill_screen_rect(int x, int y, int w, int h, uint32_t colour) {
+    if (!screen)
+        return;
+    SDL_Rect r{static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w),
+               static_cast<Uint16>(h)};
+    SDL_FillRect(screen, &r, colour);
 }
 
 uint32_t map_rgb(int r, int g, int b) {

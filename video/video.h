@@ -25,6 +25,8 @@ void screen2_screen(int n, int pos_x, int pos_y, int x, int y, int x1, int y1);
 
 void set_clip(int x, int y, int w, int h, SDL_Surface* surface);
 uint32_t map_rgb(int r, int g, int b);
+// Fills a rectangle of the screen with one colour.
+void fill_screen_rect(int x, int y, int w, int h, uint32_t colour);
 void put_pixel(int x, int y, uint32_t value, SDL_Surface* surface);
 // A line of single pixels from (x1, y1) to (x2, y2), both ends included; the caller locks.
 void draw_line(int x1, int y1, int x2, int y2, uint32_t colour, SDL_Surface* surface);
@@ -44,4 +46,3 @@ int set_surface_alpha(SDL_Surface* surface, int alpha);
 
 // Pieces of init_video kept apart so they can be checked without a display.
 int video_depth_for(int desktop_bpp); // prints "forced 16 bpp mode\n" when it forces 16
-int video_height_for(int width, int height, int current_w, int current_h, int windowed);

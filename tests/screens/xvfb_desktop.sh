@@ -1,5 +1,5 @@
-# The real program under Xvfb with a window manager (openbox), played with real keys: minimised
-# mid-level it pauses (the time bar stands still, and stays still once the window is back), a
+# The real program under Xvfb with a window manager (openbox), played with real keys: P in the
+# look covers the picture and going on shows it again; minimised mid-level it pauses (the time bar stands still, and stays still once the window is back), a
 # tap goes on; closed by the window manager (Alt+F4 sends WM_DELETE_WINDOW) it saves, and the
 # next run's "Continue game?" goes on with the same level, score and time; F11 and Alt+Enter switch
 # to full screen and back; SIGTERM while paused saves and ends.
@@ -89,6 +89,29 @@ end_look() {
 
 launch
 to_menu
+# P in the five-second look covers the picture; going on, after longer than the look, shows it
+# again and the look runs on.
+for _ in $(seq 1 25); do # the fade onto the picture is over when two shots agree
+    shot look0
+    sleep 0.2
+    shot look
+    [ "$(changed look0 look 15 15 450 450)" -le 50 ] && break
+done
+key p
+sleep 1
+shot look-paused
+cp "$WORK/look-paused.png" "$SHOTS/look-paused.png"
+c=$(changed look look-paused 15 15 450 450)
+echo "board pixels changed by the pause in the look: $c"
+[ "$c" -ge 50000 ] || fail "the pause did not cover the picture"
+sleep 5
+key space
+sleep 0.5
+shot look-again
+cp "$WORK/look-again.png" "$SHOTS/look-after-pause.png"
+c=$(changed look look-again 15 15 450 450)
+echo "board pixels changed across the pause in the look: $c"
+[ "$c" -le 50 ] || fail "going on did not show the picture again"
 end_look
 key Right # the next tile is offered, as the arrow button does
 sleep 1
@@ -111,6 +134,18 @@ shot still
 c=$(changed paused still)
 echo "time bar pixels changed after the window came back: $c"
 [ "$c" -eq 0 ] || fail "regaining the focus went on by itself"
+
+# F1 while paused shows the help page; a key goes back to the panel, still paused.
+key F1
+sleep 1
+shot help
+c=$(changed still help 15 15 450 450)
+[ "$c" -ge 50000 ] || fail "F1 did not show the help page over the paused level"
+key x
+sleep 1
+shot panel
+c=$(changed still panel 0 0 480 640)
+[ "$c" -le 24 ] || fail "a key on the help page did not go back to the paused panel"
 
 # A tap goes on: the panel goes, the board is the empty board again.
 tap 240 200

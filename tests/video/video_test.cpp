@@ -46,16 +46,11 @@ TEST(PutPixel, NothingWhereASurfaceHasNoPixels) {
     SDL_FreeSurface(s);
 }
 
-TEST(Video, DepthAndSquareDisplayRules) {
+TEST(Video, DepthRule) {
     testing::internal::CaptureStderr();
     EXPECT_EQ(video_depth_for(8), 16);
     EXPECT_EQ(video_depth_for(15), 15);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "forced 16 bpp mode\n");
-
-    EXPECT_EQ(video_height_for(240, 320, 480, 480, 0), 240);
-    EXPECT_EQ(video_height_for(240, 320, 1024, 768, 0), 320);
-    // A window on a square desktop keeps the game's 3:4 size.
-    EXPECT_EQ(video_height_for(480, 640, 800, 800, 1), 640);
 }
 
 TEST(Video, CopiesWithAMissingBufferFailWithTheirMessagesOnlyWhileDrawing) {

@@ -162,6 +162,133 @@ TEST_P(Pause, StopsClockAndRocketsAndIgnoresBoardTaps) {
 
 INSTANTIATE_TEST_SUITE_P(WholeGameKeys, Pause, ::testing::Values(false, true));
 
+void ask_pause(game_driver& g, bool by_focus) {
+    if (by_focus) {
+        SDL_Event e{};
+        e.active = {SDL_ACTIVEEVENT, 0, SDL_APPINPUTFOCUS};
+        SDL_PushEvent(&e);
+        g.frame();
+    } else {
+        g.key(SDLK_p);
+    }
+}
+
+std::tuple<int, int, int> level_clocks() {
+    return {WaitFrames, TimeLeft, TimeFrames};
+}
+
+// Paused: neither the look nor the clock moves.
+void expect_standing_still(game_driver& g) {
+    const auto clocks = level_clocks();
+    g.frame(60);
+    EXPECT_EQ(level_clocks(), clocks);
+}
+
+// A pause in the look keeps the look: going on shows the picture again, as it was before the
+// pause, with the time the look had left.
+TEST_P(Pause, InTheLookKeepsThePictureAndItsTime) {
+    game_driver g;
+    g.boot(1);
+    to_menu(g);
+    g.key(SDLK_RETURN);
+    ASSERT_TRUE(g.run_until([] { return in_state("gra", "5sec"); }, 200));
+    g.frame(10);
+    const uint64_t look = screen_hash();
+    const int wait = WaitFrames;
+    ask_pause(g, GetParam());
+    ASSERT_NE(screen_hash(), look) << "the panel did not cover the picture";
+    expect_standing_still(g);
+    g.push_key(SDLK_SPACE); // goes on
+    g.frame();
+    EXPECT_EQ(screen_hash(), look) << "the look did not show the picture again";
+    EXPECT_EQ(WaitFrames, wait + 1) << "the look's time changed";
+    EXPECT_TRUE(in_state("gra", "5sec"));
+}
+
+// Asked for during a fade or while a cleared level waits for its tap, a pause is held and taken
+// on the first frame of the look or of play.
+enum class phase { fade_in, fade_out, level_clear };
+struct HeldPause : ::testing::TestWithParam<std::tuple<phase, bool>> {};
+
+TEST_P(HeldPause, IsTakenWhenThePhaseAllows) {
+    const auto [when, by_focus] = GetParam();
+    game_driver g;
+    g.boot(1);
+    const char* paused_in = "5sec";
+    if (when == phase::level_clear) {
+        to_play(g);
+        while (TileCurrent <= TileLast && !in_state("gra", "nextlevel"))
+            tap_cell(g, TileList[TileCurrent]);
+        ASSERT_TRUE(in_state("gra", "nextlevel"));
+        ask_pause(g, by_focus);
+        g.frame(5);
+        g.tap(120, 120); // on to the next level
+    } else {
+        to_menu(g);
+        g.key(SDLK_RETURN);
+        ASSERT_TRUE(g.run_until([] { return in_state("gra", "przejscie obrazek"); }, 200));
+        if (when == phase::fade_out) {
+            ASSERT_TRUE(g.run_until([] { return in_state("gra", "5sec"); }, 200));
+            g.tap(120, 120); // ends the look
+            ASSERT_TRUE(in_state("gra", "przejscie obrazek2"));
+            paused_in = "start_gry";
+        }
+        ask_pause(g, by_focus);
+    }
+    const std::string phase_name = paused_in;
+    ASSERT_TRUE(g.run_until([&] { return in_state("gra", phase_name.c_str()); }, 200));
+    g.frame();
+    expect_standing_still(g);
+    g.key(SDLK_SPACE); // goes on
+    const auto clocks = level_clocks();
+    g.frame(30);
+    EXPECT_NE(level_clocks(), clocks) << "the level did not go on";
+}
+
+std::string held_pause_name(const ::testing::TestParamInfo<std::tuple<phase, bool>>& info) {
+    static const char* const names[] = {"FadeIn", "FadeOut", "LevelClear"};
+    return std::string(names[static_cast<int>(std::get<0>(info.param))]) +
+           (std::get<1>(info.param) ? "ByFocus" : "ByKey");
+}
+
+INSTANTIATE_TEST_SUITE_P(WholeGameKeys, HeldPause,
+                         ::testing::Combine(::testing::Values(phase::fade_in, phase::fade_out,
+                                                              phase::level_clear),
+                                            ::testing::Bool()),
+                         held_pause_name);
+
+// F1 shows the help page over a paused level and over the menu; a key goes back and does
+// nothing else, and the level's clock stands still meanwhile. S turns the sound off and on.
+TEST(WholeGameKeys, HelpPageAndSoundKey) {
+    game_driver g;
+    g.boot(1);
+    to_menu(g);
+    g.key(SDLK_s);
+    EXPECT_EQ(music_volume, 0);
+    EXPECT_EQ(sound_volume, 0);
+    g.key(SDLK_F1);
+    const uint64_t help = screen_hash();
+    g.key(SDLK_ESCAPE); // back from the page, not "Exit Game"
+    EXPECT_TRUE(GameRunning);
+    EXPECT_NE(screen_hash(), help);
+    g.key(SDLK_RETURN);
+    ASSERT_TRUE(g.run_until([] { return in_state("gra", "start_gry"); }, 400));
+    g.key(SDLK_s);
+    EXPECT_EQ(music_volume, 128);
+    EXPECT_EQ(sound_volume, 128);
+    g.key(SDLK_F1); // pauses, with the page
+    EXPECT_EQ(screen_hash(), help);
+    expect_standing_still(g);
+    g.key(SDLK_m); // back to the panel: not the menu button
+    EXPECT_TRUE(in_state("gra", "start_gry"));
+    EXPECT_NE(screen_hash(), help);
+    expect_standing_still(g);
+    g.key(SDLK_SPACE); // goes on
+    const int time = TimeLeft;
+    g.frame(60);
+    EXPECT_LT(TimeLeft, time);
+}
+
 // Escape pauses; a second Escape, or M, is the menu button: the level is saved and the menu
 // comes. The Pause key pauses too.
 struct SecondKey : ::testing::TestWithParam<int> {};
