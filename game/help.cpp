@@ -16,10 +16,8 @@ const char* const Rules[] = {
     "A finished picture adds the seconds left to the score.",
 };
 const char* const Keys[] = {
-    "P, Pause, Escape: pause   M: menu",
-    "Left, Right: other tile   H: hint",
-    "S: sound on or off   F1: this page",
-    "F11, Alt+Enter: full screen",
+    "P, Pause, Escape: pause   M: menu",    "Left, Right: other tile   H: hint",
+    "S: sound on or off   F1: this page",   "F11, Alt+Enter: full screen",
     "P on the menu: your pictures or ours",
 };
 
