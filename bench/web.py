@@ -110,17 +110,22 @@ def first_and_cached(server, throttled):
     return first, cached
 
 
+def to_menu(b, server):
+    """A fresh page through the splash and "Yes" to the menu."""
+    b.navigate(server.url)
+    b.wait_for("typeof Module !== 'undefined' && Module.calledRun === true", 60)
+    b.pump(1)
+    b.tap(100, 100)
+    b.pump(4)
+    b.tap(148, 276)  # "Yes"
+    b.pump(3)
+
+
 def tap_after_drag(server):
     """Milliseconds from a tap on "Start Game" to a changed picture, after a one-second drag."""
     b = Browser(390, 844)
     try:
-        b.navigate(server.url)
-        b.wait_for("typeof Module !== 'undefined' && Module.calledRun === true", 60)
-        b.pump(1)
-        b.tap(100, 100)
-        b.pump(4)
-        b.tap(148, 276)  # "Yes"
-        b.pump(3)
+        to_menu(b, server)
         b.drag(40, 420, 440, 600, 1.0)
         b.pump(0.2)
         before = b.canvas_pixel(240, 200)
@@ -141,13 +146,7 @@ def photo_ms(server):
                            "-quality", "90", photo])
     b = Browser(390, 844)
     try:
-        b.navigate(server.url)
-        b.wait_for("typeof Module !== 'undefined' && Module.calledRun === true", 60)
-        b.pump(1)
-        b.tap(100, 100)
-        b.pump(4)
-        b.tap(148, 276)  # "Yes": the menu, where the game takes photos at its next frame
-        b.pump(2)
+        to_menu(b, server)  # where the game takes photos at its next frame
         root = b.call("DOM.getDocument")["root"]["nodeId"]
         node = b.call("DOM.querySelector", nodeId=root, selector="#photo-input")["nodeId"]
         count = "FS.readdir('/save/pictures').filter(n => n[0] !== '.').length"

@@ -140,11 +140,7 @@ int blit_surface(SDL_Surface* from, SDL_Rect* from_rect, SDL_Surface* to, SDL_Re
 
 bool decode_rgb_pixels(const unsigned char* bytes, std::size_t size, std::vector<std::uint8_t>* rgb,
                        int* w, int* h, std::string* why) {
-    if (!is_jpeg_or_png(bytes, size)) {
-        *why = "not a JPEG or PNG picture";
-        return false;
-    }
-    if (size > INT_MAX || !picture_acceptable(bytes, size, why))
+    if (!photo_acceptable(bytes, size, why))
         return false;
     int channels = 0;
     unsigned char* pixels =

@@ -1,6 +1,7 @@
 // Reading a picture's size from its header, before anything is decoded.
 #include "platform/picture_size.h"
 
+#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -143,4 +144,17 @@ bool picture_acceptable(const unsigned char* bytes, std::size_t size, std::strin
         return false;
     }
     return true;
+}
+
+bool photo_acceptable(const unsigned char* bytes, std::size_t size, std::string* why) {
+    picture_format format = picture_format_of(bytes, size);
+    if (format != picture_format::jpeg && format != picture_format::png) {
+        *why = "not a JPEG or PNG picture";
+        return false;
+    }
+    if (size > static_cast<std::size_t>(INT_MAX)) {
+        *why = "larger than any picture";
+        return false;
+    }
+    return picture_acceptable(bytes, size, why);
 }

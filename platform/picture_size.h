@@ -27,5 +27,8 @@ picture_format picture_format_of(const unsigned char* bytes, std::size_t size);
 // decoder sees a byte of it.
 bool picture_acceptable(const unsigned char* bytes, std::size_t size, std::string* why);
 
+// The same for a player's photo, which must be a JPEG or a PNG.
+bool photo_acceptable(const unsigned char* bytes, std::size_t size, std::string* why);
+
 // True, with the reason in *why, when the header gives a size beyond either limit.
 bool picture_too_large(const unsigned char* bytes, std::size_t size, std::string* why);

@@ -121,12 +121,8 @@ namespace {
 
 // Whether the bytes are a JPEG or PNG of a size the game decodes, from their header alone.
 bool picture_bytes_ok(const std::string& bytes, std::string* why) {
-    const unsigned char* data = reinterpret_cast<const unsigned char*>(bytes.data());
-    if (!is_jpeg_or_png(data, bytes.size())) {
-        *why = "not a JPEG or PNG picture";
-        return false;
-    }
-    return picture_acceptable(data, bytes.size(), why);
+    return photo_acceptable(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(),
+                            why);
 }
 
 // The named picture's bytes, when it is a JPEG or PNG of a size the game decodes.

@@ -101,3 +101,12 @@ std::string media_root() {
     const char* d = std::getenv("TESSOLI_MEDIA_ROOT");
     return d ? d : build_dir();
 }
+
+void mark_turned_on_its_side(const std::string& jpeg_path) {
+    // Big-endian TIFF with one entry: Orientation (0x0112), a SHORT, 6.
+    const char exif[] = "\xFF\xE1\x00\x22"
+                        "Exif\0\0MM\0\x2A\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0\x06\0\0"
+                        "\0\0\0\0";
+    std::string jpeg = read_file(jpeg_path);
+    write_file(jpeg_path, jpeg.substr(0, 2) + std::string(exif, sizeof exif - 1) + jpeg.substr(2));
+}

@@ -23,6 +23,9 @@ class temp_dir {
 
 void write_file(const std::string& path, const std::string& bytes);
 std::string read_file(const std::string& path);
+// Gives the JPEG file an Exif block right after its start saying it is stored on its side: turn
+// it a quarter clockwise to see it upright (orientation 6), as a phone held upright writes.
+void mark_turned_on_its_side(const std::string& jpeg_path);
 bool file_exists(const std::string& path);
 
 // The pixel of a surface as r, g, b.

@@ -111,13 +111,7 @@ TEST_F(PackLevels, AFolderGivesItsPicturesByNameAndTinyOnesAreWarnedOf) {
 // A phone held upright stores its photo on its side and says so in the Exif block.
 TEST_F(PackLevels, APhotoStandsAsItsCameraSawIt) {
     picture(pics + "upright.jpg", 200, 400, "red", "-fill blue -draw 'rectangle 0,200 199,399'");
-    // An Exif block after the JPEG's start: big-endian TIFF, one entry, Orientation 6.
-    const char exif[] = "\xFF\xE1\x00\x22"
-                        "Exif\0\0MM\0\x2A\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0\x06\0\0"
-                        "\0\0\0\0";
-    std::string jpeg = read_file(pics + "upright.jpg");
-    write_file(pics + "upright.jpg",
-               jpeg.substr(0, 2) + std::string(exif, sizeof exif - 1) + jpeg.substr(2));
+    mark_turned_on_its_side(pics + "upright.jpg");
     outcome o = levels(media + " " + pics);
     ASSERT_EQ(0, o.status) << o.said;
     // Turned a quarter clockwise, the stored bottom (blue) is on the left.

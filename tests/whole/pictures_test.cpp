@@ -44,12 +44,7 @@ TEST(PlayerPictures, PlayedUprightAndKeptWithTheSavedGame) {
     convert("-size 64x64 xc:lime " + pics + "a-lime.png");
     // Held upright, stored on its side: Exif orientation 6 says turn it a quarter clockwise.
     convert("-size 200x400 xc:red -fill blue -draw 'rectangle 0,200 199,399' " + pics + "c-up.jpg");
-    const char exif[] = "\xFF\xE1\x00\x22"
-                        "Exif\0\0MM\0\x2A\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0\x06\0\0"
-                        "\0\0\0\0";
-    std::string jpeg = read_file(pics + "c-up.jpg");
-    write_file(pics + "c-up.jpg",
-               jpeg.substr(0, 2) + std::string(exif, sizeof exif - 1) + jpeg.substr(2));
+    mark_turned_on_its_side(pics + "c-up.jpg");
     write_file(pics + "0-broken.jpg", "\xFF\xD8\xFF not a picture at all");
     write_file(pics + "notes.txt", "left alone");
     OptionPictures = pics.c_str();
