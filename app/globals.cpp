@@ -60,4 +60,4 @@ std::vector<level_row> LevelTable;
 
 std::string PlayerPicturesFolder;
 std::string PlayerPicturesCache;
-game_picture GamePictures[20];
+game_picture GamePictures[Levels];

@@ -1,8 +1,8 @@
 // The game state integers; all zero when the program starts.
 #include "game/game_state.h"
 
-int32_t Board[25];
-int32_t TileList[25];
+int32_t Board[Cells];
+int32_t TileList[Cells];
 int32_t TileLast;
 int32_t TileCurrent;
 int32_t Score;
@@ -14,8 +14,8 @@ int32_t HintActive;
 int32_t Level;
 int32_t ContinueFlag;
 int32_t PictureNumber;
-int32_t PictureUsed[20];
-int32_t ShuffleUsed[25];
+int32_t PictureUsed[Levels];
+int32_t ShuffleUsed[Cells];
 int32_t WaitFrames;
 int32_t BestScore;
 

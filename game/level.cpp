@@ -38,37 +38,37 @@ static void find_level_twins() {
 
 void setup_level() {
     WaitFrames = 0;
-    TimeLeft = 230;
+    TimeLeft = SecondsPerLevel;
     TimeFrames = 0;
     RocketMode = 0;
 
-    for (int i = 0; i < 25; i++) {
+    for (int i = 0; i < Cells; i++) {
         Board[i] = 0;
         ShuffleUsed[i] = 0;
     }
 
-    for (int i = 0; i < 25; i++) {
+    for (int i = 0; i < Cells; i++) {
         int r;
         do
-            r = game_rand() % 25;
+            r = game_rand() % Cells;
         while (ShuffleUsed[r] != 0);
         ShuffleUsed[r] = 1;
         TileList[i] = r;
     }
     TileCurrent = 0;
-    TileLast = 24;
+    TileLast = LastCell;
 
     // A continued game whose flags were all set would leave no picture to draw: start the set
     // of pictures over rather than search forever.
     bool any_free = false;
-    for (int i = 0; i < 20; i++)
+    for (int i = 0; i < Levels; i++)
         any_free = any_free || PictureUsed[i] == 0;
     if (!any_free)
-        for (int i = 0; i < 20; i++)
+        for (int i = 0; i < Levels; i++)
             PictureUsed[i] = 0;
     int r;
     do
-        r = game_rand() % 20;
+        r = game_rand() % Levels;
     while (PictureUsed[r] != 0);
     PictureUsed[r] = 1;
     PictureNumber = r;

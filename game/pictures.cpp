@@ -26,7 +26,7 @@ std::string pictures_line() {
     if (!UsePlayerPictures)
         return "Pictures: built-in";
     std::string line = "Pictures: yours (" + std::to_string(PlayerPictureCount) + ")";
-    return PlayerPictureCount < 20 ? line + " + built-in" : line;
+    return PlayerPictureCount < Levels ? line + " + built-in" : line;
 }
 
 void choose_game_pictures() {
@@ -40,8 +40,8 @@ void choose_game_pictures() {
     // of built-in pictures draws what it always drew.
     // A file that is no picture the game can show is said once here and passed over.
     const int n = static_cast<int>(names.size());
-    for (int i = 0, taken = 0; i < n && taken < 20; ++i) {
-        if (n > 20)
+    for (int i = 0, taken = 0; i < n && taken < Levels; ++i) {
+        if (n > Levels)
             std::swap(names[i], names[i + game_rand() % (n - i)]);
         std::string hash, why;
         if (!check_player_picture(names[i], &hash, &why)) {
@@ -105,7 +105,7 @@ bool read_game_pictures(const std::string& text, const std::string& game) {
     if (!std::getline(in, line) || line != kHead || !std::getline(in, line) ||
         line != "game " + game_name(game))
         return false;
-    game_picture read[20];
+    game_picture read[Levels];
     for (game_picture& p : read) {
         if (!std::getline(in, line))
             return false;
@@ -119,7 +119,7 @@ bool read_game_pictures(const std::string& text, const std::string& game) {
         if (p.name.find('/') != std::string::npos)
             return false;
     }
-    for (int i = 0; i < 20; ++i)
+    for (int i = 0; i < Levels; ++i)
         GamePictures[i] = read[i];
     return true;
 }

@@ -4,13 +4,15 @@
 
 #include <string>
 
+#include "game/game_state.h" // Levels
+
 // The player's picture in one picture number's place for this game; an empty hash leaves the
 // built-in picture. Defined in app/globals.cpp with the other global objects.
 struct game_picture {
     std::string hash; // the content name of the player's picture
     std::string name; // its file's name in the player's folder when the game began
 };
-extern game_picture GamePictures[20];
+extern game_picture GamePictures[Levels];
 
 // The menu's switch: whether a new game takes the player's pictures; and how many there are.
 extern bool UsePlayerPictures;

@@ -233,7 +233,7 @@ void play_frame() {
     GameBackground.Blit();
 
     // Once the last tile is down nothing is offered, and the offered-tile place stays empty.
-    if (TileCurrent >= 0 && TileCurrent <= TileLast && TileLast <= 24) {
+    if (TileCurrent >= 0 && TileCurrent <= TileLast && TileLast <= LastCell) {
         LevelPicture.x = 97.5f * static_cast<float>(Scale);
         LevelPicture.y = 245.0f * static_cast<float>(Scale);
         LevelPicture.ChooseBlit(TileList[TileCurrent]);

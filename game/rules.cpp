@@ -20,7 +20,7 @@ int (*rocket_direction)() = random_direction;
 
 // The offered tile's place in TileList, or -1 when the pile is empty or TileCurrent is off it.
 static int offered_index() {
-    if (TileLast < 0 || TileLast > 24 || TileCurrent < 0 || TileCurrent > TileLast)
+    if (TileLast < 0 || TileLast > LastCell || TileCurrent < 0 || TileCurrent > TileLast)
         return -1;
     return TileCurrent;
 }
@@ -72,16 +72,16 @@ void offer_next_tile() {
 void take_hint(rule_events& events) {
     int i = offered_index();
     // With nothing offered there is no home cell to point at, so the hint costs nothing either.
-    if (i < 0 || TileList[i] < 0 || TileList[i] > 24)
+    if (i < 0 || TileList[i] < 0 || TileList[i] > LastCell)
         return;
-    Score = add_score(Score, -10);
+    Score = add_score(Score, -HintPoints);
     int v = TileList[i];
-    int row = v / 5;
-    int column = v % 5;
+    int row = v / BoardCells;
+    int column = v % BoardCells;
     events.add(rule_event_kind::hint_at, v, column * cell_size() + board_edge(),
                row * cell_size() + board_edge());
     HintActive = 1;
-    TimeLeft -= 7;
+    TimeLeft -= HintSeconds;
     stats_hint();
 }
 
@@ -96,14 +96,14 @@ static void launch_rockets(int column, int row, rule_events& events) {
     for (rocket_position& rocket : Rockets)
         rocket = {x0, y0};
     RocketMode = horizontal == 1 ? 1 : 2;
-    events.add(rule_event_kind::rockets_launched, row * 5 + column, x0, y0, horizontal == 1);
+    events.add(rule_event_kind::rockets_launched, cell_at(column, row), x0, y0, horizontal == 1);
 }
 
 // A tile that looks the same as the offered one counts as the offered one: the two swap places
 // in the pile, so the tap places the tapped cell's own tile. The pile keeps every tile once.
 static void take_twin_place(int offered, int cell) {
     int tile = TileList[offered];
-    if (tile < 0 || tile > 24 || !(TileTwins[tile] & (1u << cell)))
+    if (tile < 0 || tile > LastCell || !(TileTwins[tile] & (1u << cell)))
         return;
     for (int k = 0; k <= TileLast; k++)
         if (TileList[k] == cell) {
@@ -118,7 +118,7 @@ bool tap_on_board(int px, int py, rule_events& events) {
     int row = 0;
     if (!cell_under(px, py, &column, &row))
         return false;
-    int cell = row * 5 + column;
+    int cell = cell_at(column, row);
     if (Board[cell] != 0)
         return false;
     int i = offered_index();
@@ -134,7 +134,7 @@ bool tap_on_board(int px, int py, rule_events& events) {
                 TileList[k] = TileList[k + 1];
         }
         TileLast -= 1;
-        Score = add_score(Score, 5);
+        Score = add_score(Score, PlacePoints);
         stats_tile_placed();
         return TileLast < 0;
     }
@@ -164,13 +164,13 @@ void rocket_knock_out(rule_events& events) {
         int row = 0;
         if (!cell_under(rocket.x, rocket.y, &column, &row))
             continue;
-        int cell = row * 5 + column;
+        int cell = cell_at(column, row);
         // A placed tile is never in the pile, so the pile always has room for it.
-        if (Board[cell] == 1 && TileLast < 24) {
+        if (Board[cell] == 1 && TileLast < LastCell) {
             events.add(rule_event_kind::tile_knocked_out, cell);
             TileLast += 1;
             TileList[TileLast] = cell;
-            Score = add_score(Score, -5);
+            Score = add_score(Score, -KnockOutPoints);
         }
         Board[cell] = 0;
     }
@@ -190,5 +190,5 @@ void level_complete(rule_events& events) {
     ContinueFlag = 0;
     Level += 1;
     Score = add_score(Score, TimeLeft);
-    events.add(Level >= 21 ? rule_event_kind::game_won : rule_event_kind::level_cleared);
+    events.add(Level > Levels ? rule_event_kind::game_won : rule_event_kind::level_cleared);
 }

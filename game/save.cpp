@@ -30,10 +30,10 @@ struct saved_game {
     int32_t level;
     int32_t score;
     int32_t picture_number;
-    int32_t tile_list[25];
-    int32_t shuffle_used[25];
-    int32_t board[25];
-    int32_t picture_used[20];
+    int32_t tile_list[Cells];
+    int32_t shuffle_used[Cells];
+    int32_t board[Cells];
+    int32_t picture_used[Levels];
 };
 
 // Set when the save that closed a finished game failed: the file may still hold that game as it
@@ -91,7 +91,7 @@ bool read_file(FILE* f, saved_game& g) {
     g.level = head[4];
     g.score = head[5];
     g.picture_number = head[6];
-    for (int i = 0; i < 25; i++) {
+    for (int i = 0; i < Cells; i++) {
         int32_t triple[3];
         if (!read_numbers(f, triple, 3))
             return false;
@@ -99,7 +99,7 @@ bool read_file(FILE* f, saved_game& g) {
         g.shuffle_used[i] = triple[1];
         g.board[i] = triple[2];
     }
-    return read_numbers(f, g.picture_used, 20);
+    return read_numbers(f, g.picture_used, Levels);
 }
 
 bool is_flag(int32_t v) {
@@ -113,36 +113,36 @@ bool score_in_range(int32_t v) {
 // A game that can be played on: time on the clock, every number in its range, and every tile
 // either placed or in the pile, never both.
 bool can_continue(const saved_game& g) {
-    if (g.time_left < 1 || g.time_left > 230)
+    if (g.time_left < 1 || g.time_left > SecondsPerLevel)
         return false;
     if (!score_in_range(g.score) || !score_in_range(g.best_score))
         return false;
-    if (g.level < 1 || g.level > 20 || g.picture_number < 0 || g.picture_number > 19)
+    if (g.level < 1 || g.level > Levels || g.picture_number < 0 || g.picture_number >= Levels)
         return false;
-    if (g.tile_last < -1 || g.tile_last > 24)
+    if (g.tile_last < -1 || g.tile_last > LastCell)
         return false;
     // An empty pile has no tile to offer and no way to finish the level.
     if (g.tile_current < 0 || g.tile_current > g.tile_last)
         return false;
     int placed = 0;
-    for (int i = 0; i < 25; i++) {
-        if (g.tile_list[i] < 0 || g.tile_list[i] > 24)
+    for (int i = 0; i < Cells; i++) {
+        if (g.tile_list[i] < 0 || g.tile_list[i] > LastCell)
             return false;
         if (!is_flag(g.shuffle_used[i]) || !is_flag(g.board[i]))
             return false;
         placed += g.board[i];
     }
-    for (int i = 0; i < 20; i++)
+    for (int i = 0; i < Levels; i++)
         if (!is_flag(g.picture_used[i]))
             return false;
-    bool listed[25] = {};
+    bool listed[Cells] = {};
     for (int i = 0; i <= g.tile_last; i++) {
         int32_t cell = g.tile_list[i];
         if (listed[cell] || g.board[cell] == 1)
             return false;
         listed[cell] = true;
     }
-    return placed + g.tile_last + 1 == 25;
+    return placed + g.tile_last + 1 == Cells;
 }
 
 // Reads the whole file; sets *head_sound when the first two numbers read and the best score is
@@ -185,12 +185,12 @@ std::string file_text(bool best_score = true) {
         append(text, BestScore);
     for (int32_t v : {TileLast, TileCurrent, Level, Score, PictureNumber})
         append(text, v);
-    for (int i = 0; i < 25; i++) {
+    for (int i = 0; i < Cells; i++) {
         append(text, TileList[i]);
         append(text, ShuffleUsed[i]);
         append(text, Board[i]);
     }
-    for (int i = 0; i < 20; i++)
+    for (int i = 0; i < Levels; i++)
         append(text, PictureUsed[i]);
     return text;
 }
@@ -238,12 +238,12 @@ void load_game() {
     Level = g.level;
     Score = g.score;
     PictureNumber = g.picture_number;
-    for (int i = 0; i < 25; i++) {
+    for (int i = 0; i < Cells; i++) {
         TileList[i] = g.tile_list[i];
         ShuffleUsed[i] = g.shuffle_used[i];
         Board[i] = g.board[i];
     }
-    for (int i = 0; i < 20; i++)
+    for (int i = 0; i < Levels; i++)
         PictureUsed[i] = g.picture_used[i];
     // The player's pictures of this game, when the file beside it belongs to it; a game saved
     // without one plays the built-in pictures.
