@@ -7,7 +7,6 @@
 #include <cstring>
 #include <string>
 
-#include "platform/files.h"
 #include "platform/image_pixels.h"
 #include "platform/picture_size.h"
 
@@ -59,17 +58,6 @@ SDL_Surface* decode_picture(const unsigned char* bytes, int size, bool key, bool
         return nullptr;
     }
     return finish(decode_acceptable(bytes, size), key, converting);
-}
-
-SDL_Surface* load_picture_file(const char* path, bool key, bool* converting) {
-    *converting = false;
-    std::string bytes, why;
-    if (read_regular_file(path, PictureFileLimit, &bytes, &why) != file_read::done) {
-        SDL_SetError("%s", why.c_str());
-        return nullptr;
-    }
-    return decode_picture(reinterpret_cast<const unsigned char*>(bytes.data()),
-                          static_cast<int>(bytes.size()), key, converting);
 }
 
 SDL_Surface* display_surface_like(SDL_Surface* surface) {

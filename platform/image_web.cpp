@@ -6,7 +6,6 @@
 #include <map>
 #include <string>
 
-#include "platform/files.h"
 #include "platform/image_pixels.h"
 #include "platform/picture_size.h"
 
@@ -74,17 +73,6 @@ SDL_Surface* decode_picture(const unsigned char* bytes, int size, bool key, bool
     }
     stbi_image_free(rgba);
     return surface;
-}
-
-SDL_Surface* load_picture_file(const char* path, bool key, bool* converting) {
-    *converting = false;
-    std::string bytes, why;
-    if (read_regular_file(path, PictureFileLimit, &bytes, &why) != file_read::done) {
-        SDL_SetError("%s", why.c_str());
-        return nullptr;
-    }
-    return decode_picture(reinterpret_cast<const unsigned char*>(bytes.data()),
-                          static_cast<int>(bytes.size()), key, converting);
 }
 
 SDL_Surface* display_surface_like(SDL_Surface* surface) {

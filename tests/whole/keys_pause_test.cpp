@@ -46,6 +46,18 @@ void tap_cell(game_driver& g, int cell) {
     g.tap(8 + 45 * (cell % 5) + 22, 8 + 45 * (cell / 5) + 22);
 }
 
+// A pause asked for by the P key or by the window losing the focus.
+void ask_pause(game_driver& g, bool by_focus) {
+    if (by_focus) {
+        SDL_Event e{};
+        e.active = {SDL_ACTIVEEVENT, 0, SDL_APPINPUTFOCUS};
+        SDL_PushEvent(&e);
+        g.frame();
+    } else {
+        g.key(SDLK_p);
+    }
+}
+
 } // namespace
 
 // The splash goes on with Space or Return and the sound question takes Y or N; nothing else is
@@ -139,14 +151,7 @@ TEST_P(Pause, StopsClockAndRocketsAndIgnoresBoardTaps) {
     to_play(g);
     tap_cell(g, wrong_cell());
     ASSERT_NE(RocketMode, 0) << "the miss launched no rockets";
-    if (GetParam()) {
-        SDL_Event e{};
-        e.active = {SDL_ACTIVEEVENT, 0, SDL_APPINPUTFOCUS};
-        SDL_PushEvent(&e);
-        g.frame();
-    } else {
-        g.key(SDLK_p);
-    }
+    ask_pause(g, GetParam());
     const int time = TimeLeft, tiles = TileCurrent, rocket_x = trails[0].x, rocket_y = trails[0].y;
     const int score = Score;
     g.frame(100);
@@ -161,17 +166,6 @@ TEST_P(Pause, StopsClockAndRocketsAndIgnoresBoardTaps) {
 }
 
 INSTANTIATE_TEST_SUITE_P(WholeGameKeys, Pause, ::testing::Values(false, true));
-
-void ask_pause(game_driver& g, bool by_focus) {
-    if (by_focus) {
-        SDL_Event e{};
-        e.active = {SDL_ACTIVEEVENT, 0, SDL_APPINPUTFOCUS};
-        SDL_PushEvent(&e);
-        g.frame();
-    } else {
-        g.key(SDLK_p);
-    }
-}
 
 std::tuple<int, int, int> level_clocks() {
     return {WaitFrames, TimeLeft, TimeFrames};
