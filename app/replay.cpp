@@ -206,15 +206,6 @@ bool fields_in_range(long long type, long long a, long long b, long long c) {
     return a <= 255;
 }
 
-uint64_t fnv(uint64_t h, const void* data, size_t n) {
-    const unsigned char* p = static_cast<const unsigned char*>(data);
-    for (size_t i = 0; i < n; i++) {
-        h ^= p[i];
-        h *= 1099511628211ull;
-    }
-    return h;
-}
-
 } // namespace
 
 bool replay_parse(const std::string& text, replay_data& out, std::string& error) {
@@ -354,14 +345,7 @@ bool replay_finished() {
 
 uint64_t game_state_hash() {
     uint64_t h = 14695981039346656037ull;
-    const int32_t singles[] = {TileLast,     TileCurrent,   Score,      TimeLeft,
-                               TimeFrames,   RocketMode,    HintActive, Level,
-                               ContinueFlag, PictureNumber, WaitFrames, BestScore};
-    h = fnv(h, singles, sizeof singles);
-    h = fnv(h, Board, sizeof Board);
-    h = fnv(h, TileList, sizeof TileList);
-    h = fnv(h, PictureUsed, sizeof PictureUsed);
-    h = fnv(h, ShuffleUsed, sizeof ShuffleUsed);
+    h = hash_game_state(h, Game);
     h = fnv(h, GameState.data(), GameState.size());
     h = fnv(h, "/", 1);
     h = fnv(h, GameSubState.data(), GameSubState.size());

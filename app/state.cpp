@@ -90,7 +90,7 @@ int tessoli_main(int argc, char** argv) {
     if (status >= 0)
         return status;
 
-    BestScore = 0;
+    Game.BestScore = 0;
     startup(argv[0]);
     host_watch_leaving(save_level_in_progress);
     saved_game_exists();

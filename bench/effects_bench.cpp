@@ -55,7 +55,7 @@ void warm_trails_and_hint() {
     start_trail(0, 100, 300, "lewo");
     start_trail(1, 300, 100, "dol");
     start_hint_marker(180, 270);
-    HintActive = 1;
+    Game.HintActive = 1;
     for (int i = 0; i < 30; i++) {
         trails[0].Update(0);
         trails[1].Update(0);

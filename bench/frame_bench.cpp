@@ -68,18 +68,18 @@ void half_placed_level() {
     GameSubState = "start_gry";
     Fade.done = 1;
     for (int cell = 0; cell < 25; cell++)
-        Board[cell] = cell % 2;
-    TileLast = -1;
+        Game.Board[cell] = cell % 2;
+    Game.TileLast = -1;
     for (int cell = 0; cell < 25; cell++)
-        if (!Board[cell])
-            TileList[++TileLast] = cell;
-    TileCurrent = 0;
-    TimeLeft = 100000; // the clock never ends the level while the benchmark runs
-    TimeFrames = 0;
-    RocketMode = 0;
-    HintActive = 0;
-    Score = 120;
-    Level = 7;
+        if (!Game.Board[cell])
+            Game.TileList[++Game.TileLast] = cell;
+    Game.TileCurrent = 0;
+    Game.TimeLeft = 100000; // the clock never ends the level while the benchmark runs
+    Game.TimeFrames = 0;
+    Game.RocketMode = 0;
+    Game.HintActive = 0;
+    Game.Score = 120;
+    Game.Level = 7;
     InputState = input_state{};
 }
 

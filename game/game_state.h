@@ -2,6 +2,7 @@
 // game.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "video/board_geometry.h" // BoardCells
@@ -22,24 +23,32 @@ constexpr int cell_at(int column, int row) {
     return row * BoardCells + column;
 }
 
-extern int32_t Board[Cells];
-extern int32_t TileList[Cells];
-extern int32_t TileLast;
-extern int32_t TileCurrent;
-extern int32_t Score;
-extern int32_t TimeLeft;
-extern int32_t TimeFrames;
-extern int32_t RocketMode;
-// Where the two rockets of a miss are (screen pixels); the trails of sparks follow them.
-struct rocket_position {
-    int32_t x, y;
+// Everything a game is, as one value: the rules take it and change it over cells; the saved game
+// writes and reads it, and a recording hashes it. Where the screen puts things (pixels, Scale) is
+// the play screen's business, never the state's.
+struct game_state {
+    int32_t Board[Cells];    // 1 where the cell's own tile is placed
+    int32_t TileList[Cells]; // the pile: the cells whose tiles are still to place, 0..TileLast
+    int32_t TileLast;        // the last place of the pile in use; -1 when it is empty
+    int32_t TileCurrent;     // the place of the offered tile in the pile
+    int32_t Score;
+    int32_t TimeLeft;   // seconds of the level
+    int32_t TimeFrames; // frames into the current second
+    int32_t RocketMode; // 0 none, 1 the rockets of a miss fly along its row, 2 along its column
+    int32_t HintActive;
+    int32_t Level; // 1..Levels; Levels + 1 once the game is won
+    int32_t ContinueFlag;
+    int32_t PictureNumber;
+    int32_t PictureUsed[Levels];
+    int32_t ShuffleUsed[Cells];
+    int32_t WaitFrames;
+    int32_t BestScore;
 };
-extern rocket_position Rockets[2];
-extern int32_t HintActive;
-extern int32_t Level;
-extern int32_t ContinueFlag;
-extern int32_t PictureNumber;
-extern int32_t PictureUsed[Levels];
-extern int32_t ShuffleUsed[Cells];
-extern int32_t WaitFrames;
-extern int32_t BestScore;
+
+// The game being played; all zero when the program starts.
+extern game_state Game;
+
+// The state's hash for recordings: FNV-1a over h, every field in a fixed order.
+uint64_t hash_game_state(uint64_t h, const game_state& g);
+// FNV-1a over size bytes, going on from h.
+uint64_t fnv(uint64_t h, const void* data, size_t size);

@@ -37,47 +37,47 @@ static void find_level_twins() {
 }
 
 void setup_level() {
-    WaitFrames = 0;
-    TimeLeft = SecondsPerLevel;
-    TimeFrames = 0;
-    RocketMode = 0;
+    Game.WaitFrames = 0;
+    Game.TimeLeft = SecondsPerLevel;
+    Game.TimeFrames = 0;
+    Game.RocketMode = 0;
 
     for (int i = 0; i < Cells; i++) {
-        Board[i] = 0;
-        ShuffleUsed[i] = 0;
+        Game.Board[i] = 0;
+        Game.ShuffleUsed[i] = 0;
     }
 
     for (int i = 0; i < Cells; i++) {
         int r;
         do
             r = game_rand() % Cells;
-        while (ShuffleUsed[r] != 0);
-        ShuffleUsed[r] = 1;
-        TileList[i] = r;
+        while (Game.ShuffleUsed[r] != 0);
+        Game.ShuffleUsed[r] = 1;
+        Game.TileList[i] = r;
     }
-    TileCurrent = 0;
-    TileLast = LastCell;
+    Game.TileCurrent = 0;
+    Game.TileLast = LastCell;
 
     // A continued game whose flags were all set would leave no picture to draw: start the set
     // of pictures over rather than search forever.
     bool any_free = false;
     for (int i = 0; i < Levels; i++)
-        any_free = any_free || PictureUsed[i] == 0;
+        any_free = any_free || Game.PictureUsed[i] == 0;
     if (!any_free)
         for (int i = 0; i < Levels; i++)
-            PictureUsed[i] = 0;
+            Game.PictureUsed[i] = 0;
     int r;
     do
         r = game_rand() % Levels;
-    while (PictureUsed[r] != 0);
-    PictureUsed[r] = 1;
-    PictureNumber = r;
+    while (Game.PictureUsed[r] != 0);
+    Game.PictureUsed[r] = 1;
+    Game.PictureNumber = r;
 
-    if (ContinueFlag)
+    if (Game.ContinueFlag)
         load_game();
     stats_level_begins();
 
-    HintActive = 0;
+    Game.HintActive = 0;
     hint_marker.Update(1);
     clear_explosions();
 

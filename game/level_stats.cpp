@@ -18,11 +18,11 @@ level_row* open_row() {
 void stats_level_begins() {
     // A row still open belongs to a level left without one of the endings the play screen counts.
     level_row row;
-    row.level = Level;
-    row.picture = PictureNumber + 1;
+    row.level = Game.Level;
+    row.picture = Game.PictureNumber + 1;
     if (level_row* open = open_row()) {
-        open->score = Score;
-        open->time_left = TimeLeft;
+        open->score = Game.Score;
+        open->time_left = Game.TimeLeft;
         open->end = "left";
     }
     LevelTable.push_back(row);
@@ -45,8 +45,8 @@ void stats_hint() {
 
 void stats_level_ends(const char* how) {
     if (level_row* row = open_row()) {
-        row->score = Score;
-        row->time_left = TimeLeft;
+        row->score = Game.Score;
+        row->time_left = Game.TimeLeft;
         row->end = how;
     }
 }
@@ -58,8 +58,8 @@ std::string level_table_text() {
         // A level still being played shows the score and time of the moment the table is made.
         bool open = r.end == "-";
         std::snprintf(line, sizeof line, "%5d %7d %6d %5d %6d %6d %5d %s\n", r.level, r.picture,
-                      open ? Score : r.score, open ? TimeLeft : r.time_left, r.placed, r.misses,
-                      r.hints, r.end.c_str());
+                      open ? Game.Score : r.score, open ? Game.TimeLeft : r.time_left, r.placed,
+                      r.misses, r.hints, r.end.c_str());
         out += line;
     }
     return out;

@@ -62,7 +62,7 @@ bool game_has_player_pictures() {
 }
 
 void load_level_picture() {
-    game_picture& p = GamePictures[PictureNumber];
+    game_picture& p = GamePictures[Game.PictureNumber];
     if (!p.hash.empty()) {
         std::string hash = p.hash;
         std::string path = cached_player_picture(hash, board_size()), why;
@@ -75,7 +75,7 @@ void load_level_picture() {
                      why.empty() ? "its ready copy does not load" : why.c_str());
         p = game_picture();
     }
-    std::string name = std::string(int_to_text(PictureNumber + 1)) + ".jpg";
+    std::string name = std::string(int_to_text(Game.PictureNumber + 1)) + ".jpg";
     LevelPicture.Load(MediaFolder, name.c_str(), 0);
 }
 

@@ -26,24 +26,34 @@ void show_rule_events(const rule_events& events) {
         switch (e.kind) {
         case rule_event_kind::tile_placed:
             play_sound(GoodPSound, 0);
+            stats_tile_placed();
             break;
-        case rule_event_kind::rockets_launched:
+        case rule_event_kind::rockets_launched: {
+            stats_miss();
+            // Both start in the middle of the cell, its half cell cut to whole layout units
+            // before scaling.
+            const int middle = CellUnits / 2;
+            int x = (CellUnits * (e.cell % BoardCells) + middle) * Scale + board_edge();
+            int y = (CellUnits * (e.cell / BoardCells) + middle) * Scale + board_edge();
+            for (rocket_position& rocket : Rockets)
+                rocket = {x, y};
             play_sound(RocketSound, 0);
-            RocketSprite1.x = static_cast<float>(e.x);
-            RocketSprite1.y = static_cast<float>(e.y);
-            RocketSprite2.x = static_cast<float>(e.x);
-            RocketSprite2.y = static_cast<float>(e.y);
+            RocketSprite1.x = static_cast<float>(x);
+            RocketSprite1.y = static_cast<float>(y);
+            RocketSprite2.x = static_cast<float>(x);
+            RocketSprite2.y = static_cast<float>(y);
             if (e.horizontal) {
-                start_trail(0, e.x, e.y, "lewo");
-                start_trail(1, e.x, e.y, "prawo");
-                RocketSprite1.y = static_cast<float>(e.y - 6 * Scale);
+                start_trail(0, x, y, "lewo");
+                start_trail(1, x, y, "prawo");
+                RocketSprite1.y = static_cast<float>(y - 6 * Scale);
             } else {
-                start_trail(0, e.x, e.y, "gora");
-                start_trail(1, e.x, e.y, "dol");
-                RocketSprite2.x = static_cast<float>(e.x - 6 * Scale);
+                start_trail(0, x, y, "gora");
+                start_trail(1, x, y, "dol");
+                RocketSprite2.x = static_cast<float>(x - 6 * Scale);
             }
             follow_rockets();
             break;
+        }
         case rule_event_kind::tile_knocked_out: {
             // The cell's corner with the edge cut to whole layout units (7) before scaling.
             const int edge = static_cast<int>(BoardEdgeUnits);
@@ -52,7 +62,9 @@ void show_rule_events(const rule_events& events) {
             break;
         }
         case rule_event_kind::hint_at:
-            start_hint_marker(e.x, e.y);
+            stats_hint();
+            start_hint_marker((e.cell % BoardCells) * cell_size() + board_edge(),
+                              (e.cell / BoardCells) * cell_size() + board_edge());
             break;
         case rule_event_kind::level_cleared:
             GameState = states::gra;
@@ -69,6 +81,8 @@ void show_rule_events(const rule_events& events) {
         }
     }
 }
+
+rocket_position Rockets[2];
 
 void follow_rockets() {
     // The sparks stream from wherever the rockets are, whatever their preset started them at.
@@ -87,6 +101,10 @@ template <typename Move> auto move_and_show(Move move) {
     auto result = move(events);
     show_rule_events(events);
     return result;
+}
+
+bool in_rect(int px, int py, int x, int y, int w, int h) {
+    return x < px && px < x + w && y < py && py < y + h;
 }
 
 // The four inner lines each way over the level picture; no frame around the board.
@@ -126,10 +144,10 @@ void show_look() {
 void picture_shown() {
     int frames = 5 * FramesPerSecond;
     if (InputState.stylusDown == 1)
-        WaitFrames = frames + 1;
+        Game.WaitFrames = frames + 1;
     else
-        WaitFrames += 1;
-    if (WaitFrames > frames) {
+        Game.WaitFrames += 1;
+    if (Game.WaitFrames > frames) {
         begin_picture_transition();
         GameBackground.Blit();
         end_picture_transition(phases::przejscie_obrazek2);
@@ -143,14 +161,14 @@ void press(button b) {
     switch (b) {
     case button::previous:
         play_sound(Button2Sound, 3);
-        offer_previous_tile();
+        offer_previous_tile(Game);
         break;
     case button::next:
         play_sound(Button2Sound, 3);
-        offer_next_tile();
+        offer_next_tile(Game);
         break;
     case button::hint:
-        move_and_show([](rule_events& e) { return take_hint(e), 0; });
+        move_and_show([](rule_events& e) { return take_hint(Game, e), 0; });
         break;
     case button::menu:
         play_sound(ButtonSound, 0);
@@ -197,23 +215,40 @@ bool play_input() {
     int x = InputState.clickX;
     int y = InputState.clickY;
     press(button_under(x, y));
-    wrap_tile();
+    wrap_tile(Game);
     bool complete = false;
     int t = board_edge();
-    if (in_rect(x, y, t, t, board_size(), board_size()))
-        complete = move_and_show([x, y](rule_events& e) { return tap_on_board(x, y, e); });
+    int column = 0;
+    int row = 0;
+    if (in_rect(x, y, t, t, board_size(), board_size()) && cell_under(x, y, &column, &row)) {
+        int cell = cell_at(column, row);
+        complete = move_and_show([cell](rule_events& e) { return tap_on_board(Game, cell, e); });
+    }
     input_reset(InputState);
     input_clear_stylus(InputState);
     return complete;
 }
 
+// The rockets fly a fixed distance a second: 240 layout units, cut to whole pixels a frame.
+void rocket_move() {
+    int frames = FramesPerSecond > 0 ? FramesPerSecond : 25;
+    int step = 240 * Scale / frames;
+    if (Game.RocketMode == 1) {
+        Rockets[0].x -= step;
+        Rockets[1].x += step;
+    } else {
+        Rockets[0].y -= step;
+        Rockets[1].y += step;
+    }
+}
+
 void draw_rockets() {
-    if (RocketMode == 1) {
+    if (Game.RocketMode == 1) {
         RocketSprite1.x = static_cast<float>(Rockets[0].x);
         RocketSprite1.ChooseBlit(0);
         RocketSprite1.x = static_cast<float>(Rockets[1].x);
         RocketSprite1.ChooseBlit(1);
-    } else if (RocketMode == 2) {
+    } else if (Game.RocketMode == 2) {
         RocketSprite2.y = static_cast<float>(Rockets[0].y);
         RocketSprite2.ChooseBlit(0);
         RocketSprite2.y = static_cast<float>(Rockets[1].y);
@@ -227,45 +262,52 @@ void play_frame() {
         complete = play_input();
     } else if (button b = button_for_key(key_this_frame(InputState)); b != button::none) {
         press(b);
-        wrap_tile();
+        wrap_tile(Game);
     }
 
     GameBackground.Blit();
 
     // Once the last tile is down nothing is offered, and the offered-tile place stays empty.
-    if (TileCurrent >= 0 && TileCurrent <= TileLast && TileLast <= LastCell) {
+    if (Game.TileCurrent >= 0 && Game.TileCurrent <= Game.TileLast && Game.TileLast <= LastCell) {
         LevelPicture.x = 97.5f * static_cast<float>(Scale);
         LevelPicture.y = 245.0f * static_cast<float>(Scale);
-        LevelPicture.ChooseBlit(TileList[TileCurrent]);
+        LevelPicture.ChooseBlit(Game.TileList[Game.TileCurrent]);
     }
 
     float s = static_cast<float>(Scale);
     const float cell = static_cast<float>(CellUnits);
     for (int column = 0; column < BoardCells; column++)
         for (int row = 0; row < BoardCells; row++)
-            if (Board[row * BoardCells + column] == 1) {
+            if (Game.Board[cell_at(column, row)] == 1) {
                 LevelPicture.x = cell * static_cast<float>(column) * s + board_edge_f();
                 LevelPicture.y = cell * static_cast<float>(row) * s + board_edge_f();
-                LevelPicture.ChooseBlit(row * BoardCells + column);
+                LevelPicture.ChooseBlit(cell_at(column, row));
             }
 
     int t = board_edge();
     set_clip(t, t, board_size(), board_size(), screen);
-    if (RocketMode == 1 || RocketMode == 2) {
+    if (Game.RocketMode == 1 || Game.RocketMode == 2) {
         rocket_move();
         draw_rockets();
-        move_and_show([](rule_events& e) { return rocket_knock_out(e), 0; });
+        int cells[2];
+        for (int k = 0; k < 2; k++) {
+            int column = 0;
+            int row = 0;
+            cells[k] =
+                cell_under(Rockets[k].x, Rockets[k].y, &column, &row) ? cell_at(column, row) : -1;
+        }
+        move_and_show([&cells](rule_events& e) { return rocket_knock_out(Game, cells, e), 0; });
         follow_rockets();
     }
     draw_effects();
     set_clip(0, 0, 240 * Scale, 320 * Scale, screen);
 
     draw_hud();
-    move_and_show([](rule_events& e) { return second_tick(e), 0; });
+    move_and_show([](rule_events& e) { return second_tick(Game, FramesPerSecond, e), 0; });
     if (complete) {
         // The last tile went down before the clock ticked, so a second running out on the same
         // frame does not turn a completed level into a lost game.
-        move_and_show([](rule_events& e) { return level_complete(e), 0; });
+        move_and_show([](rule_events& e) { return level_complete(Game, e), 0; });
         stats_level_ends("cleared");
         if (GameSubState == phases::nextlevel) {
             GoodWorkPicture.x = 0.0f;
@@ -285,7 +327,7 @@ void draw_effects() {
         trail.Update(0);
         trail.Draw(ParticleSprite2);
     }
-    if (HintActive) {
+    if (Game.HintActive) {
         hint_marker.Update(0);
         hint_marker.Draw(ParticleSprite2);
     }

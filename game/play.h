@@ -1,7 +1,16 @@
 // The game-play screen: picture preview, play frame, head-up display and the level-complete wait.
 #pragma once
 
+#include <cstdint>
+
 struct rule_events;
+
+// Where the two rockets of a miss are (screen pixels): the rules know only the cells under them.
+// The trails of sparks follow them.
+struct rocket_position {
+    int32_t x, y;
+};
+extern rocket_position Rockets[2];
 
 void game_frame();
 // Turns what a move of the rules did into sounds, sparks and screen changes, in its order.

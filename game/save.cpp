@@ -21,20 +21,24 @@ void (*save_game_before_rename)() = nullptr;
 
 namespace {
 
-// Every field of the file, in file order.
-struct saved_game {
-    int32_t time_left;
-    int32_t best_score;
-    int32_t tile_last;
-    int32_t tile_current;
-    int32_t level;
-    int32_t score;
-    int32_t picture_number;
-    int32_t tile_list[Cells];
-    int32_t shuffle_used[Cells];
-    int32_t board[Cells];
-    int32_t picture_used[Levels];
-};
+// Every number of the file, in file order, as a field of the game state: seven single numbers,
+// then three for each cell, then the pictures' flags. The writer and the reader both walk it.
+// Without the best score, which any copy of the game may raise, the numbers name the game itself.
+template <typename State, typename Each>
+void each_saved_number(State& g, bool best_score, Each each) {
+    each(g.TimeLeft);
+    if (best_score)
+        each(g.BestScore);
+    for (auto* v : {&g.TileLast, &g.TileCurrent, &g.Level, &g.Score, &g.PictureNumber})
+        each(*v);
+    for (int i = 0; i < Cells; i++) {
+        each(g.TileList[i]);
+        each(g.ShuffleUsed[i]);
+        each(g.Board[i]);
+    }
+    for (auto& v : g.PictureUsed)
+        each(v);
+}
 
 // Set when the save that closed a finished game failed: the file may still hold that game as it
 // was left through the menu, and a finished game is never offered again.
@@ -72,34 +76,11 @@ bool read_number(FILE* f, int32_t* out) {
     return true;
 }
 
-bool read_numbers(FILE* f, int32_t* into, int count) {
-    for (int i = 0; i < count; i++)
-        if (!read_number(f, &into[i]))
-            return false;
-    return true;
-}
-
 // All 102 numbers; false when the file ends early or holds something that is not a number.
-bool read_file(FILE* f, saved_game& g) {
-    int32_t head[7];
-    if (!read_numbers(f, head, 7))
-        return false;
-    g.time_left = head[0];
-    g.best_score = head[1];
-    g.tile_last = head[2];
-    g.tile_current = head[3];
-    g.level = head[4];
-    g.score = head[5];
-    g.picture_number = head[6];
-    for (int i = 0; i < Cells; i++) {
-        int32_t triple[3];
-        if (!read_numbers(f, triple, 3))
-            return false;
-        g.tile_list[i] = triple[0];
-        g.shuffle_used[i] = triple[1];
-        g.board[i] = triple[2];
-    }
-    return read_numbers(f, g.picture_used, Levels);
+bool read_file(FILE* f, game_state& g) {
+    bool whole = true;
+    each_saved_number(g, true, [&](int32_t& v) { whole = whole && read_number(f, &v); });
+    return whole;
 }
 
 bool is_flag(int32_t v) {
@@ -112,42 +93,42 @@ bool score_in_range(int32_t v) {
 
 // A game that can be played on: time on the clock, every number in its range, and every tile
 // either placed or in the pile, never both.
-bool can_continue(const saved_game& g) {
-    if (g.time_left < 1 || g.time_left > SecondsPerLevel)
+bool can_continue(const game_state& g) {
+    if (g.TimeLeft < 1 || g.TimeLeft > SecondsPerLevel)
         return false;
-    if (!score_in_range(g.score) || !score_in_range(g.best_score))
+    if (!score_in_range(g.Score) || !score_in_range(g.BestScore))
         return false;
-    if (g.level < 1 || g.level > Levels || g.picture_number < 0 || g.picture_number >= Levels)
+    if (g.Level < 1 || g.Level > Levels || g.PictureNumber < 0 || g.PictureNumber >= Levels)
         return false;
-    if (g.tile_last < -1 || g.tile_last > LastCell)
+    if (g.TileLast < -1 || g.TileLast > LastCell)
         return false;
     // An empty pile has no tile to offer and no way to finish the level.
-    if (g.tile_current < 0 || g.tile_current > g.tile_last)
+    if (g.TileCurrent < 0 || g.TileCurrent > g.TileLast)
         return false;
     int placed = 0;
     for (int i = 0; i < Cells; i++) {
-        if (g.tile_list[i] < 0 || g.tile_list[i] > LastCell)
+        if (g.TileList[i] < 0 || g.TileList[i] > LastCell)
             return false;
-        if (!is_flag(g.shuffle_used[i]) || !is_flag(g.board[i]))
+        if (!is_flag(g.ShuffleUsed[i]) || !is_flag(g.Board[i]))
             return false;
-        placed += g.board[i];
+        placed += g.Board[i];
     }
     for (int i = 0; i < Levels; i++)
-        if (!is_flag(g.picture_used[i]))
+        if (!is_flag(g.PictureUsed[i]))
             return false;
     bool listed[Cells] = {};
-    for (int i = 0; i <= g.tile_last; i++) {
-        int32_t cell = g.tile_list[i];
-        if (listed[cell] || g.board[cell] == 1)
+    for (int i = 0; i <= g.TileLast; i++) {
+        int32_t cell = g.TileList[i];
+        if (listed[cell] || g.Board[cell] == 1)
             return false;
         listed[cell] = true;
     }
-    return placed + g.tile_last + 1 == Cells;
+    return placed + g.TileLast + 1 == Cells;
 }
 
 // Reads the whole file; sets *head_sound when the first two numbers read and the best score is
 // one a game can reach.
-bool read_saved_game(const std::string& path, saved_game& g, bool* head_sound,
+bool read_saved_game(const std::string& path, game_state& g, bool* head_sound,
                      bool say_not_regular = true) {
     *head_sound = false;
     std::string text, why;
@@ -160,8 +141,8 @@ bool read_saved_game(const std::string& path, saved_game& g, bool* head_sound,
     FILE* f = text.empty() ? nullptr : fmemopen(&text[0], text.size(), "r");
     if (!f)
         return false;
-    bool whole = read_numbers(f, &g.time_left, 1) && read_numbers(f, &g.best_score, 1);
-    *head_sound = whole && score_in_range(g.best_score);
+    bool whole = read_number(f, &g.TimeLeft) && read_number(f, &g.BestScore);
+    *head_sound = whole && score_in_range(g.BestScore);
     if (whole) {
         std::rewind(f);
         whole = read_file(f, g);
@@ -176,30 +157,18 @@ void append(std::string& text, int32_t value) {
     text += number;
 }
 
-// The 102 numbers, each followed by one space, no line break. Without the best score, which any
-// copy of the game may raise, they name the game itself.
+// The 102 numbers, each followed by one space, no line break.
 std::string file_text(bool best_score = true) {
     std::string text;
-    append(text, TimeLeft);
-    if (best_score)
-        append(text, BestScore);
-    for (int32_t v : {TileLast, TileCurrent, Level, Score, PictureNumber})
-        append(text, v);
-    for (int i = 0; i < Cells; i++) {
-        append(text, TileList[i]);
-        append(text, ShuffleUsed[i]);
-        append(text, Board[i]);
-    }
-    for (int i = 0; i < Levels; i++)
-        append(text, PictureUsed[i]);
+    each_saved_number(Game, best_score, [&](int32_t v) { append(text, v); });
     return text;
 }
 
 // Another copy of the game, or a save this run could not make, may hold a higher best score
 // than ours; the best score is only ever the highest seen.
-void take_best_score(const saved_game& g, bool head_sound) {
+void take_best_score(const game_state& g, bool head_sound) {
     if (head_sound)
-        BestScore = std::max(BestScore, g.best_score);
+        Game.BestScore = std::max(Game.BestScore, g.BestScore);
 }
 
 } // namespace
@@ -216,7 +185,7 @@ std::string pictures_file_path() {
 }
 
 bool saved_game_exists() {
-    saved_game g;
+    game_state g{};
     bool head_sound = false;
     bool whole = read_saved_game(save_file_path(), g, &head_sound);
     take_best_score(g, head_sound);
@@ -225,26 +194,17 @@ bool saved_game_exists() {
 
 void load_game() {
     const std::string path = save_file_path();
-    saved_game g;
+    // What the file does not hold (the clock's frames, the rockets, the hint) stays as it is.
+    game_state g = Game;
     bool head_sound = false;
     if (!read_saved_game(path, g, &head_sound) || EndedGameUnsaved || !can_continue(g)) {
         std::fprintf(stderr, "No saved game to continue in %s\n", path.c_str());
         return;
     }
-    TimeLeft = g.time_left;
+    int32_t best = Game.BestScore;
+    Game = g;
+    Game.BestScore = best;
     take_best_score(g, head_sound);
-    TileLast = g.tile_last;
-    TileCurrent = g.tile_current;
-    Level = g.level;
-    Score = g.score;
-    PictureNumber = g.picture_number;
-    for (int i = 0; i < Cells; i++) {
-        TileList[i] = g.tile_list[i];
-        ShuffleUsed[i] = g.shuffle_used[i];
-        Board[i] = g.board[i];
-    }
-    for (int i = 0; i < Levels; i++)
-        PictureUsed[i] = g.picture_used[i];
     // The player's pictures of this game, when the file beside it belongs to it; a game saved
     // without one plays the built-in pictures.
     std::string pictures;
@@ -265,7 +225,7 @@ bool save_game() {
     // under the lock no save of another copy is writing one, and a minute is far beyond any save.
     if (lock.held())
         remove_stale_temporaries(path, 60);
-    saved_game on_disk;
+    game_state on_disk{};
     bool head_sound = false;
     read_saved_game(path, on_disk, &head_sound, false); // the failed save says it
     take_best_score(on_disk, head_sound);
@@ -281,7 +241,7 @@ bool save_game() {
     if (!saved) {
         std::fprintf(stderr, "Couldn't save %s: %s\n", path.c_str(), why.c_str());
         SaveNoticeFrames = 4 * FramesPerSecond;
-        if (TimeLeft == 0)
+        if (Game.TimeLeft == 0)
             EndedGameUnsaved = true;
         return false;
     }
@@ -293,8 +253,8 @@ bool save_game() {
 }
 
 void update_best_score() {
-    if (Score > BestScore)
-        BestScore = Score;
+    if (Game.Score > Game.BestScore)
+        Game.BestScore = Game.Score;
 }
 
 static void draw_score_line(const char* label, int value) {
@@ -308,11 +268,11 @@ static void draw_score_line(const char* label, int value) {
 }
 
 void draw_best_score() {
-    draw_score_line("Best score:", BestScore);
+    draw_score_line("Best score:", Game.BestScore);
 }
 
 void draw_your_score() {
-    draw_score_line("Your score:", Score);
+    draw_score_line("Your score:", Game.Score);
 }
 
 void draw_save_notice() {

@@ -19,19 +19,19 @@ static void end_screen(const char* title, int pause_seconds) {
         draw_your_score();
         end_picture_transition();
         // The finished game is closed: the file keeps the best score and nothing to continue.
-        TimeLeft = 0;
+        Game.TimeLeft = 0;
         update_best_score();
         save_game();
     } else if (GameSubState == phases::przejscie_obrazek) {
         Fade.maluj();
         flip_screen();
         if (Fade.done == 1) {
-            WaitFrames = 0;
+            Game.WaitFrames = 0;
             GameSubState = phases::pauza;
         }
     } else if (GameSubState == phases::pauza) {
-        WaitFrames = WaitFrames + 1;
-        if (WaitFrames > pause_seconds * FramesPerSecond)
+        Game.WaitFrames = Game.WaitFrames + 1;
+        if (Game.WaitFrames > pause_seconds * FramesPerSecond)
             GameSubState = phases::przejscie_obrazek2;
     } else if (GameSubState == phases::przejscie_obrazek2) {
         Fade.maluj();

@@ -16,7 +16,7 @@
 
 static void answer(int continue_saved) {
     play_sound(ButtonSound, 0);
-    ContinueFlag = continue_saved;
+    Game.ContinueFlag = continue_saved;
     GameSubState = phases::init;
     GameState = states::init_gra;
 }
@@ -49,11 +49,11 @@ void state_init_gra() {
     if (GameSubState == phases::pre_init) {
         continue_prompt();
     } else if (GameSubState == phases::init) {
-        Level = 1;
-        Score = 0;
-        for (int32_t& used : PictureUsed)
+        Game.Level = 1;
+        Game.Score = 0;
+        for (int32_t& used : Game.PictureUsed)
             used = 0;
-        if (ContinueFlag == 0)
+        if (Game.ContinueFlag == 0)
             choose_game_pictures();
         begin_picture_transition();
         GameBackground.Blit();

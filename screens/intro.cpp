@@ -58,7 +58,7 @@ void state_intro() {
             if (saved_game_exists()) {
                 GameSubState = phases::pre_init;
             } else {
-                ContinueFlag = 0;
+                Game.ContinueFlag = 0;
                 GameSubState = phases::init;
             }
             GameState = states::init_gra;

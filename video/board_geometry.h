@@ -24,3 +24,18 @@ inline int cell_size() {
 inline int board_size() {
     return BoardUnits * Scale;
 }
+
+// The cell under a screen point; false when its column or row falls outside the board.
+inline bool cell_under(int px, int py, int* column, int* row) {
+    float scale = static_cast<float>(Scale);
+    float cell = static_cast<float>(CellUnits) * scale;
+    float fc = (static_cast<float>(px) - BoardEdgeUnits * scale) / cell;
+    float fr = (static_cast<float>(py) - BoardEdgeUnits * scale) / cell;
+    // Decide on the float first so a point far off the board never overflows the conversion.
+    const float cells = static_cast<float>(BoardCells);
+    if (!(fc > -1.0f && fc < cells && fr > -1.0f && fr < cells))
+        return false;
+    *column = static_cast<int>(fc);
+    *row = static_cast<int>(fr);
+    return true;
+}

@@ -19,21 +19,23 @@ struct snapshot {
 
 snapshot take() {
     snapshot s;
-    int32_t head[7] = {TimeLeft, BestScore, TileLast, TileCurrent, Level, Score, PictureNumber};
+    int32_t head[7] = {Game.TimeLeft, Game.BestScore, Game.TileLast,     Game.TileCurrent,
+                       Game.Level,    Game.Score,     Game.PictureNumber};
     std::memcpy(s.head, head, sizeof head);
-    std::memcpy(s.tile_list, TileList, sizeof TileList);
-    std::memcpy(s.shuffle_used, ShuffleUsed, sizeof ShuffleUsed);
-    std::memcpy(s.board, Board, sizeof Board);
-    std::memcpy(s.picture_used, PictureUsed, sizeof PictureUsed);
+    std::memcpy(s.tile_list, Game.TileList, sizeof Game.TileList);
+    std::memcpy(s.shuffle_used, Game.ShuffleUsed, sizeof Game.ShuffleUsed);
+    std::memcpy(s.board, Game.Board, sizeof Game.Board);
+    std::memcpy(s.picture_used, Game.PictureUsed, sizeof Game.PictureUsed);
     return s;
 }
 
 void unset_all() {
-    TimeLeft = BestScore = TileLast = TileCurrent = Level = Score = PictureNumber = Unset;
+    Game.TimeLeft = Game.BestScore = Game.TileLast = Game.TileCurrent = Game.Level = Game.Score =
+        Game.PictureNumber = Unset;
     for (int i = 0; i < 25; i++)
-        TileList[i] = ShuffleUsed[i] = Board[i] = Unset;
+        Game.TileList[i] = Game.ShuffleUsed[i] = Game.Board[i] = Unset;
     for (int i = 0; i < 20; i++)
-        PictureUsed[i] = Unset;
+        Game.PictureUsed[i] = Unset;
 }
 
 bool is_flag(int32_t v) {
@@ -42,28 +44,28 @@ bool is_flag(int32_t v) {
 
 // What the play screen relies on when it resumes a level: everything indexes inside its array.
 void check_playable() {
-    FUZZ_CHECK(TimeLeft >= 1 && TimeLeft <= 230);
-    FUZZ_CHECK(Level >= 1 && Level <= 20);
-    FUZZ_CHECK(PictureNumber >= 0 && PictureNumber <= 19);
-    FUZZ_CHECK(TileLast >= 0 && TileLast <= 24);
-    FUZZ_CHECK(TileCurrent >= 0 && TileCurrent <= TileLast);
+    FUZZ_CHECK(Game.TimeLeft >= 1 && Game.TimeLeft <= 230);
+    FUZZ_CHECK(Game.Level >= 1 && Game.Level <= 20);
+    FUZZ_CHECK(Game.PictureNumber >= 0 && Game.PictureNumber <= 19);
+    FUZZ_CHECK(Game.TileLast >= 0 && Game.TileLast <= 24);
+    FUZZ_CHECK(Game.TileCurrent >= 0 && Game.TileCurrent <= Game.TileLast);
     int placed = 0;
     for (int i = 0; i < 25; i++) {
-        FUZZ_CHECK(TileList[i] >= 0 && TileList[i] <= 24);
-        FUZZ_CHECK(is_flag(ShuffleUsed[i]) && is_flag(Board[i]));
-        placed += Board[i] == 1;
+        FUZZ_CHECK(Game.TileList[i] >= 0 && Game.TileList[i] <= 24);
+        FUZZ_CHECK(is_flag(Game.ShuffleUsed[i]) && is_flag(Game.Board[i]));
+        placed += Game.Board[i] == 1;
     }
     for (int i = 0; i < 20; i++)
-        FUZZ_CHECK(is_flag(PictureUsed[i]));
+        FUZZ_CHECK(is_flag(Game.PictureUsed[i]));
     bool listed[25] = {};
-    for (int i = 0; i <= TileLast && i < 25; i++) {
-        int32_t cell = TileList[i];
+    for (int i = 0; i <= Game.TileLast && i < 25; i++) {
+        int32_t cell = Game.TileList[i];
         if (cell < 0 || cell > 24)
             continue;
-        FUZZ_CHECK(!listed[cell] && Board[cell] == 0);
+        FUZZ_CHECK(!listed[cell] && Game.Board[cell] == 0);
         listed[cell] = true;
     }
-    FUZZ_CHECK(placed + TileLast + 1 == 25);
+    FUZZ_CHECK(placed + Game.TileLast + 1 == 25);
 }
 
 } // namespace
@@ -76,7 +78,7 @@ int fuzz_cont(const uint8_t* data, size_t size) {
 
     unset_all();
     bool exists = saved_game_exists();
-    int32_t best = BestScore;
+    int32_t best = Game.BestScore;
     unset_all();
     snapshot before = take();
     load_game();
@@ -86,14 +88,14 @@ int fuzz_cont(const uint8_t* data, size_t size) {
     FUZZ_CHECK(changed == exists);
     if (!exists)
         return 0;
-    FUZZ_CHECK(BestScore == best);
+    FUZZ_CHECK(Game.BestScore == best);
     check_playable();
 
     // What the game saves from a loaded game reads back as the same game.
     save_game();
     unset_all();
     FUZZ_CHECK(saved_game_exists());
-    FUZZ_CHECK(BestScore == best);
+    FUZZ_CHECK(Game.BestScore == best);
     unset_all();
     load_game();
     FUZZ_CHECK(take() == loaded);

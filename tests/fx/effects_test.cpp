@@ -46,7 +46,7 @@ class Effects : public ::testing::Test {
     void SetUp() override {
         FramesPerSecond = 25;
         Scale = 1;
-        HintActive = 0;
+        Game.HintActive = 0;
         sounds_played.clear();
         play_sound_observer = record_sound;
         clear_all();

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -19,6 +20,7 @@
 #include "game/play.h"
 #include "game/rules.h"
 #include "tests/support/test_support.h"
+#include "video/board_geometry.h"
 #include "video/video.h"
 
 namespace {
@@ -109,9 +111,9 @@ class PlayScreen : public ::testing::Test {
         for (SDL_Event e; SDL_PollEvent(&e);) {
         }
         input_reset(InputState);
-        ContinueFlag = Score = 0;
-        Level = 1;
-        std::fill(PictureUsed, PictureUsed + 20, 0);
+        Game.ContinueFlag = Game.Score = 0;
+        Game.Level = 1;
+        std::fill(Game.PictureUsed, Game.PictureUsed + 20, 0);
     }
     void into_play() {
         setup_level();
@@ -124,9 +126,9 @@ class PlayScreen : public ::testing::Test {
     void arrange(const std::vector<int>& placed) {
         int n = 0;
         for (int c = 0; c < 25; c++)
-            if (!(Board[c] = std::count(placed.begin(), placed.end(), c) ? 1 : 0))
-                TileList[n++] = c;
-        std::tie(TileLast, TileCurrent) = std::make_tuple(n - 1, 0);
+            if (!(Game.Board[c] = std::count(placed.begin(), placed.end(), c) ? 1 : 0))
+                Game.TileList[n++] = c;
+        std::tie(Game.TileLast, Game.TileCurrent) = std::make_tuple(n - 1, 0);
     }
 
     temp_dir dir;
@@ -136,10 +138,10 @@ class PlayScreen : public ::testing::Test {
 
 TEST_F(PlayScreen, ALevelFadesInIsShownWithItsGridAndFadesToTheBoard) {
     // Every picture already used: the set starts over instead of searching forever.
-    std::fill(PictureUsed, PictureUsed + 20, 1);
+    std::fill(Game.PictureUsed, Game.PictureUsed + 20, 1);
     setup_level();
-    EXPECT_EQ(std::count(PictureUsed, PictureUsed + 20, 1), 1);
-    int picture = PictureNumber + 1;
+    EXPECT_EQ(std::count(Game.PictureUsed, Game.PictureUsed + 20, 1), 1);
+    int picture = Game.PictureNumber + 1;
     // A press during the fade neither acts nor is consumed; it ends the preview at once.
     push_button(SDL_MOUSEBUTTONDOWN, 120, 120);
     for (int i = 0; GameSubState == "przejscie obrazek" && i < 60; i++) {
@@ -169,7 +171,7 @@ TEST_F(PlayScreen, ALevelFadesInIsShownWithItsGridAndFadesToTheBoard) {
 
 TEST_F(PlayScreen, PlayFrameDrawsOfferedAndPlacedTiles) {
     into_play();
-    int picture = PictureNumber + 1;
+    int picture = Game.PictureNumber + 1;
     arrange({0, 7, 24});
     frame();
     // Offered: cell 1, from (97, 245) to (141, 289).
@@ -179,10 +181,10 @@ TEST_F(PlayScreen, PlayFrameDrawsOfferedAndPlacedTiles) {
     expect_at(tile(picture, 24), {{231, 231}});
 
     tap(72, 270); // previous tile: round to the last one
-    EXPECT_EQ(TileCurrent, TileLast);
+    EXPECT_EQ(Game.TileCurrent, Game.TileLast);
     expect_at(tile(picture, 23), {{120, 260}});
     tap(165, 270); // next tile: round to the first again
-    EXPECT_EQ(TileCurrent, 0);
+    EXPECT_EQ(Game.TileCurrent, 0);
 
     tap(mid(1), mid(0)); // cell 1, the offered one, goes down
     expect_at(tile(picture, 1), {{mid(1), mid(0)}});
@@ -215,7 +217,7 @@ TEST_F(PlayScreen, RocketsAndEffectsStayOnTheBoard) {
     int (*const random_direction)() = rocket_direction;
     rocket_direction = [] { return 1; };
     tap(mid(1), mid(2)); // cell 11: a miss, flying sideways
-    ASSERT_EQ(RocketMode, 1);
+    ASSERT_EQ(Game.RocketMode, 1);
 
     // After one step rocket 1 (frame 0) is at x 65, rocket 2 (frame 1) at x 83.
     expect_at({0, 0, 248}, {{66, 114}});
@@ -230,8 +232,42 @@ TEST_F(PlayScreen, RocketsAndEffectsStayOnTheBoard) {
 
     rocket_direction = [] { return 0; };
     tap(mid(2), mid(3)); // cell 17: up and down the middle column
-    ASSERT_EQ(RocketMode, 2);
+    ASSERT_EQ(Game.RocketMode, 2);
     fly_clipped();
+    rocket_direction = random_direction;
+}
+
+// A miss launches two rockets along the tapped cell's row or column; each placed tile they fly
+// over goes back to the pile at -5 in the order met, and nothing else moves.
+TEST_F(PlayScreen, MissesClearOnlyTheirLineInRocketOrder) {
+    struct miss {
+        int horizontal, cell;
+        std::vector<int> placed, knocked;
+    };
+    const miss misses[] = {
+        // Cell 12: rocket 2 meets 13 on frame 3; on frame 8 rocket 1 meets 10 just before
+        // rocket 2 meets 14.
+        {1, 12, {10, 13, 14, 5, 9, 16, 18}, {13, 10, 14}},
+        {0, 11, {1, 6, 21, 0, 2, 20, 22, 8}, {6, 1, 21}}, // up and down its column
+    };
+    into_play();
+    int (*const random_direction)() = rocket_direction;
+    for (const miss& m : misses) {
+        SCOPED_TRACE(m.horizontal ? "row" : "column");
+        arrange(m.placed);
+        Game.Score = 0;
+        int offered = Game.TileList[0];
+        rocket_direction = m.horizontal ? +[] { return 1; } : +[] { return 0; };
+        tap(mid(m.cell % 5), mid(m.cell / 5));
+        ASSERT_EQ(Game.RocketMode, m.horizontal ? 1 : 2);
+        for (int i = 0; i < 40; i++)
+            frame();
+        const int* end = Game.TileList + Game.TileLast + 1;
+        EXPECT_EQ(std::vector<int>(end - m.knocked.size(), end), m.knocked);
+        // The miss itself is free; the offer stays.
+        EXPECT_EQ(std::make_pair(Game.Score, Game.TileList[Game.TileCurrent]),
+                  std::make_pair(-15, offered));
+    }
     rocket_direction = random_direction;
 }
 
@@ -250,9 +286,50 @@ TEST_F(PlayScreen, TheLastTileShowsGoodWorkOverTheBoard) {
 
 TEST_F(PlayScreen, MenuButtonSavesBeforeTheClockTicks) {
     into_play();
-    std::tie(TimeLeft, TimeFrames) = std::make_tuple(50, 24);
+    std::tie(Game.TimeLeft, Game.TimeFrames) = std::make_tuple(50, 24);
     tap(213, 252);
     EXPECT_EQ(GameState, "init_intro");
-    EXPECT_EQ(TimeLeft, 49); // the rest of the frame still ran
+    EXPECT_EQ(Game.TimeLeft, 49); // the rest of the frame still ran
     EXPECT_EQ(read_file(dir.file("cont.tll")).substr(0, 3), "50 ");
+}
+
+TEST(BoardGeometry, CellsUnderPoints) {
+    // Column and row under a point, or none; far-off points must not overflow into the board.
+    const int points[][5] = {{1, 8, 231, 0, 4},
+                             {1, 233, 100, -1, -1},
+                             {1, 100000000, -100000000, -1, -1},
+                             {2, 464, 16, 4, 0}};
+    for (const auto& p : points) {
+        Scale = p[0];
+        int column = -1, row = -1;
+        bool on = cell_under(p[1], p[2], &column, &row);
+        EXPECT_EQ((on ? std::vector<int>{column, row} : std::vector<int>{-1, -1}),
+                  (std::vector<int>{p[3], p[4]}))
+            << p[1] << ", " << p[2] << " at Scale " << p[0];
+    }
+}
+
+TEST(BoardGeometry, AtEveryScale) {
+    for (Scale = 1; Scale <= 16; Scale++) {
+        // The board stands centred across the 240-wide layout: 7.5 units each side of 225.
+        EXPECT_FLOAT_EQ(2 * board_edge_f() + static_cast<float>(board_size()),
+                        static_cast<float>(240 * Scale));
+        EXPECT_EQ(board_edge(), 15 * Scale / 2);
+        EXPECT_EQ(board_size(), 5 * cell_size());
+        // Each cell's first and last whole pixel lie in it, the next pixel in the next cell.
+        for (int k = 0; k < 5; k++) {
+            int first = static_cast<int>(std::ceil(board_edge_f() + k * cell_size()));
+            int last = static_cast<int>(std::ceil(board_edge_f() + (k + 1) * cell_size())) - 1;
+            int column = -1, row = -1;
+            ASSERT_TRUE(cell_under(first, last, &column, &row));
+            EXPECT_EQ((std::vector<int>{column, row}), (std::vector<int>{k, k}))
+                << "Scale " << Scale << " cell " << k;
+            if (k < 4) {
+                ASSERT_TRUE(cell_under(last + 1, first, &column, &row));
+                EXPECT_EQ((std::vector<int>{column, row}), (std::vector<int>{k + 1, k}))
+                    << "Scale " << Scale;
+            }
+        }
+    }
+    Scale = 2;
 }

@@ -25,34 +25,36 @@ namespace {
 
 // Every field the file holds, for comparing the whole state at once.
 std::vector<int> snapshot() {
-    std::vector<int> s = {TimeLeft, BestScore, TileLast, TileCurrent, Level, Score, PictureNumber};
+    std::vector<int> s = {Game.TimeLeft, Game.BestScore, Game.TileLast,     Game.TileCurrent,
+                          Game.Level,    Game.Score,     Game.PictureNumber};
     for (int i = 0; i < 25; i++) {
-        s.push_back(TileList[i]);
-        s.push_back(ShuffleUsed[i]);
-        s.push_back(Board[i]);
+        s.push_back(Game.TileList[i]);
+        s.push_back(Game.ShuffleUsed[i]);
+        s.push_back(Game.Board[i]);
     }
-    s.insert(s.end(), PictureUsed, PictureUsed + 20);
+    s.insert(s.end(), Game.PictureUsed, Game.PictureUsed + 20);
     return s;
 }
 
 // A game in progress: cells 0..9 placed, the rest in the pile in reverse order.
 void game_in_progress() {
-    std::tie(TimeLeft, BestScore, TileLast, TileCurrent, Level, Score, PictureNumber) =
-        std::make_tuple(97, -20, 14, 6, 7, -35, 11);
+    std::tie(Game.TimeLeft, Game.BestScore, Game.TileLast, Game.TileCurrent, Game.Level, Game.Score,
+             Game.PictureNumber) = std::make_tuple(97, -20, 14, 6, 7, -35, 11);
     for (int i = 0; i < 25; i++) {
-        Board[i] = i < 10 ? 1 : 0;
-        ShuffleUsed[i] = 1;
-        TileList[i] = i < 15 ? 24 - i : i; // entries past TileLast keep stale values
+        Game.Board[i] = i < 10 ? 1 : 0;
+        Game.ShuffleUsed[i] = 1;
+        Game.TileList[i] = i < 15 ? 24 - i : i; // entries past TileLast keep stale values
     }
     for (int i = 0; i < 20; i++)
-        PictureUsed[i] = i % 3 == 0 ? 1 : 0;
+        Game.PictureUsed[i] = i % 3 == 0 ? 1 : 0;
 }
 
 void scramble() {
-    TimeLeft = BestScore = TileLast = TileCurrent = Level = Score = PictureNumber = 3;
-    for (int* a : {TileList, ShuffleUsed, Board})
+    Game.TimeLeft = Game.BestScore = Game.TileLast = Game.TileCurrent = Game.Level = Game.Score =
+        Game.PictureNumber = 3;
+    for (int* a : {Game.TileList, Game.ShuffleUsed, Game.Board})
         std::fill(a, a + 25, 3);
-    std::fill(PictureUsed, PictureUsed + 20, 3);
+    std::fill(Game.PictureUsed, Game.PictureUsed + 20, 3);
 }
 
 // The numbers of a saved game as text, one change applied by position (0-based).
@@ -117,9 +119,9 @@ TEST_F(SavedGame, DamagedOrFinishedFilesOfferNothingAndChangeNothing) {
             std::remove(cont().c_str());
         else
             write_file(cont(), d.text);
-        BestScore = -77; // the file's -20 is higher, so it counts when read
+        Game.BestScore = -77; // the file's -20 is higher, so it counts when read
         EXPECT_FALSE(saved_game_exists());
-        EXPECT_EQ(BestScore, d.best_score_read ? -20 : -77);
+        EXPECT_EQ(Game.BestScore, d.best_score_read ? -20 : -77);
         scramble();
         std::vector<int> before = snapshot();
         testing::internal::CaptureStderr();
@@ -135,14 +137,14 @@ TEST_F(SavedGame, TheOldFileStaysWholeUntilTheNewOneIsComplete) {
     game_in_progress();
     save_game();
     std::string old_file = read_file(cont());
-    Score = 999;
+    Game.Score = 999;
     save_game_before_rename = [] { at_rename = read_file(MediaPath + "cont.tll"); };
     save_game();
     EXPECT_EQ(at_rename, old_file);
     scramble();
     ASSERT_TRUE(saved_game_exists());
     load_game();
-    EXPECT_EQ(Score, 999);
+    EXPECT_EQ(Game.Score, 999);
     EXPECT_FALSE(file_exists(dir.file("cont.tll.tmp")));
 }
 
@@ -192,21 +194,21 @@ std::vector<std::string> leftovers(const std::string& folder) {
 void expect_failed_save(const std::string& folder, const std::string& old_file,
                         const std::string& reason) {
     game_in_progress();
-    BestScore = 6956;
+    Game.BestScore = 6956;
     testing::internal::CaptureStderr();
     EXPECT_FALSE(save_game());
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "Couldn't save " + folder + "cont.tll: " + reason + "\n");
     EXPECT_EQ(read_file(folder + "cont.tll"), old_file);
     EXPECT_TRUE(leftovers(folder).empty());
-    EXPECT_EQ(BestScore, 6956);
+    EXPECT_EQ(Game.BestScore, 6956);
 }
 
 } // namespace
 
 TEST_F(SavedGame, AFailedSaveSaysWhyAndLosesNothing) {
     game_in_progress();
-    BestScore = 500;
+    Game.BestScore = 500;
     ASSERT_TRUE(save_game());
     const std::string old_file = read_file(cont());
     {
@@ -216,7 +218,7 @@ TEST_F(SavedGame, AFailedSaveSaysWhyAndLosesNothing) {
         replace_file_write = ::write;
         // The file's older best score does not replace the one this run reached.
         EXPECT_TRUE(saved_game_exists());
-        EXPECT_EQ(BestScore, 6956);
+        EXPECT_EQ(Game.BestScore, 6956);
     }
     {
         SCOPED_TRACE("a FIFO where the saved game should be");
@@ -247,7 +249,7 @@ TEST_F(SavedGame, AFailedSaveSaysWhyAndLosesNothing) {
 TEST_F(SavedGame, AFinishedGameThatCouldNotBeSavedIsNeverOfferedAgain) {
     game_in_progress();
     ASSERT_TRUE(save_game()); // left through the menu
-    TimeLeft = 0;             // then played to its end, and that save fails
+    Game.TimeLeft = 0;        // then played to its end, and that save fails
     replace_file_write = disk_full;
     testing::internal::CaptureStderr();
     EXPECT_FALSE(save_game());
@@ -303,10 +305,10 @@ TEST_F(SavedGame, AFifoIsNoSavedGameAndNeverBlocks) {
     EXPECT_EXIT(
         {
             alarm(5); // a read that blocks dies of the alarm instead of hanging the suite
-            BestScore = 12;
+            Game.BestScore = 12;
             bool exists = saved_game_exists();
             load_game();
-            std::exit(!exists && BestScore == 12 ? 0 : 1);
+            std::exit(!exists && Game.BestScore == 12 ? 0 : 1);
         },
         testing::ExitedWithCode(0), "Couldn't read .*cont.tll: not a regular file");
 }
@@ -322,9 +324,9 @@ TEST_F(SavedGame, AnUnwritableFolderFailsTheSaveAndKeepsTheFile) {
             if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
                 std::exit(3);
             game_in_progress();
-            BestScore = 6956;
+            Game.BestScore = 6956;
             bool kept = !save_game() && read_file(cont()) == old_file &&
-                        leftovers(dir.path()).empty() && BestScore == 6956;
+                        leftovers(dir.path()).empty() && Game.BestScore == 6956;
             std::exit(kept ? 0 : 1);
         },
         testing::ExitedWithCode(0), "Couldn't save .*cont.tll: Permission denied\n");
@@ -337,7 +339,7 @@ TEST_F(SavedGame, AReadOnlySavedGameIsKept) {
     ASSERT_TRUE(save_game());
     const std::string old_file = read_file(cont());
     chmod(cont().c_str(), 0444);
-    Score = 999;
+    Game.Score = 999;
     testing::internal::CaptureStderr();
     EXPECT_FALSE(save_game());
     EXPECT_NE(testing::internal::GetCapturedStderr().find("cont.tll: the file is read-only"),
@@ -375,7 +377,7 @@ TEST_F(SavedGame, OldTemporariesOfKilledSavesAreRemoved) {
 // would write its lower best score over the first one's.
 TEST_F(SavedGame, TwoCopiesSavingAtOnceKeepTheHigherBestScore) {
     game_in_progress();
-    BestScore = 0;
+    Game.BestScore = 0;
     ASSERT_TRUE(save_game());
     save_game_before_rename = [] {
         // The other copy, which has just won a game, saves while we are about to rename.
@@ -384,8 +386,8 @@ TEST_F(SavedGame, TwoCopiesSavingAtOnceKeepTheHigherBestScore) {
             for (int fd = 3; fd < 1024; fd++)
                 close(fd);
             save_game_before_rename = nullptr;
-            BestScore = 6956;
-            TimeLeft = 0;
+            Game.BestScore = 6956;
+            Game.TimeLeft = 0;
             _exit(save_game() ? 0 : 1);
         }
         usleep(300000);
@@ -395,7 +397,7 @@ TEST_F(SavedGame, TwoCopiesSavingAtOnceKeepTheHigherBestScore) {
     int status = 0;
     wait(&status);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    BestScore = 0;
+    Game.BestScore = 0;
     EXPECT_FALSE(saved_game_exists()); // the other copy's game ended last
-    EXPECT_EQ(BestScore, 6956);
+    EXPECT_EQ(Game.BestScore, 6956);
 }

@@ -54,7 +54,7 @@ void game_driver::boot(int s, const std::string& cont_tll, unsigned seed) {
     if (!record_path.empty())
         record_begin(record_path.c_str());
     VideoWindowed = 1;
-    BestScore = 0;
+    Game.BestScore = 0;
     startup(dir.path() + "tessoli");
     ASSERT_EQ(Scale, s);
     saved_game_exists();

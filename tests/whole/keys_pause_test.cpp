@@ -37,7 +37,7 @@ void to_play(game_driver& g) {
 // A cell whose tile is not the one offered: a tap there is a miss and launches rockets.
 int wrong_cell() {
     for (int c = 0; c < 25; c++)
-        if (Board[c] == 0 && c != TileList[TileCurrent])
+        if (Game.Board[c] == 0 && c != Game.TileList[Game.TileCurrent])
             return c;
     return -1;
 }
@@ -85,16 +85,16 @@ TEST(WholeGameKeys, ArrowsHintAndMenuKeysPressTheButtons) {
     game_driver g;
     g.boot(1);
     to_play(g);
-    int first = TileCurrent;
+    int first = Game.TileCurrent;
     g.key(SDLK_RIGHT);
-    EXPECT_EQ(TileCurrent, first + 1);
+    EXPECT_EQ(Game.TileCurrent, first + 1);
     g.key(SDLK_LEFT);
-    EXPECT_EQ(TileCurrent, first);
-    int score = Score, time = TimeLeft;
+    EXPECT_EQ(Game.TileCurrent, first);
+    int score = Game.Score, time = Game.TimeLeft;
     g.key(SDLK_h);
-    EXPECT_EQ(HintActive, 1);
-    EXPECT_EQ(Score, score - 10);
-    EXPECT_LE(TimeLeft, time - 7);
+    EXPECT_EQ(Game.HintActive, 1);
+    EXPECT_EQ(Game.Score, score - 10);
+    EXPECT_LE(Game.TimeLeft, time - 7);
     g.push_key(SDLK_m); // the menu button: saved, and "Continue game?" then takes Y
     g.frame();
     EXPECT_EQ(GameState, "init_intro");
@@ -104,7 +104,7 @@ TEST(WholeGameKeys, ArrowsHintAndMenuKeysPressTheButtons) {
     ASSERT_EQ(GameSubState, "pre_init");
     g.frame();
     g.key(SDLK_y);
-    EXPECT_EQ(ContinueFlag, 1);
+    EXPECT_EQ(Game.ContinueFlag, 1);
     EXPECT_EQ(GameState, "init_gra");
 }
 
@@ -127,7 +127,7 @@ TEST(WholeGameKeys, NOnTheContinuePromptStartsAfresh) {
     game_driver g;
     g.boot(1);
     to_play(g);
-    tap_cell(g, TileList[TileCurrent]);
+    tap_cell(g, Game.TileList[Game.TileCurrent]);
     g.push_key(SDLK_m);
     g.frame();
     ASSERT_TRUE(g.run_until([] { return in_state("intro", "intro"); }, 100));
@@ -135,10 +135,10 @@ TEST(WholeGameKeys, NOnTheContinuePromptStartsAfresh) {
     ASSERT_EQ(GameSubState, "pre_init");
     g.frame();
     g.key(SDLK_n);
-    EXPECT_EQ(ContinueFlag, 0);
+    EXPECT_EQ(Game.ContinueFlag, 0);
     ASSERT_TRUE(g.run_until([] { return in_state("gra", "5sec"); }, 200));
     for (int c = 0; c < 25; c++)
-        EXPECT_EQ(Board[c], 0);
+        EXPECT_EQ(Game.Board[c], 0);
 }
 
 // Paused by P or by the window losing focus: the clock, the rockets and the look stand still and
@@ -150,25 +150,26 @@ TEST_P(Pause, StopsClockAndRocketsAndIgnoresBoardTaps) {
     g.boot(1);
     to_play(g);
     tap_cell(g, wrong_cell());
-    ASSERT_NE(RocketMode, 0) << "the miss launched no rockets";
+    ASSERT_NE(Game.RocketMode, 0) << "the miss launched no rockets";
     ask_pause(g, GetParam());
-    const int time = TimeLeft, tiles = TileCurrent, rocket_x = trails[0].x, rocket_y = trails[0].y;
-    const int score = Score;
+    const int time = Game.TimeLeft, tiles = Game.TileCurrent, rocket_x = trails[0].x,
+              rocket_y = trails[0].y;
+    const int score = Game.Score;
     g.frame(100);
-    EXPECT_EQ(TimeLeft, time);
+    EXPECT_EQ(Game.TimeLeft, time);
     EXPECT_EQ(trails[0].x, rocket_x);
     EXPECT_EQ(trails[0].y, rocket_y);
-    tap_cell(g, TileList[TileCurrent]); // goes on, without placing the tile
-    EXPECT_EQ(TileCurrent, tiles);
-    EXPECT_EQ(Score, score);
+    tap_cell(g, Game.TileList[Game.TileCurrent]); // goes on, without placing the tile
+    EXPECT_EQ(Game.TileCurrent, tiles);
+    EXPECT_EQ(Game.Score, score);
     g.frame(60);
-    EXPECT_LT(TimeLeft, time);
+    EXPECT_LT(Game.TimeLeft, time);
 }
 
 INSTANTIATE_TEST_SUITE_P(WholeGameKeys, Pause, ::testing::Values(false, true));
 
 std::tuple<int, int, int> level_clocks() {
-    return {WaitFrames, TimeLeft, TimeFrames};
+    return {Game.WaitFrames, Game.TimeLeft, Game.TimeFrames};
 }
 
 // Paused: neither the look nor the clock moves.
@@ -188,14 +189,14 @@ TEST_P(Pause, InTheLookKeepsThePictureAndItsTime) {
     ASSERT_TRUE(g.run_until([] { return in_state("gra", "5sec"); }, 200));
     g.frame(10);
     const uint64_t look = screen_hash();
-    const int wait = WaitFrames;
+    const int wait = Game.WaitFrames;
     ask_pause(g, GetParam());
     ASSERT_NE(screen_hash(), look) << "the panel did not cover the picture";
     expect_standing_still(g);
     g.push_key(SDLK_SPACE); // goes on
     g.frame();
     EXPECT_EQ(screen_hash(), look) << "the look did not show the picture again";
-    EXPECT_EQ(WaitFrames, wait + 1) << "the look's time changed";
+    EXPECT_EQ(Game.WaitFrames, wait + 1) << "the look's time changed";
     EXPECT_TRUE(in_state("gra", "5sec"));
 }
 
@@ -211,8 +212,8 @@ TEST_P(HeldPause, IsTakenWhenThePhaseAllows) {
     const char* paused_in = "5sec";
     if (when == phase::level_clear) {
         to_play(g);
-        while (TileCurrent <= TileLast && !in_state("gra", "nextlevel"))
-            tap_cell(g, TileList[TileCurrent]);
+        while (Game.TileCurrent <= Game.TileLast && !in_state("gra", "nextlevel"))
+            tap_cell(g, Game.TileList[Game.TileCurrent]);
         ASSERT_TRUE(in_state("gra", "nextlevel"));
         ask_pause(g, by_focus);
         g.frame(5);
@@ -278,9 +279,9 @@ TEST(WholeGameKeys, HelpPageAndSoundKey) {
     EXPECT_NE(screen_hash(), help);
     expect_standing_still(g);
     g.key(SDLK_SPACE); // goes on
-    const int time = TimeLeft;
+    const int time = Game.TimeLeft;
     g.frame(60);
-    EXPECT_LT(TimeLeft, time);
+    EXPECT_LT(Game.TimeLeft, time);
 }
 
 // Escape pauses; a second Escape, or M, is the menu button: the level is saved and the menu
@@ -306,10 +307,10 @@ TEST(WholeGameKeys, ThePauseKeyPauses) {
     game_driver g;
     g.boot(1);
     to_play(g);
-    const int time = TimeLeft;
+    const int time = Game.TimeLeft;
     g.key(SDLK_PAUSE);
     g.frame(60);
-    EXPECT_EQ(TimeLeft, time);
+    EXPECT_EQ(Game.TimeLeft, time);
 }
 
 // Coming back into focus is not a tap: the level stays paused until the player acts. While
@@ -329,15 +330,15 @@ TEST(WholeGameKeys, RegainingFocusDoesNotGoOnAndThePauseWaits) {
     g.frame();
     e.active = {SDL_ACTIVEEVENT, 1, SDL_APPACTIVE | SDL_APPINPUTFOCUS};
     SDL_PushEvent(&e);
-    const int time = TimeLeft;
+    const int time = Game.TimeLeft;
     g.frame(60);
-    EXPECT_EQ(TimeLeft, time);
+    EXPECT_EQ(Game.TimeLeft, time);
     EXPECT_EQ(waits, 61);
     g.key(SDLK_h); // goes on, without taking a hint
-    EXPECT_EQ(HintActive, 0);
+    EXPECT_EQ(Game.HintActive, 0);
     waits = 0;
     g.frame(60);
-    EXPECT_LT(TimeLeft, time);
+    EXPECT_LT(Game.TimeLeft, time);
     EXPECT_EQ(waits, 0);
 }
 
@@ -365,7 +366,7 @@ TEST(WholeGameKeys, ARecordedKeySessionPlaysBackTheSame) {
             g.key(SDLK_RIGHT);
             g.key(SDLK_h);
             g.frame(20);
-            tap_cell(g, TileList[TileCurrent]);
+            tap_cell(g, Game.TileList[Game.TileCurrent]);
             g.key(SDLK_p);
             g.frame(30);
             g.tap(120, 120); // goes on; on the board, but places nothing
@@ -374,7 +375,7 @@ TEST(WholeGameKeys, ARecordedKeySessionPlaysBackTheSame) {
             e.active = {SDL_ACTIVEEVENT, 0, SDL_APPINPUTFOCUS};
             SDL_PushEvent(&e);
             g.frame(40);
-            tap_cell(g, TileList[TileCurrent]); // goes on
+            tap_cell(g, Game.TileList[Game.TileCurrent]); // goes on
             g.key(SDLK_LEFT);
             g.frame(20);
             g.key(SDLK_ESCAPE);

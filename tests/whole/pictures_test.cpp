@@ -29,7 +29,7 @@ void convert(const std::string& args) {
 
 // The level picture of picture number n, as a level would load it.
 rgb shown(int n, int x = 112, int y = 112) {
-    PictureNumber = n;
+    Game.PictureNumber = n;
     load_level_picture();
     return pixel_at(LevelPicture.surface, x, y);
 }
@@ -68,7 +68,7 @@ TEST(PlayerPictures, PlayedUprightAndKeptWithTheSavedGame) {
     EXPECT_EQ(GamePictures[2].name, "c-up.jpg");
     EXPECT_TRUE(GamePictures[3].hash.empty()); // built-in from here on
 
-    const int level_picture = PictureNumber;
+    const int level_picture = Game.PictureNumber;
     EXPECT_TRUE(is(shown(0), 0, 255, 0));
     EXPECT_TRUE(is(shown(1), 255, 0, 0));
     EXPECT_TRUE(is(shown(2, 56, 56), 0, 0, 255)); // the stored bottom now on the left
@@ -96,7 +96,7 @@ TEST(PlayerPictures, PlayedUprightAndKeptWithTheSavedGame) {
     ASSERT_EQ(GameSubState, phases::pre_init);
     g.tap(95, 188);
     ASSERT_TRUE(g.run_until([] { return GameState == states::gra; }));
-    EXPECT_EQ(PictureNumber, level_picture);
+    EXPECT_EQ(Game.PictureNumber, level_picture);
     EXPECT_EQ(GamePictures[0].name, "a-lime.png");
     EXPECT_EQ(GamePictures[1].hash, red);
     EXPECT_TRUE(is(shown(2, 56, 56), 0, 0, 255)); // kept ready

@@ -22,18 +22,18 @@ bool in_state(const char* state, const char* sub) {
 // Everything a continued level must give back.
 std::string level_state() {
     std::ostringstream s;
-    s << Level << " " << Score << " " << TimeLeft << " " << TileCurrent << " " << TileLast << " "
-      << PictureNumber << " |";
+    s << Game.Level << " " << Game.Score << " " << Game.TimeLeft << " " << Game.TileCurrent << " "
+      << Game.TileLast << " " << Game.PictureNumber << " |";
     for (int i = 0; i < 25; i++)
-        s << " " << Board[i] << "/" << TileList[i];
+        s << " " << Game.Board[i] << "/" << Game.TileList[i];
     for (int i = 0; i < 20; i++)
-        s << " " << PictureUsed[i];
+        s << " " << Game.PictureUsed[i];
     return s.str();
 }
 
 // Taps the cell the offered tile belongs to (base-layout coordinates).
 void place_offered_tile(game_driver& g) {
-    int cell = TileList[TileCurrent];
+    int cell = Game.TileList[Game.TileCurrent];
     g.tap(8 + 45 * (cell % 5) + 22, 8 + 45 * (cell / 5) + 22);
 }
 

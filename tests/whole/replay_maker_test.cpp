@@ -29,8 +29,8 @@ struct scripted_player {
         ASSERT_TRUE(g.run_until([] { return in_state("gra", "start_gry"); }, 100));
     }
     void place(int n) {
-        for (int i = 0; i < n && TileLast >= 0 && in_state("gra", "start_gry"); i++) {
-            int cell = TileList[TileCurrent];
+        for (int i = 0; i < n && Game.TileLast >= 0 && in_state("gra", "start_gry"); i++) {
+            int cell = Game.TileList[Game.TileCurrent];
             g.tap(7 + 45 * (cell % 5) + 22, 7 + 45 * (cell / 5) + 22);
             g.frame(3);
         }
@@ -38,14 +38,14 @@ struct scripted_player {
     void place_all() { place(25); }
     // A wrong tap on an empty cell that shares a row or a column with placed tiles, if any.
     void miss() {
-        int home = TileList[TileCurrent];
+        int home = Game.TileList[Game.TileCurrent];
         int best = -1;
         for (int cell = 0; cell < 25; cell++) {
-            if (Board[cell] || cell == home)
+            if (Game.Board[cell] || cell == home)
                 continue;
             int placed = 0;
             for (int k = 0; k < 5; k++)
-                placed += Board[(cell / 5) * 5 + k] + Board[k * 5 + cell % 5];
+                placed += Game.Board[(cell / 5) * 5 + k] + Game.Board[k * 5 + cell % 5];
             if (best < 0 || placed > 0)
                 best = cell;
             if (placed > 0)
@@ -107,7 +107,7 @@ void won_game(int scale) {
     p.start_game();
     for (int level = 1; level <= 20; level++) {
         p.reach_play();
-        ASSERT_EQ(Level, level);
+        ASSERT_EQ(Game.Level, level);
         switch (level) {
         case 1:
             p.place(10);
@@ -133,7 +133,7 @@ void won_game(int scale) {
             g.frame(5);
             g.tap(95, 188); // "Yes": continue the saved game
             p.reach_play();
-            ASSERT_EQ(Level, 4);
+            ASSERT_EQ(Game.Level, 4);
             break;
         case 5:
             p.miss();

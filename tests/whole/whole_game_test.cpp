@@ -124,11 +124,11 @@ TEST(WholeGame, NoOnTheContinuePromptStartsAfreshAndKeepsTheSavedGame) {
     ASSERT_EQ(GameSubState, "pre_init");
     g.frame();
     g.tap(137, 188); // "No"
-    EXPECT_EQ(ContinueFlag, 0);
+    EXPECT_EQ(Game.ContinueFlag, 0);
     ASSERT_TRUE(g.run_until([] { return in_state("gra", "5sec"); }, 200));
-    EXPECT_EQ(Level, 1);
-    EXPECT_EQ(Score, 0);
-    EXPECT_EQ(TimeLeft, 230);
+    EXPECT_EQ(Game.Level, 1);
+    EXPECT_EQ(Game.Score, 0);
+    EXPECT_EQ(Game.TimeLeft, 230);
     EXPECT_EQ(read_file(g.cont()), saved);
 }
 
@@ -163,42 +163,43 @@ TEST(WholeGame, ATapOnATwinOfTheOfferedTilePlacesItAsARightTap) {
 
     auto tap_cell = [&](int cell) { g.tap(7 + 45 * (cell % 5) + 22, 7 + 45 * (cell / 5) + 22); };
     auto offer = [&](int tile) {
-        for (int k = 0; k < 25 && TileList[TileCurrent] != tile; k++)
-            offer_next_tile();
-        ASSERT_EQ(tile, TileList[TileCurrent]);
+        for (int k = 0; k < 25 && Game.TileList[Game.TileCurrent] != tile; k++)
+            offer_next_tile(Game);
+        ASSERT_EQ(tile, Game.TileList[Game.TileCurrent]);
     };
     auto in_pile = [](int tile) {
-        for (int k = 0; k <= TileLast; k++)
-            if (TileList[k] == tile)
+        for (int k = 0; k <= Game.TileLast; k++)
+            if (Game.TileList[k] == tile)
                 return true;
         return false;
     };
     // Tile 3 offered, its twin's cell 17 tapped: 17 is placed, 3 stays offered-to-come.
     offer(3);
     std::vector<int> others;
-    for (int k = 0; k <= TileLast; k++)
-        if (TileList[k] != 3 && TileList[k] != 17)
-            others.push_back(TileList[k]);
-    int current = TileCurrent;
+    for (int k = 0; k <= Game.TileLast; k++)
+        if (Game.TileList[k] != 3 && Game.TileList[k] != 17)
+            others.push_back(Game.TileList[k]);
+    int current = Game.TileCurrent;
     tap_cell(17);
-    EXPECT_EQ(1, Board[17]);
-    EXPECT_EQ(0, Board[3]);
-    EXPECT_EQ(5, Score);
-    EXPECT_EQ(23, TileLast);
-    EXPECT_EQ(0, RocketMode);
+    EXPECT_EQ(1, Game.Board[17]);
+    EXPECT_EQ(0, Game.Board[3]);
+    EXPECT_EQ(5, Game.Score);
+    EXPECT_EQ(23, Game.TileLast);
+    EXPECT_EQ(0, Game.RocketMode);
     EXPECT_TRUE(in_pile(3));
     EXPECT_FALSE(in_pile(17));
     // The rest of the pile keeps its order, the offer moves on as after any right tap.
     std::vector<int> rest;
-    for (int k = 0; k <= TileLast; k++)
-        if (TileList[k] != 3)
-            rest.push_back(TileList[k]);
+    for (int k = 0; k <= Game.TileLast; k++)
+        if (Game.TileList[k] != 3)
+            rest.push_back(Game.TileList[k]);
     EXPECT_EQ(others, rest);
-    EXPECT_EQ(current > TileLast ? TileLast : current, TileCurrent);
+    EXPECT_EQ(current > Game.TileLast ? Game.TileLast : current, Game.TileCurrent);
     // A tile with no twin still misses on any other cell.
-    int lone = TileList[TileCurrent] == 3 ? (offer_next_tile(), TileList[TileCurrent])
-                                          : TileList[TileCurrent];
+    int lone = Game.TileList[Game.TileCurrent] == 3
+                   ? (offer_next_tile(Game), Game.TileList[Game.TileCurrent])
+                   : Game.TileList[Game.TileCurrent];
     tap_cell(lone == 4 ? 9 : 4);
-    EXPECT_NE(0, RocketMode);
-    EXPECT_EQ(5, Score);
+    EXPECT_NE(0, Game.RocketMode);
+    EXPECT_EQ(5, Game.Score);
 }
