@@ -71,8 +71,18 @@ class MediaSet : public ::testing::TestWithParam<int> {
     std::string folder;
 };
 
-TEST_P(MediaSet, LevelPicturesAreSquareDistinctAndDetailedInEveryTile) {
+// Each level picture is square, its own, and holds something to remember in every tile. No part
+// of the canvas was left undrawn: no scene draws pure black on purpose (night skies and shadows
+// are coloured), so no row may hold a run of pure black longer than one block of a tile print.
+// And a memory puzzle is only fair when every tile can be told from every other: no pair of tiles
+// may come under the twin threshold (so the built-in pictures never have twins), in colour, in
+// grey, or as players with deuteranopia or protanopia see them.
+TEST_P(MediaSet, LevelPicturesAreDistinctDetailedWhollyDrawnAndTwinFree) {
     const int side = 225 * scale, tile = 45 * scale;
+    const int views = sizeof kTileViews / sizeof kTileViews[0];
+    float closest[views];
+    std::string where[views];
+    std::fill(closest, closest + views, 1.0f);
     std::set<std::string> distinct;
     for (int n = 1; n <= 20; ++n) {
         std::string name = std::to_string(n) + ".jpg";
@@ -81,7 +91,6 @@ TEST_P(MediaSet, LevelPicturesAreSquareDistinctAndDetailedInEveryTile) {
         sprite s;
         ASSERT_EQ(0, s.Load(folder.c_str(), name.c_str(), 0));
         ASSERT_EQ(std::make_pair(side, side), std::make_pair(s.w, s.h));
-        // Each tile must hold something to remember: not one flat colour.
         for (int t = 0; t < 25; ++t) {
             double sum = 0, sum2 = 0;
             int count = 0;
@@ -96,24 +105,16 @@ TEST_P(MediaSet, LevelPicturesAreSquareDistinctAndDetailedInEveryTile) {
             double mean = sum / count;
             EXPECT_GT(std::sqrt(sum2 / count - mean * mean), 6.0) << "tile " << t << " is flat";
         }
-    }
-    EXPECT_EQ(20u, distinct.size());
-}
-
-// A memory puzzle is only fair when every tile can be told from every other: no pair of tiles of
-// any picture may come under the twin threshold (so the built-in pictures never have twins), in
-// colour, in grey, or as players with deuteranopia or protanopia see them.
-TEST_P(MediaSet, EveryTileLooksDifferentFromEveryOtherInEveryView) {
-    const int views = sizeof kTileViews / sizeof kTileViews[0];
-    float closest[views];
-    std::string where[views];
-    std::fill(closest, closest + views, 1.0f);
-    for (int n = 1; n <= 20; ++n) {
-        std::string name = std::to_string(n) + ".jpg";
-        sprite s;
-        ASSERT_EQ(0, s.Load(folder.c_str(), name.c_str(), 0)) << name;
+        int longest = 0;
+        for (int y = 0; y < side; ++y)
+            for (int x = 0, run = 0; x < side; ++x) {
+                rgb p = pixel_at(s.surface, x, y);
+                run = std::max(p.r, std::max(p.g, p.b)) <= 4 ? run + 1 : 0;
+                longest = std::max(longest, run);
+            }
+        EXPECT_LE(longest, 5 * scale) << "black pixels in a row";
         static tile_prints prints, seen;
-        ASSERT_TRUE(picture_tile_prints(s, 45 * scale, &prints)) << name;
+        ASSERT_TRUE(picture_tile_prints(s, tile, &prints));
         for (int v = 0; v < views; ++v) {
             view_tile_prints(prints, kTileViews[v], &seen);
             for (int a = 0; a < 25; ++a)
@@ -129,33 +130,9 @@ TEST_P(MediaSet, EveryTileLooksDifferentFromEveryOtherInEveryView) {
                 }
         }
     }
+    EXPECT_EQ(20u, distinct.size());
     for (int v = 0; v < views; ++v)
         std::printf("closest at Scale %d: %s, %.4f\n", scale, where[v].c_str(), closest[v]);
-}
-
-// A part of the canvas nothing was drawn over stays pure black: a band across the picture, a
-// wedge between two shapes. No scene draws pure black on purpose (night skies and shadows are
-// coloured), so no row may hold a run of pure black longer than one block of a tile print.
-TEST_P(MediaSet, NoPictureHasUndrawnBlackBandsOrWedges) {
-    const int side = 225 * scale, limit = 5 * scale;
-    for (int n = 1; n <= 20; ++n) {
-        std::string name = std::to_string(n) + ".jpg";
-        sprite s;
-        ASSERT_EQ(0, s.Load(folder.c_str(), name.c_str(), 0)) << name;
-        int longest = 0, longest_x = 0, longest_y = 0;
-        for (int y = 0; y < side; ++y)
-            for (int x = 0, run = 0; x < side; ++x) {
-                rgb p = pixel_at(s.surface, x, y);
-                run = std::max(p.r, std::max(p.g, p.b)) <= 4 ? run + 1 : 0;
-                if (run > longest) {
-                    longest = run;
-                    longest_x = x;
-                    longest_y = y;
-                }
-            }
-        EXPECT_LE(longest, limit) << name << ": " << longest << " black pixels in row " << longest_y
-                                  << " ending at x " << longest_x;
-    }
 }
 
 TEST_P(MediaSet, FontsCoverEveryTextAndTheTextsFitTheirPlaces) {
@@ -195,28 +172,8 @@ TEST_P(MediaSet, FontsCoverEveryTextAndTheTextsFitTheirPlaces) {
 INSTANTIATE_TEST_SUITE_P(BothScales, MediaSet, ::testing::Values(1, 2));
 
 // The sounds are the same at both Scales; how they sound is left to an independent player
-// (module_render.sh). Here: every effect is a sound of its own and our sound layer takes them all.
-TEST(MediaSounds, DistinctEffectsAndTheTuneLoad) {
-    load_pack_index(msx, media_folder(1).c_str(), "msx.pak", "msx.def");
-    // Only one device at a time: the game's own one (if a test screen opened it) goes first.
-    speaker.close();
-    hssSpeaker sp;
-    ASSERT_EQ(0, sp.open(22050, 16, true, 1, 16));
-    std::set<std::string> distinct;
-    for (const char* name : {"button_p.wav", "explosion.wav", "good.wav", "hint_p.wav",
-                             "rakieta_p.wav", "button2.wav", "good_p.wav"}) {
-        std::string wav = pack_bytes(msx, name);
-        distinct.insert(wav);
-        hssSound sound;
-        EXPECT_EQ(0, sound.load(&wav[0], true, wav.size())) << name;
-    }
-    EXPECT_EQ(7u, distinct.size());
-    std::string m = pack_bytes(msx, "1.mod");
-    hssMusic music;
-    EXPECT_EQ(0, music.load(&m[0], true, m.size()));
-}
-
-// The game's own mix heard through SDL's disk driver, at the volume "Yes" gives: the whole tune
+// (module_render.sh). Here: every effect is a sound of its own and our sound layer takes them all;
+// the game's own mix heard through SDL's disk driver, at the volume "Yes" gives: the whole tune
 // (one pass and a little) with the heaviest overlap of effects the rules can make (one on each
 // of the four channels they use) started again and again over it. Every moment keeps 1 dB of
 // headroom, and the tune's left and right share every instrument.
@@ -235,8 +192,14 @@ TEST(MediaSounds, MixKeepsHeadroomAndTheTuneSitsInBothEars) {
     load_music(Music, "", "1.mod");
     const char* names[] = {"button_p.wav",  "explosion.wav", "good.wav",  "hint_p.wav",
                            "rakieta_p.wav", "button2.wav",   "good_p.wav"};
-    for (int k = 0; k < 7; ++k)
+    std::set<std::string> distinct;
+    for (int k = 0; k < 7; ++k) {
         load_sound(Sounds[k], "", names[k]);
+        EXPECT_TRUE(Sounds[k].loaded()) << names[k];
+        distinct.insert(pack_bytes(msx, names[k]));
+    }
+    EXPECT_EQ(7u, distinct.size());
+    ASSERT_TRUE(Music.loaded());
     set_audio(0, 0, 128, 128);
     SDL_LockAudio();
     out.mark();

@@ -1,9 +1,6 @@
 // The media builder and the pack tool as the build and players run them.
 #include <gtest/gtest.h>
 
-#include <SDL.h>
-#include <SDL_image.h>
-
 #include <cstdlib>
 #include <string>
 #include <sys/stat.h>
@@ -20,15 +17,6 @@ const std::string media = tool_path("tessoli-media"), pack = tool_path("tessoli-
 int run(const std::string& command) {
     int status = std::system((command + " >/dev/null 2>&1").c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-// A BMP of w x h whose left half is red and right half is blue.
-void write_halves_bmp(const std::string& path, int w, int h) {
-    SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 24, 0xff, 0xff00, 0xff0000, 0);
-    fill_rect(s, 0, 0, w / 2, h, 230, 20, 20);
-    fill_rect(s, w / 2, 0, w - w / 2, h, 20, 20, 230);
-    SDL_SaveBMP(s, path.c_str());
-    SDL_FreeSurface(s);
 }
 
 } // namespace
@@ -80,35 +68,6 @@ TEST(PackTool, CreateListAndExtractRoundTripAndRefusals) {
     write_file(d.file("p.def"), "../escape 0 4\nend 0 0\n");
     EXPECT_NE(0, run(pack + " extract " + d.file("p.def") + " " + d.path() + "x"));
     EXPECT_FALSE(file_exists(d.path() + "escape"));
-}
-
-TEST(PackTool, LevelsPutAPlayersPicturesIntoTheSet) {
-    temp_dir d;
-    ASSERT_EQ(0, run(media + " --scale 1 --out " + d.path()));
-    write_file(d.file("cont.tll"), "99 5 ");
-    // A wide BMP is no JPEG or PNG: refused. Its JPEG and PNG copies go in.
-    write_halves_bmp(d.file("wide.bmp"), 400, 300);
-    EXPECT_NE(0, run(pack + " levels " + d.path() + " " + d.file("wide.bmp")));
-    ASSERT_EQ(0, run("convert " + d.file("wide.bmp") + " -quality 95 " + d.file("wide.jpg")));
-    write_halves_bmp(d.file("tall.bmp"), 100, 500);
-    ASSERT_EQ(0, run("convert " + d.file("tall.bmp") + " " + d.file("tall.png")));
-    ASSERT_EQ(
-        0, run(pack + " levels " + d.path() + " " + d.file("wide.jpg") + " " + d.file("tall.png")));
-    EXPECT_EQ("99 5 ", read_file(d.file("cont.tll")));
-    ASSERT_EQ(0, run(pack + " extract " + d.file("gfx.def") + " " + d.path() + "x"));
-
-    // Both come out 225 square from their centres, still red on the left and blue on the right.
-    for (const char* name : {"x/1.jpg", "x/2.jpg"}) {
-        SDL_Surface* p = IMG_Load((d.path() + name).c_str());
-        ASSERT_NE(nullptr, p) << name;
-        EXPECT_EQ(225, p->w);
-        EXPECT_EQ(225, p->h);
-        rgb l = pixel_at(p, 20, 112), r = pixel_at(p, 205, 112);
-        EXPECT_TRUE(l.r > 180 && l.b < 80 && r.b > 180 && r.r < 80) << name;
-        SDL_FreeSurface(p);
-    }
-    for (const char* name : {"x/3.jpg", "x/gra.jpg"})
-        EXPECT_TRUE(file_exists(d.path() + name)) << name;
 }
 
 // The pack tool lists what the game's reader takes from the same index: an over-long name is

@@ -91,6 +91,18 @@ void game_driver::enter_menu() {
     GameState = "init_intro";
 }
 
+void game_driver::to_menu() {
+    load_and_answer(true);
+    enter_menu();
+    ASSERT_TRUE(run_until([] { return in_state(states::intro, phases::intro); }, 100));
+}
+
+void game_driver::to_play() {
+    to_menu();
+    key(SDLK_RETURN); // "Start Game"
+    ASSERT_TRUE(run_until([] { return in_state(states::gra, phases::start_gry); }, 400));
+}
+
 static void push_button(Uint8 type, int x, int y) {
     SDL_Event e{};
     Uint8 state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
@@ -133,6 +145,10 @@ void game_driver::tap(int x, int y) {
     push_up(x * scale, y * scale);
     // One event per frame: the press, then the release.
     frame(2);
+}
+
+void game_driver::tap_cell(int cell) {
+    tap(7 + 45 * (cell % 5) + 22, 7 + 45 * (cell / 5) + 22);
 }
 
 bool game_driver::run_until(const std::function<bool()>& done, int max) {

@@ -4,7 +4,13 @@
 #include <functional>
 #include <string>
 
+#include "game/states.h"
 #include "tests/support/test_support.h"
+
+// Whether the program shows this screen in this phase (names from game/states.h).
+template <class S, class P> bool in_state(S state, P phase) {
+    return GameState == state && GameSubState == phase;
+}
 
 struct game_driver {
     temp_dir dir; // holds media/ (a copy of a built media set) and the program path
@@ -25,11 +31,15 @@ struct game_driver {
     void run_loading();
     // After loading: what main does before its loop.
     void enter_menu();
+    // From boot: loading answered "Yes" and the menu waiting; or on into a level in play.
+    void to_menu();
+    void to_play();
 
     void push_down(int x, int y);
     void push_up(int x, int y);
     // A tap at base-layout coordinates (multiplied by Scale): down, then up, each taking a frame.
     void tap(int x, int y);
+    void tap_cell(int cell); // the middle of a board cell, 0..24
     // A key pressed and let go (SDL key symbol), queued; key() runs its two frames too.
     void push_key(int sym);
     void key(int sym);

@@ -108,10 +108,11 @@ TEST(PlayerPictures, PlayedUprightAndKeptWithTheSavedGame) {
     EXPECT_TRUE(GamePictures[1].hash.empty()); // the built-in picture 2 for the rest of the game
 }
 
-// A game recorded with a folder of pictures plays back the same from the recording and the same
-// folder: the real program's timedemo ends on the recorded state and the recorded last frame (the
-// menu naming the pictures).
-TEST(PlayerPictures, ARecordingWithAFolderReplaysTheSame) {
+// A game recorded with a folder of pictures, played with keys and taps, paused by P and by the
+// window losing the focus, and left by Escape twice, plays back the same: the real program's
+// timedemo ends on the recorded state and last frame (the menu naming the pictures) and leaves the
+// same cont.tll. The focus loss comes back as the pause it made.
+TEST(PlayerPictures, ARecordedSessionWithAFolderKeysAndPausesReplaysTheSame) {
     game_driver g;
     std::string pics = g.dir.file("pics/"), run = g.dir.file("run/");
     ASSERT_EQ(0, std::system(("mkdir -p " + pics + " " + run + "media").c_str()));
@@ -120,24 +121,43 @@ TEST(PlayerPictures, ARecordingWithAFolderReplaysTheSame) {
     OptionPictures = pics.c_str();
     g.record_path = g.dir.file("pictures.replay");
     g.boot(1, std::string(), 4242u);
-    g.load_and_answer(true);
+    g.push_key(SDLK_RETURN);
+    g.push_key(SDLK_y);
+    g.run_loading();
     g.enter_menu();
     ASSERT_TRUE(g.run_until([] { return GameSubState == phases::intro; }));
-    g.tap(120, 133); // "Start Game"
-    ASSERT_TRUE(g.run_until([] { return GameSubState == phases::five_sec; }));
-    g.tap(120, 120);
+    g.key(SDLK_RETURN); // "Start Game"
     ASSERT_TRUE(g.run_until([] { return GameSubState == phases::start_gry; }));
+    g.key(SDLK_RIGHT);
+    g.key(SDLK_h);
+    g.frame(20);
     for (int cell : {0, 6, 12, 18})
-        g.tap(7 + 45 * (cell % 5) + 22, 7 + 45 * (cell / 5) + 22);
-    g.tap(213, 252); // the menu button saves
+        g.tap_cell(cell);
+    g.key(SDLK_p);
+    g.frame(30);
+    g.tap(120, 120); // goes on; on the board, but places nothing
+    g.frame(10);
+    SDL_Event e{};
+    e.active = {SDL_ACTIVEEVENT, 0, SDL_APPINPUTFOCUS};
+    SDL_PushEvent(&e);
+    g.frame(40);
+    g.tap_cell(Game.TileList[Game.TileCurrent]); // goes on
+    g.key(SDLK_LEFT);
+    g.frame(20);
+    g.key(SDLK_ESCAPE);
+    g.key(SDLK_ESCAPE); // the menu button: saved
     ASSERT_TRUE(g.run_until([] { return GameSubState == phases::intro; }));
     g.frame(10);
-    g.tap(120, 173); // "Exit Game"
+    g.key(SDLK_q);
+    ASSERT_FALSE(GameRunning);
     ASSERT_TRUE(record_finish());
     char want[80];
     std::snprintf(want, sizeof want, "state %016llx, screen %016llx",
                   static_cast<unsigned long long>(game_state_hash()),
                   static_cast<unsigned long long>(screen_hash()));
+    const std::string saved = read_file(g.cont());
+    ASSERT_NE(read_file(g.record_path).find(" 24 1 0 0\n"), std::string::npos)
+        << "no pause request recorded";
 
     std::string copy = "cp '" + build_dir() + "/tessoli' '" + run + "' && cp '" + g.media() +
                        "'/*.def '" + g.media() + "'/*.pak '" + g.media() + "'/*.txt '" + g.media() +
@@ -149,6 +169,7 @@ TEST(PlayerPictures, ARecordingWithAFolderReplaysTheSame) {
                                  .c_str()));
     std::string line = read_file(out);
     EXPECT_NE(line.find(want), std::string::npos) << line << "\nwanted: " << want;
+    EXPECT_EQ(read_file(run + "media/cont.tll"), saved);
 }
 
 // A pictures file left beside a saved game it does not belong to is never applied.

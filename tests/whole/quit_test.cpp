@@ -15,10 +15,6 @@
 
 namespace {
 
-bool in_state(const char* state, const char* sub) {
-    return GameState == state && GameSubState == sub;
-}
-
 // Everything a continued level must give back.
 std::string level_state() {
     std::ostringstream s;
@@ -31,12 +27,6 @@ std::string level_state() {
     return s.str();
 }
 
-// Taps the cell the offered tile belongs to (base-layout coordinates).
-void place_offered_tile(game_driver& g) {
-    int cell = Game.TileList[Game.TileCurrent];
-    g.tap(8 + 45 * (cell % 5) + 22, 8 + 45 * (cell / 5) + 22);
-}
-
 void push_quit() {
     SDL_Event quit{};
     quit.type = SDL_QUIT;
@@ -44,9 +34,7 @@ void push_quit() {
 }
 
 void start_new_game(game_driver& g) {
-    g.load_and_answer(true);
-    g.enter_menu();
-    ASSERT_TRUE(g.run_until([] { return in_state("intro", "intro"); }, 100));
+    g.to_menu();
     g.tap(120, 133); // "Start Game"
 }
 
@@ -68,8 +56,8 @@ void play_and_end(ending how, const temp_dir& handoff) {
                 g.frame(10);
             } else {
                 ok = g.run_until([] { return in_state("gra", "start_gry"); }, 400);
-                place_offered_tile(g);
-                place_offered_tile(g);
+                g.tap_cell(Game.TileList[Game.TileCurrent]);
+                g.tap_cell(Game.TileList[Game.TileCurrent]);
                 g.tap(165, 270); // the right arrow
                 g.frame(60);     // a few seconds off the clock
                 if (how == ending::while_paused) {
@@ -130,9 +118,7 @@ INSTANTIATE_TEST_SUITE_P(WholeGame, QuitMidLevel,
 TEST(WholeGame, QuitOnTheMenuWritesNothing) {
     game_driver g;
     g.boot(1);
-    g.load_and_answer(true);
-    g.enter_menu();
-    ASSERT_TRUE(g.run_until([] { return in_state("intro", "intro"); }, 100));
+    g.to_menu();
     push_quit();
     g.frame();
     EXPECT_FALSE(GameRunning);

@@ -15,13 +15,23 @@
 
 namespace {
 
-bool in_state(const char* state, const char* sub) {
-    return GameState == state && GameSubState == sub;
-}
-
 struct scripted_player {
-    game_driver& g;
+    game_driver g;
+    std::string name;
 
+    std::string out(const char* ending) const {
+        const char* d = std::getenv("TESSOLI_REPLAY_OUT");
+        return std::string(d ? d : ".") + "/" + name + ending;
+    }
+    // A recorded run from boot to the menu's "Start Game".
+    scripted_player(const std::string& recording, int scale, unsigned seed, bool sound)
+        : name(recording) {
+        g.record_path = out(".replay");
+        g.boot(scale, std::string(), seed);
+        g.load_and_answer(sound);
+        g.enter_menu();
+        start_game();
+    }
     void reach_play() {
         ASSERT_TRUE(g.run_until([] { return in_state("gra", "5sec"); }, 300));
         g.frame(30); // a look at the picture
@@ -30,12 +40,10 @@ struct scripted_player {
     }
     void place(int n) {
         for (int i = 0; i < n && Game.TileLast >= 0 && in_state("gra", "start_gry"); i++) {
-            int cell = Game.TileList[Game.TileCurrent];
-            g.tap(7 + 45 * (cell % 5) + 22, 7 + 45 * (cell / 5) + 22);
+            g.tap_cell(Game.TileList[Game.TileCurrent]);
             g.frame(3);
         }
     }
-    void place_all() { place(25); }
     // A wrong tap on an empty cell that shares a row or a column with placed tiles, if any.
     void miss() {
         int home = Game.TileList[Game.TileCurrent];
@@ -52,68 +60,45 @@ struct scripted_player {
                 break;
         }
         ASSERT_GE(best, 0);
-        g.tap(7 + 45 * (best % 5) + 22, 7 + 45 * (best / 5) + 22);
+        g.tap_cell(best);
         g.frame(30); // the rockets fly off the board
     }
     void hint() {
         g.tap(25, 252);
         g.frame(20);
     }
-    void previous() { g.tap(72, 270); }
-    void next() { g.tap(165, 270); }
-    void next_level() {
-        ASSERT_TRUE(in_state("gra", "nextlevel"));
-        g.frame(15);
-        g.tap(120, 160);
-    }
     void start_game() {
         ASSERT_TRUE(g.run_until([] { return in_state("intro", "intro"); }, 500));
         g.frame(10);
         g.tap(120, 133);
     }
-    void exit_game() {
+    // "Exit Game" on the menu, then the recording, its outcome and the files it left.
+    void finish() {
         ASSERT_TRUE(g.run_until([] { return in_state("intro", "intro"); }, 500));
         g.frame(10);
         g.tap(120, 173);
         ASSERT_EQ(GameRunning, 0);
+        record_finish();
+        unsigned long long state = game_state_hash(), shown = screen_hash();
+        char line[128];
+        std::snprintf(line, sizeof line, "state %016llx\nscreen %016llx\n", state, shown);
+        write_file(out(".expect"), line);
+        write_file(out(".levels"), level_table_text());
+        write_file(out(".cont"), read_file(g.cont()));
     }
 };
 
-std::string out_dir() {
-    const char* d = std::getenv("TESSOLI_REPLAY_OUT");
-    return d ? d : ".";
-}
-
-void finish(game_driver& g, const std::string& name) {
-    record_finish();
-    unsigned long long state = game_state_hash();
-    unsigned long long shown = screen_hash();
-    std::string base = out_dir() + "/" + name;
-    char line[128];
-    std::snprintf(line, sizeof line, "state %016llx\nscreen %016llx\n", state, shown);
-    write_file(base + ".expect", line);
-    write_file(base + ".levels", level_table_text());
-    write_file(base + ".cont", read_file(g.cont()));
-}
-
 void won_game(int scale) {
-    game_driver g;
-    std::string name = "won-s" + std::to_string(scale);
-    g.record_path = out_dir() + "/" + name + ".replay";
-    g.boot(scale, std::string(), 20261206u + scale);
-    g.load_and_answer(true);
-    g.enter_menu();
-    scripted_player p{g};
-    p.start_game();
+    scripted_player p("won-s" + std::to_string(scale), scale, 20261206u + scale, true);
     for (int level = 1; level <= 20; level++) {
         p.reach_play();
         ASSERT_EQ(Game.Level, level);
         switch (level) {
         case 1:
             p.place(10);
-            p.previous();
-            p.previous();
-            p.next();
+            p.g.tap(72, 270); // the left arrow twice, the right once
+            p.g.tap(72, 270);
+            p.g.tap(165, 270);
             break;
         case 2:
         case 10:
@@ -127,11 +112,11 @@ void won_game(int scale) {
             break;
         case 4:
             p.place(8);
-            g.tap(213, 252); // the menu button saves the game
+            p.g.tap(213, 252); // the menu button saves the game
             p.start_game();
             ASSERT_EQ(GameSubState, "pre_init");
-            g.frame(5);
-            g.tap(95, 188); // "Yes": continue the saved game
+            p.g.frame(5);
+            p.g.tap(95, 188); // "Yes": continue the saved game
             p.reach_play();
             ASSERT_EQ(Game.Level, 4);
             break;
@@ -148,13 +133,15 @@ void won_game(int scale) {
         default:
             break;
         }
-        p.place_all();
-        if (level < 20)
-            p.next_level();
+        p.place(25);
+        if (level < 20) {
+            ASSERT_TRUE(in_state("gra", "nextlevel"));
+            p.g.frame(15);
+            p.g.tap(120, 160);
+        }
     }
     ASSERT_EQ(GameState, "init_koniec_gry");
-    p.exit_game();
-    finish(g, name);
+    p.finish();
 }
 
 } // namespace
@@ -168,19 +155,12 @@ TEST(MakeReplays, DISABLED_WonGameAtScaleTwo) {
 }
 
 TEST(MakeReplays, DISABLED_LostGame) {
-    game_driver g;
-    g.record_path = out_dir() + "/lost-s1.replay";
-    g.boot(1, std::string(), 777u);
-    g.load_and_answer(false);
-    g.enter_menu();
-    scripted_player p{g};
-    p.start_game();
+    scripted_player p("lost-s1", 1, 777u, false);
     p.reach_play();
     p.place(6);
     p.miss();
     while (GameState == "gra")
         p.hint();
     ASSERT_EQ(GameState, "init_game_over");
-    p.exit_game();
-    finish(g, "lost-s1");
+    p.finish();
 }
