@@ -32,8 +32,8 @@ void deal(const cells& pile) {
     }
     TileLast = static_cast<int>(pile.size()) - 1;
     TileCurrent = Score = TimeFrames = RocketMode = HintActive = 0;
-    std::tie(TimeLeft, Level, GameState, GameSubState) =
-        std::make_tuple(230, 1, "gra", "start_gry");
+    std::tie(TimeLeft, Level) = std::make_tuple(230, 1);
+    enter_state(states::gra, phases::start_gry);
 }
 
 cells all_but(const cells& placed) {

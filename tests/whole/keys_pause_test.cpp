@@ -19,7 +19,7 @@
 namespace {
 
 bool in_state(const char* state, const char* sub) {
-    return GameState == state && GameSubState == sub;
+    return state_name(GameState) == state && state_name(GameSubState) == sub;
 }
 
 void to_menu(game_driver& g) {
@@ -97,15 +97,15 @@ TEST(WholeGameKeys, ArrowsHintAndMenuKeysPressTheButtons) {
     EXPECT_LE(TimeLeft, time - 7);
     g.push_key(SDLK_m); // the menu button: saved, and "Continue game?" then takes Y
     g.frame();
-    EXPECT_EQ(GameState, "init_intro");
+    EXPECT_EQ(GameState, states::init_intro);
     EXPECT_TRUE(file_exists(g.cont()));
     ASSERT_TRUE(g.run_until([] { return in_state("intro", "intro"); }, 100));
     g.key(SDLK_RETURN);
-    ASSERT_EQ(GameSubState, "pre_init");
+    ASSERT_EQ(GameSubState, phases::pre_init);
     g.frame();
     g.key(SDLK_y);
     EXPECT_EQ(ContinueFlag, 1);
-    EXPECT_EQ(GameState, "init_gra");
+    EXPECT_EQ(GameState, states::init_gra);
 }
 
 struct MenuKey : ::testing::TestWithParam<int> {};
@@ -132,7 +132,7 @@ TEST(WholeGameKeys, NOnTheContinuePromptStartsAfresh) {
     g.frame();
     ASSERT_TRUE(g.run_until([] { return in_state("intro", "intro"); }, 100));
     g.key(SDLK_RETURN);
-    ASSERT_EQ(GameSubState, "pre_init");
+    ASSERT_EQ(GameSubState, phases::pre_init);
     g.frame();
     g.key(SDLK_n);
     EXPECT_EQ(ContinueFlag, 0);
@@ -296,7 +296,7 @@ TEST_P(SecondKey, AfterEscapeSavesAndLeaves) {
     EXPECT_FALSE(file_exists(g.cont())) << "a pause alone saves nothing";
     g.push_key(GetParam());
     g.frame();
-    EXPECT_EQ(GameState, "init_intro");
+    EXPECT_EQ(GameState, states::init_intro);
     EXPECT_TRUE(file_exists(g.cont()));
 }
 

@@ -16,7 +16,7 @@
 namespace {
 
 bool in_state(const char* state, const char* sub) {
-    return GameState == state && GameSubState == sub;
+    return state_name(GameState) == state && state_name(GameSubState) == sub;
 }
 
 // Everything a continued level must give back.
@@ -115,7 +115,7 @@ TEST_P(QuitMidLevel, SavesAndTheNextRunContinuesTheSameLevel) {
     game_driver g;
     g.boot(1, saved);
     start_new_game(g);
-    ASSERT_EQ(GameSubState, "pre_init") << "no \"Continue game?\" after the quit";
+    ASSERT_EQ(GameSubState, phases::pre_init) << "no \"Continue game?\" after the quit";
     g.frame();
     g.tap(90, 188); // "Yes"
     ASSERT_TRUE(g.run_until([] { return in_state("gra", "5sec"); }, 200));

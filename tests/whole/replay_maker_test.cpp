@@ -16,7 +16,7 @@
 namespace {
 
 bool in_state(const char* state, const char* sub) {
-    return GameState == state && GameSubState == sub;
+    return state_name(GameState) == state && state_name(GameSubState) == sub;
 }
 
 struct scripted_player {
@@ -129,7 +129,7 @@ void won_game(int scale) {
             p.place(8);
             g.tap(213, 252); // the menu button saves the game
             p.start_game();
-            ASSERT_EQ(GameSubState, "pre_init");
+            ASSERT_EQ(GameSubState, phases::pre_init);
             g.frame(5);
             g.tap(95, 188); // "Yes": continue the saved game
             p.reach_play();
@@ -152,7 +152,7 @@ void won_game(int scale) {
         if (level < 20)
             p.next_level();
     }
-    ASSERT_EQ(GameState, "init_koniec_gry");
+    ASSERT_EQ(GameState, states::init_koniec_gry);
     p.exit_game();
     finish(g, name);
 }
@@ -178,9 +178,9 @@ TEST(MakeReplays, DISABLED_LostGame) {
     p.reach_play();
     p.place(6);
     p.miss();
-    while (GameState == "gra")
+    while (GameState == states::gra)
         p.hint();
-    ASSERT_EQ(GameState, "init_game_over");
+    ASSERT_EQ(GameState, states::init_game_over);
     p.exit_game();
     finish(g, "lost-s1");
 }

@@ -17,7 +17,7 @@
 namespace {
 
 bool in_state(const char* state, const char* sub) {
-    return GameState == state && GameSubState == sub;
+    return state_name(GameState) == state && state_name(GameSubState) == sub;
 }
 
 ssize_t disk_full(int, const void*, size_t) {

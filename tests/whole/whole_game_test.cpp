@@ -32,7 +32,7 @@ std::string saved_level_three() {
 }
 
 bool in_state(const char* state, const char* sub) {
-    return GameState == state && GameSubState == sub;
+    return state_name(GameState) == state && state_name(GameSubState) == sub;
 }
 
 } // namespace
@@ -108,7 +108,7 @@ TEST(WholeGame, AClickRightAfterABurstOfMouseMotionActsInTheNextFrame) {
     }
     g.push_down(120, 133); // "Start Game"
     g.frame();
-    EXPECT_EQ(GameState, "init_gra");
+    EXPECT_EQ(GameState, states::init_gra);
 }
 
 // The recorded games only ever answer "Yes"; "No" must neither load the saved game nor overwrite
@@ -121,7 +121,7 @@ TEST(WholeGame, NoOnTheContinuePromptStartsAfreshAndKeepsTheSavedGame) {
     g.enter_menu();
     ASSERT_TRUE(g.run_until([] { return in_state("intro", "intro"); }, 100));
     g.tap(120, 133); // "Start Game"
-    ASSERT_EQ(GameSubState, "pre_init");
+    ASSERT_EQ(GameSubState, phases::pre_init);
     g.frame();
     g.tap(137, 188); // "No"
     EXPECT_EQ(ContinueFlag, 0);
