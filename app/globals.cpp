@@ -3,9 +3,9 @@
 // the pictures and fonts, the sounds, the music and the run's table of levels. Each object is
 // declared by the layer that uses it (the speaker, sounds and music in res/audio.h, the fade in
 // fx/fade.h, the emitters in fx/effects.h, the media folder strings in res/media_folder.h, the
-// program's folder in app/startup.h, the state strings in game/states.h, the pictures in
-// video/sprite.h, the fonts in text/font.h, the table of levels in game/level_stats.h, the player's
-// picture folders in res/player_pictures.h and a game's pictures in game/pictures.h).
+// program's folder in app/startup.h, the pictures in video/sprite.h, the fonts in text/font.h,
+// the table of levels in game/level_stats.h, the player's picture folders in
+// res/player_pictures.h and a game's pictures in game/pictures.h).
 #include <string>
 
 #include "app/globals.h"
@@ -30,8 +30,6 @@ std::string ProgramPath;
 std::string MediaPath;
 std::string DataFilePath;
 std::string SaveFolder;
-std::string GameState;
-std::string GameSubState;
 
 sprite GameBackground;
 sprite IntroPicture;

@@ -346,9 +346,16 @@ bool replay_finished() {
 uint64_t game_state_hash() {
     uint64_t h = 14695981039346656037ull;
     h = hash_game_state(h, Game);
-    h = fnv(h, GameState.data(), GameState.size());
+    std::string_view screen = state_name(GameState), phase = state_name(GameSubState);
+    h = fnv(h, screen.data(), screen.size());
     h = fnv(h, "/", 1);
-    h = fnv(h, GameSubState.data(), GameSubState.size());
+    h = fnv(h, phase.data(), phase.size());
+    // The pause counts only while there is one: a run that never pauses hashes screen and phase.
+    if (GamePause != pause_state::none) {
+        std::string_view pause = state_name(GamePause);
+        h = fnv(h, "/", 1);
+        h = fnv(h, pause.data(), pause.size());
+    }
     // Where the shared random generator stands tells whether every effect drew the same numbers.
     int next = game_rand();
     h = fnv(h, &next, sizeof next);

@@ -24,9 +24,9 @@
 
 namespace {
 
-// The screens, in the order the dispatch compares their names.
+// The screens and their handlers.
 struct state_handler {
-    const char* name;
+    states::id screen;
     void (*run)();
 };
 const state_handler Handlers[] = {
@@ -41,22 +41,21 @@ const state_handler Handlers[] = {
 } // namespace
 
 void dispatch_state() {
-    // Exact comparisons in this order; a name that matches none runs no handler, and the frame
-    // still polls and keeps its pace. Such a name freezes the screen, so it is said once.
+    // A screen without a handler (none, before the menu is entered) runs nothing, and the frame
+    // still polls and keeps its pace. Such a screen is frozen, so it is said once.
     static bool said = false;
-    static std::string reported;
     for (const state_handler& h : Handlers) {
-        if (GameState == h.name) {
+        if (GameState == h.screen) {
             said = false;
             h.run();
             return;
         }
     }
-    if (!said || GameState != reported) {
+    if (!said) {
+        std::string name(state_name(GameState));
         std::fprintf(stderr, "No screen is called \"%s\": the frame runs no handler\n",
-                     GameState.c_str());
+                     name.c_str());
         said = true;
-        reported = GameState;
     }
 }
 
@@ -96,7 +95,7 @@ int tessoli_main(int argc, char** argv) {
     saved_game_exists();
     loading_screen();
     play_music(Music);
-    GameState = states::init_intro;
+    enter_screen(states::init_intro);
     if (InputState.quit == 1)
         GameRunning = 0; // the window was closed while loading
 

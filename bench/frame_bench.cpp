@@ -64,8 +64,7 @@ void load_media() {
 
 // A level in play with half its tiles placed and a long time left.
 void half_placed_level() {
-    GameState = "gra";
-    GameSubState = "start_gry";
+    enter_state(states::gra, phases::start_gry);
     Fade.done = 1;
     for (int cell = 0; cell < 25; cell++)
         Game.Board[cell] = cell % 2;

@@ -86,7 +86,7 @@ void setup_level() {
     LevelPicture.frame_h = static_cast<float>(cell_size());
     find_level_twins();
 
-    GameState = states::gra;
+    enter_screen(states::gra);
 
     GameBackground.Blit();
     begin_picture_transition();

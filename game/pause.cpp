@@ -4,6 +4,7 @@
 
 #include "game/help.h"
 #include "game/hud.h"
+#include "game/states.h"
 #include "platform/input.h"
 #include "text/font.h"
 #include "video/board_geometry.h"
@@ -12,10 +13,6 @@
 #include "video/video.h"
 
 namespace {
-
-bool Paused = false;
-bool Held = false; // asked for while the level could not pause
-bool Help = false; // the help page is shown over the paused level
 
 bool pause_key(int key) {
     return key == 'p' || key == KEY_PAUSE || key == KEY_ESCAPE;
@@ -48,39 +45,36 @@ pause_outcome pause_frame(bool pausable) {
     bool asked = pause_key(key) || key == KEY_HELP || InputState.focusLost != 0;
     if (!pausable) {
         // A fade or a won level's wait runs on; the request is kept for the look or the play.
-        Paused = false;
-        Help = false;
-        Held = Held || asked;
+        bool held = GamePause == pause_state::held || asked;
+        enter_pause(held ? pause_state::held : pause_state::none);
         return pause_outcome::running;
     }
-    if (!Paused) {
-        if (!asked && !Held)
+    if (GamePause == pause_state::none || GamePause == pause_state::held) {
+        if (!asked && GamePause == pause_state::none)
             return pause_outcome::running;
-        Paused = true;
-        Held = false;
-        Help = key == KEY_HELP;
+        enter_pause(key == KEY_HELP ? pause_state::help : pause_state::paused);
         input_clear_stylus(InputState);
-    } else if (Help) {
+    } else if (GamePause == pause_state::help) {
         // Any key or tap leaves the page for the panel; it does nothing else.
         if (key != 0 || InputState.stylusDown == 1) {
-            Help = false;
+            enter_pause(pause_state::paused);
             input_clear_stylus(InputState);
             InputState.keyPressed = 0;
         }
     } else if (key == KEY_HELP) {
-        Help = true;
+        enter_pause(pause_state::help);
     } else if (key == KEY_ESCAPE || key == 'm') {
-        Paused = false;
+        enter_pause(pause_state::none);
         return pause_outcome::to_menu;
     } else if (key != 0 || InputState.stylusDown == 1) {
         // The tap or key that goes on does nothing else: it does not land on the board.
-        Paused = false;
+        enter_pause(pause_state::none);
         input_clear_stylus(InputState);
         InputState.keyPressed = 0;
         return pause_outcome::resumed;
     }
     // Drawn again on each event, so a window uncovered or restored shows the panel at once.
-    if (Help) {
+    if (GamePause == pause_state::help) {
         draw_help_page();
     } else {
         GameBackground.Blit();

@@ -67,16 +67,13 @@ void show_rule_events(const rule_events& events) {
                               (e.cell / BoardCells) * cell_size() + board_edge());
             break;
         case rule_event_kind::level_cleared:
-            GameState = states::gra;
-            GameSubState = phases::nextlevel;
+            enter_state(states::gra, phases::nextlevel);
             break;
         case rule_event_kind::game_won:
-            GameState = states::init_koniec_gry;
-            GameSubState = phases::init;
+            enter_state(states::init_koniec_gry, phases::init);
             break;
         case rule_event_kind::time_up:
-            GameState = states::init_game_over;
-            GameSubState = phases::init;
+            enter_state(states::init_game_over, phases::init);
             break;
         }
     }
@@ -174,7 +171,7 @@ void press(button b) {
         play_sound(ButtonSound, 0);
         save_game();
         stats_level_ends("saved");
-        GameState = states::init_intro;
+        enter_screen(states::init_intro);
         break;
     case button::none:
         break;
@@ -359,13 +356,13 @@ void game_frame() {
     if (GameSubState == phases::przejscie_obrazek) {
         if (Fade.done == 1) {
             show_look_picture();
-            GameSubState = phases::five_sec;
+            enter_phase(phases::five_sec);
         }
     } else if (GameSubState == phases::five_sec) {
         picture_shown();
     } else if (GameSubState == phases::przejscie_obrazek2) {
         if (Fade.done == 1)
-            GameSubState = phases::start_gry;
+            enter_phase(phases::start_gry);
     } else if (GameSubState == phases::start_gry) {
         play_frame();
     } else if (GameSubState == phases::nextlevel) {

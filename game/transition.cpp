@@ -10,9 +10,9 @@ void begin_picture_transition() {
     screen_screen2(0);
 }
 
-void end_picture_transition(const char* phase) {
+void end_picture_transition(phases::id phase) {
     screen_screen2(1);
     screen2_screen(0);
     Fade.Start(1, FramesPerSecond);
-    GameSubState = phase;
+    enter_phase(phase);
 }

@@ -7,4 +7,4 @@
 // back buffer 1, shows the old one again, starts the one-second cross-fade and enters the phase
 // that paints it ("przejscie obrazek", or the play screen's second fade "przejscie obrazek2").
 void begin_picture_transition();
-void end_picture_transition(const char* phase = phases::przejscie_obrazek);
+void end_picture_transition(phases::id phase = phases::przejscie_obrazek);

@@ -27,12 +27,12 @@ static void end_screen(const char* title, int pause_seconds) {
         flip_screen();
         if (Fade.done == 1) {
             Game.WaitFrames = 0;
-            GameSubState = phases::pauza;
+            enter_phase(phases::pauza);
         }
     } else if (GameSubState == phases::pauza) {
         Game.WaitFrames = Game.WaitFrames + 1;
         if (Game.WaitFrames > pause_seconds * FramesPerSecond)
-            GameSubState = phases::przejscie_obrazek2;
+            enter_phase(phases::przejscie_obrazek2);
     } else if (GameSubState == phases::przejscie_obrazek2) {
         Fade.maluj();
         flip_screen();

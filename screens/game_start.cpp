@@ -17,8 +17,7 @@
 static void answer(int continue_saved) {
     play_sound(ButtonSound, 0);
     Game.ContinueFlag = continue_saved;
-    GameSubState = phases::init;
-    GameState = states::init_gra;
+    enter_state(states::init_gra, phases::init);
 }
 
 static void continue_prompt() {

@@ -16,7 +16,7 @@
 
 void state_init_intro() {
     count_player_pictures(); // the player may have added some since
-    GameState = states::intro;
+    enter_screen(states::intro);
     begin_picture_transition();
     IntroPicture.Blit();
     end_picture_transition();
@@ -26,7 +26,7 @@ void state_intro() {
     Fade.maluj();
     if (GameSubState == phases::przejscie_obrazek) {
         if (Fade.done == 1)
-            GameSubState = phases::intro;
+            enter_phase(phases::intro);
         draw_save_notice();
         flip_screen();
         return;
@@ -56,12 +56,11 @@ void state_intro() {
         if (BigFont.IsHit(InputState.clickX, InputState.clickY) || key == KEY_ACTION) {
             play_sound(ButtonSound, 0);
             if (saved_game_exists()) {
-                GameSubState = phases::pre_init;
+                enter_state(states::init_gra, phases::pre_init);
             } else {
                 Game.ContinueFlag = 0;
-                GameSubState = phases::init;
+                enter_state(states::init_gra, phases::init);
             }
-            GameState = states::init_gra;
         }
         BigFont.y = BigFont.y + static_cast<float>(40 * Scale);
         BigFont.DrawText("Exit Game", 1, 0, 0);

@@ -3,12 +3,15 @@
 
 #include <SDL.h>
 #include <deque>
+#include <set>
 #include <utility>
 
 #include "platform/input.h"
 #include "platform/input_source.h"
+#include "platform/random.h"
 #include "app/replay.h"
 #include "app/startup.h"
+#include "game/states.h"
 #include "tests/support/test_support.h"
 
 namespace {
@@ -114,4 +117,30 @@ TEST(ReplayDeathTest, RecordedEventsComeBackAtTheirPolls) {
     EXPECT_EQ(data.events[0].b, 33);
     EXPECT_EQ(data.events[0].c, 44);
     EXPECT_EQ(data.end_poll, 3u);
+}
+
+// Every screen, phase and pause hashes apart, and a level that is not paused hashes as if the
+// pause were not there: recordings that never pause keep their hashes.
+TEST(Replay, StateHashNamesScreenPhaseAndPause) {
+    auto hash = [] {
+        game_srand(1);
+        return game_state_hash();
+    };
+    std::set<uint64_t> seen;
+    for (int s = states::none; s <= states::init_koniec_gry; s++) {
+        enter_state(static_cast<states::id>(s), phases::none);
+        EXPECT_TRUE(seen.insert(hash()).second) << GameState;
+    }
+    for (int p = phases::przejscie_obrazek; p <= phases::nextlevel; p++) {
+        enter_state(states::gra, static_cast<phases::id>(p));
+        EXPECT_TRUE(seen.insert(hash()).second) << GameSubState;
+    }
+    const uint64_t running = hash();
+    for (pause_state p : {pause_state::held, pause_state::paused, pause_state::help}) {
+        enter_pause(p);
+        EXPECT_TRUE(seen.insert(hash()).second) << p;
+    }
+    enter_pause(pause_state::none);
+    EXPECT_EQ(hash(), running);
+    enter_state(states::none, phases::none);
 }

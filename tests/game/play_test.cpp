@@ -117,9 +117,9 @@ class PlayScreen : public ::testing::Test {
     }
     void into_play() {
         setup_level();
-        for (int i = 0; i < 100 && GameSubState != "start_gry"; i++)
-            GameSubState == "5sec" ? tap(120, 120) : frame();
-        ASSERT_EQ(GameSubState, "start_gry");
+        for (int i = 0; i < 100 && GameSubState != phases::start_gry; i++)
+            GameSubState == phases::five_sec ? tap(120, 120) : frame();
+        ASSERT_EQ(GameSubState, phases::start_gry);
     }
 
     // Sets the board and the pile by hand: cells in `placed` are down, the rest offered in order.
@@ -144,29 +144,29 @@ TEST_F(PlayScreen, ALevelFadesInIsShownWithItsGridAndFadesToTheBoard) {
     int picture = Game.PictureNumber + 1;
     // A press during the fade neither acts nor is consumed; it ends the preview at once.
     push_button(SDL_MOUSEBUTTONDOWN, 120, 120);
-    for (int i = 0; GameSubState == "przejscie obrazek" && i < 60; i++) {
+    for (int i = 0; GameSubState == phases::przejscie_obrazek && i < 60; i++) {
         frame();
         EXPECT_EQ(InputState.stylusDown, 1);
     }
-    ASSERT_EQ(GameSubState, "5sec");
+    ASSERT_EQ(GameSubState, phases::five_sec);
     // Grid lines at 52, 97, 142 and 187 from 7 to 232 over the picture; no frame round the board.
     expect_at(kBlack, {{52, 100}, {187, 232}});
     expect_at(kBackground, {{187, 233}});
     expect_at(tile(picture, 22), {{100, 231}});
     frame();
-    EXPECT_EQ(GameSubState, "przejscie obrazek2");
+    EXPECT_EQ(GameSubState, phases::przejscie_obrazek2);
     push_button(SDL_MOUSEBUTTONUP, 120, 120);
     for (int i = 0; i < 26; i++)
         frame();
-    EXPECT_EQ(GameSubState, "start_gry");
+    EXPECT_EQ(GameSubState, phases::start_gry);
 
     // Without a press the picture stays five seconds.
     setup_level();
     for (int i = 0; i < 26 + 125; i++)
         frame();
-    EXPECT_EQ(GameSubState, "5sec");
+    EXPECT_EQ(GameSubState, phases::five_sec);
     frame();
-    EXPECT_EQ(GameSubState, "przejscie obrazek2");
+    EXPECT_EQ(GameSubState, phases::przejscie_obrazek2);
 }
 
 TEST_F(PlayScreen, PlayFrameDrawsOfferedAndPlacedTiles) {
@@ -279,7 +279,7 @@ TEST_F(PlayScreen, TheLastTileShowsGoodWorkOverTheBoard) {
             placed.push_back(c);
     arrange(placed);
     tap(mid(3), mid(3));
-    EXPECT_EQ(GameSubState, "nextlevel");
+    EXPECT_EQ(GameSubState, phases::nextlevel);
     expect_at(kGoodWork, {{5, 65}, {239, 159}});
     expect_at(kBackground, {{120, 260}});
 }
@@ -288,7 +288,7 @@ TEST_F(PlayScreen, MenuButtonSavesBeforeTheClockTicks) {
     into_play();
     std::tie(Game.TimeLeft, Game.TimeFrames) = std::make_tuple(50, 24);
     tap(213, 252);
-    EXPECT_EQ(GameState, "init_intro");
+    EXPECT_EQ(GameState, states::init_intro);
     EXPECT_EQ(Game.TimeLeft, 49); // the rest of the frame still ran
     EXPECT_EQ(read_file(dir.file("cont.tll")).substr(0, 3), "50 ");
 }

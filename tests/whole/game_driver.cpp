@@ -88,7 +88,7 @@ void game_driver::run_loading() {
 
 void game_driver::enter_menu() {
     play_music(Music);
-    GameState = "init_intro";
+    enter_screen(states::init_intro);
 }
 
 void game_driver::to_menu() {

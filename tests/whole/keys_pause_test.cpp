@@ -53,15 +53,15 @@ TEST(WholeGameKeys, ArrowsHintAndMenuKeysPressTheButtons) {
     EXPECT_LE(Game.TimeLeft, time - 7);
     g.push_key(SDLK_m); // the menu button: saved, and "Continue game?" then takes Y
     g.frame();
-    EXPECT_EQ(GameState, "init_intro");
+    EXPECT_EQ(GameState, states::init_intro);
     EXPECT_TRUE(file_exists(g.cont()));
-    ASSERT_TRUE(g.run_until([] { return in_state("intro", "intro"); }, 100));
+    ASSERT_TRUE(g.run_until([] { return in_state(states::intro, phases::intro); }, 100));
     g.key(SDLK_RETURN);
-    ASSERT_EQ(GameSubState, "pre_init");
+    ASSERT_EQ(GameSubState, phases::pre_init);
     g.frame();
     g.key(SDLK_y);
     EXPECT_EQ(Game.ContinueFlag, 1);
-    EXPECT_EQ(GameState, "init_gra");
+    EXPECT_EQ(GameState, states::init_gra);
 }
 
 struct MenuKey : ::testing::TestWithParam<int> {};
@@ -123,7 +123,7 @@ TEST_P(Pause, InTheLookKeepsThePictureAndItsTime) {
     g.boot(1);
     g.to_menu();
     g.key(SDLK_RETURN);
-    ASSERT_TRUE(g.run_until([] { return in_state("gra", "5sec"); }, 200));
+    ASSERT_TRUE(g.run_until([] { return in_state(states::gra, phases::five_sec); }, 200));
     g.frame(10);
     const uint64_t look = screen_hash();
     const int wait = Game.WaitFrames;
@@ -134,7 +134,7 @@ TEST_P(Pause, InTheLookKeepsThePictureAndItsTime) {
     g.frame();
     EXPECT_EQ(screen_hash(), look) << "the look did not show the picture again";
     EXPECT_EQ(Game.WaitFrames, wait + 1) << "the look's time changed";
-    EXPECT_TRUE(in_state("gra", "5sec"));
+    EXPECT_TRUE(in_state(states::gra, phases::five_sec));
 }
 
 // Asked for during a fade or while a cleared level waits for its tap, a pause is held and taken
@@ -150,29 +150,29 @@ TEST_P(HeldPause, IsTakenWhenThePhaseAllows) {
     const auto [when, how] = GetParam();
     game_driver g;
     g.boot(1);
-    const char* paused_in = "5sec";
+    phases::id paused_in = phases::five_sec;
     if (when == phase::level_clear) {
         g.to_play();
-        while (Game.TileCurrent <= Game.TileLast && !in_state("gra", "nextlevel"))
+        while (Game.TileCurrent <= Game.TileLast && !in_state(states::gra, phases::nextlevel))
             g.tap_cell(Game.TileList[Game.TileCurrent]);
-        ASSERT_TRUE(in_state("gra", "nextlevel"));
+        ASSERT_TRUE(in_state(states::gra, phases::nextlevel));
         ask_pause(g, how);
         g.frame(5);
         g.tap(120, 120); // on to the next level
     } else {
         g.to_menu();
         g.key(SDLK_RETURN);
-        ASSERT_TRUE(g.run_until([] { return in_state("gra", "przejscie obrazek"); }, 200));
+        ASSERT_TRUE(
+            g.run_until([] { return in_state(states::gra, phases::przejscie_obrazek); }, 200));
         if (when == phase::fade_out) {
-            ASSERT_TRUE(g.run_until([] { return in_state("gra", "5sec"); }, 200));
+            ASSERT_TRUE(g.run_until([] { return in_state(states::gra, phases::five_sec); }, 200));
             g.tap(120, 120); // ends the look
-            ASSERT_TRUE(in_state("gra", "przejscie obrazek2"));
-            paused_in = "start_gry";
+            ASSERT_TRUE(in_state(states::gra, phases::przejscie_obrazek2));
+            paused_in = phases::start_gry;
         }
         ask_pause(g, how);
     }
-    const std::string phase_name = paused_in;
-    ASSERT_TRUE(g.run_until([&] { return in_state("gra", phase_name.c_str()); }, 200));
+    ASSERT_TRUE(g.run_until([&] { return in_state(states::gra, paused_in); }, 200));
     g.frame();
     expect_standing_still(g);
     g.key(SDLK_SPACE); // goes on
@@ -201,7 +201,7 @@ TEST(WholeGameKeys, HelpPageAndSoundKey) {
     EXPECT_TRUE(GameRunning);
     EXPECT_NE(screen_hash(), help);
     g.key(SDLK_RETURN);
-    ASSERT_TRUE(g.run_until([] { return in_state("gra", "start_gry"); }, 400));
+    ASSERT_TRUE(g.run_until([] { return in_state(states::gra, phases::start_gry); }, 400));
     g.key(SDLK_s);
     EXPECT_EQ(music_volume, 128);
     EXPECT_EQ(sound_volume, 128);
@@ -209,7 +209,7 @@ TEST(WholeGameKeys, HelpPageAndSoundKey) {
     EXPECT_EQ(screen_hash(), help);
     expect_standing_still(g);
     g.key(SDLK_m); // back to the panel: not the menu button
-    EXPECT_TRUE(in_state("gra", "start_gry"));
+    EXPECT_TRUE(in_state(states::gra, phases::start_gry));
     EXPECT_NE(screen_hash(), help);
     expect_standing_still(g);
     g.key(SDLK_SPACE); // goes on
@@ -227,11 +227,11 @@ TEST_P(SecondKey, AfterEscapeSavesAndLeaves) {
     g.boot(1);
     g.to_play();
     g.key(SDLK_ESCAPE);
-    EXPECT_TRUE(in_state("gra", "start_gry"));
+    EXPECT_TRUE(in_state(states::gra, phases::start_gry));
     EXPECT_FALSE(file_exists(g.cont())) << "a pause alone saves nothing";
     g.push_key(GetParam());
     g.frame();
-    EXPECT_EQ(GameState, "init_intro");
+    EXPECT_EQ(GameState, states::init_intro);
     EXPECT_TRUE(file_exists(g.cont()));
 }
 

@@ -52,10 +52,10 @@ void play_and_end(ending how, const temp_dir& handoff) {
             g.boot(1);
             start_new_game(g);
             if (how == ending::in_the_look) {
-                ok = g.run_until([] { return in_state("gra", "5sec"); }, 200);
+                ok = g.run_until([] { return in_state(states::gra, phases::five_sec); }, 200);
                 g.frame(10);
             } else {
-                ok = g.run_until([] { return in_state("gra", "start_gry"); }, 400);
+                ok = g.run_until([] { return in_state(states::gra, phases::start_gry); }, 400);
                 g.tap_cell(Game.TileList[Game.TileCurrent]);
                 g.tap_cell(Game.TileList[Game.TileCurrent]);
                 g.tap(165, 270); // the right arrow
@@ -103,10 +103,10 @@ TEST_P(QuitMidLevel, SavesAndTheNextRunContinuesTheSameLevel) {
     game_driver g;
     g.boot(1, saved);
     start_new_game(g);
-    ASSERT_EQ(GameSubState, "pre_init") << "no \"Continue game?\" after the quit";
+    ASSERT_EQ(GameSubState, phases::pre_init) << "no \"Continue game?\" after the quit";
     g.frame();
     g.tap(90, 188); // "Yes"
-    ASSERT_TRUE(g.run_until([] { return in_state("gra", "5sec"); }, 200));
+    ASSERT_TRUE(g.run_until([] { return in_state(states::gra, phases::five_sec); }, 200));
     EXPECT_EQ(level_state(), ended);
 }
 

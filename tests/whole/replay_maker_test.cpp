@@ -33,13 +33,14 @@ struct scripted_player {
         start_game();
     }
     void reach_play() {
-        ASSERT_TRUE(g.run_until([] { return in_state("gra", "5sec"); }, 300));
+        ASSERT_TRUE(g.run_until([] { return in_state(states::gra, phases::five_sec); }, 300));
         g.frame(30); // a look at the picture
         g.tap(120, 120);
-        ASSERT_TRUE(g.run_until([] { return in_state("gra", "start_gry"); }, 100));
+        ASSERT_TRUE(g.run_until([] { return in_state(states::gra, phases::start_gry); }, 100));
     }
     void place(int n) {
-        for (int i = 0; i < n && Game.TileLast >= 0 && in_state("gra", "start_gry"); i++) {
+        for (int i = 0; i < n && Game.TileLast >= 0 && in_state(states::gra, phases::start_gry);
+             i++) {
             g.tap_cell(Game.TileList[Game.TileCurrent]);
             g.frame(3);
         }
@@ -68,13 +69,13 @@ struct scripted_player {
         g.frame(20);
     }
     void start_game() {
-        ASSERT_TRUE(g.run_until([] { return in_state("intro", "intro"); }, 500));
+        ASSERT_TRUE(g.run_until([] { return in_state(states::intro, phases::intro); }, 500));
         g.frame(10);
         g.tap(120, 133);
     }
     // "Exit Game" on the menu, then the recording, its outcome and the files it left.
     void finish() {
-        ASSERT_TRUE(g.run_until([] { return in_state("intro", "intro"); }, 500));
+        ASSERT_TRUE(g.run_until([] { return in_state(states::intro, phases::intro); }, 500));
         g.frame(10);
         g.tap(120, 173);
         ASSERT_EQ(GameRunning, 0);
@@ -114,7 +115,7 @@ void won_game(int scale) {
             p.place(8);
             p.g.tap(213, 252); // the menu button saves the game
             p.start_game();
-            ASSERT_EQ(GameSubState, "pre_init");
+            ASSERT_EQ(GameSubState, phases::pre_init);
             p.g.frame(5);
             p.g.tap(95, 188); // "Yes": continue the saved game
             p.reach_play();
@@ -135,12 +136,12 @@ void won_game(int scale) {
         }
         p.place(25);
         if (level < 20) {
-            ASSERT_TRUE(in_state("gra", "nextlevel"));
+            ASSERT_TRUE(in_state(states::gra, phases::nextlevel));
             p.g.frame(15);
             p.g.tap(120, 160);
         }
     }
-    ASSERT_EQ(GameState, "init_koniec_gry");
+    ASSERT_EQ(GameState, states::init_koniec_gry);
     p.finish();
 }
 
@@ -159,8 +160,8 @@ TEST(MakeReplays, DISABLED_LostGame) {
     p.reach_play();
     p.place(6);
     p.miss();
-    while (GameState == "gra")
+    while (GameState == states::gra)
         p.hint();
-    ASSERT_EQ(GameState, "init_game_over");
+    ASSERT_EQ(GameState, states::init_game_over);
     p.finish();
 }

@@ -51,15 +51,15 @@ TEST(SaveNotice, AFailedSaveIsShownOnTheMenuForItsTimeAndPlayGoesOn) {
     long notice_from = 0;
     auto play_then_menu_button = [&] {
         g.tap(120, 133); // "Start Game"
-        ASSERT_TRUE(g.run_until([] { return in_state("gra", "5sec"); }, 300));
+        ASSERT_TRUE(g.run_until([] { return in_state(states::gra, phases::five_sec); }, 300));
         g.tap(120, 120);
-        ASSERT_TRUE(g.run_until([] { return in_state("gra", "start_gry"); }, 100));
+        ASSERT_TRUE(g.run_until([] { return in_state(states::gra, phases::start_gry); }, 100));
         replace_file_write = disk_full;
         testing::internal::CaptureStderr();
         g.tap(210, 252); // the menu button saves
         bool failed = g.run_until([] { return SaveNoticeFrames > 0; }, 10);
         notice_from = g.frames;
-        bool back = g.run_until([] { return in_state("intro", "intro"); }, 300);
+        bool back = g.run_until([] { return in_state(states::intro, phases::intro); }, 300);
         std::string said = testing::internal::GetCapturedStderr();
         replace_file_write = ::write;
         ASSERT_TRUE(failed);
@@ -89,5 +89,5 @@ TEST(SaveNotice, AFailedSaveIsShownOnTheMenuForItsTimeAndPlayGoesOn) {
     g.frame();
     ASSERT_GT(SaveNoticeFrames, 0);
     g.tap(120, 133);
-    EXPECT_TRUE(g.run_until([] { return in_state("gra", "5sec"); }, 300));
+    EXPECT_TRUE(g.run_until([] { return in_state(states::gra, phases::five_sec); }, 300));
 }

@@ -109,14 +109,14 @@ TEST_P(ContinueNo, StartsAfreshAndKeepsTheSavedGame) {
     g.boot(1, saved);
     g.to_menu();
     g.tap(120, 133); // "Start Game"
-    ASSERT_EQ(GameSubState, "pre_init");
+    ASSERT_EQ(GameSubState, phases::pre_init);
     g.frame();
     if (GetParam())
         g.key(SDLK_n);
     else
         g.tap(137, 188); // "No"
     EXPECT_EQ(Game.ContinueFlag, 0);
-    ASSERT_TRUE(g.run_until([] { return in_state("gra", "5sec"); }, 200));
+    ASSERT_TRUE(g.run_until([] { return in_state(states::gra, phases::five_sec); }, 200));
     EXPECT_EQ(Game.Level, 1);
     EXPECT_EQ(Game.Score, 0);
     EXPECT_EQ(Game.TimeLeft, 230);
@@ -145,12 +145,12 @@ TEST(WholeGame, ATapOnATwinOfTheOfferedTilePlacesItAsARightTap) {
     g.to_menu();
     g.frame(10);
     g.tap(120, 133); // "Start Game"
-    ASSERT_TRUE(g.run_until([] { return in_state("gra", "5sec"); }, 300));
+    ASSERT_TRUE(g.run_until([] { return in_state(states::gra, phases::five_sec); }, 300));
     EXPECT_EQ(1u << 17, TileTwins[3]);
     EXPECT_EQ(1u << 3, TileTwins[17]);
     EXPECT_EQ(0u, TileTwins[4]);
     g.tap(120, 120);
-    ASSERT_TRUE(g.run_until([] { return in_state("gra", "start_gry"); }, 100));
+    ASSERT_TRUE(g.run_until([] { return in_state(states::gra, phases::start_gry); }, 100));
 
     auto in_pile = [](int tile) {
         return std::find(Game.TileList, Game.TileList + Game.TileLast + 1, tile) !=
