@@ -2,7 +2,6 @@
 #include "game/save.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -12,6 +11,7 @@
 #include "game/rules.h"
 #include "platform/files.h"
 #include "platform/host.h"
+#include "platform/numbers.h"
 #include "res/media_folder.h"
 #include "res/save_folder.h"
 #include "text/font.h"
@@ -40,49 +40,19 @@ struct saved_game {
 // was left through the menu, and a finished game is never offered again.
 bool EndedGameUnsaved;
 
-// One decimal number as "%d" reads it (white space first, a sign, digits), but a number that does
-// not fit 32 bits is a failure instead of undefined behaviour.
-bool read_number(FILE* f, int32_t* out) {
-    int c = std::fgetc(f);
-    while (c != EOF && std::isspace(c))
-        c = std::fgetc(f);
-    bool negative = false;
-    if (c == '-' || c == '+') {
-        negative = c == '-';
-        c = std::fgetc(f);
-    }
-    int64_t value = 0;
-    int digits = 0;
-    while (c != EOF && std::isdigit(c)) {
-        value = value * 10 + (c - '0');
-        if (value > 2147483648LL)
-            return false;
-        digits++;
-        c = std::fgetc(f);
-    }
-    if (c != EOF)
-        std::ungetc(c, f);
-    if (digits == 0)
-        return false;
-    if (negative)
-        value = -value;
-    if (value > INT32_MAX || value < INT32_MIN)
-        return false;
-    *out = static_cast<int32_t>(value);
-    return true;
-}
-
-bool read_numbers(FILE* f, int32_t* into, int count) {
+// The next count numbers; false at the end of the text, at anything that is not a number, and at
+// a number that does not fit 32 bits.
+bool read_numbers(number_reader& in, int32_t* into, int count) {
     for (int i = 0; i < count; i++)
-        if (!read_number(f, &into[i]))
+        if (in.next_int(&into[i]) != number_read::done)
             return false;
     return true;
 }
 
 // All 102 numbers; false when the file ends early or holds something that is not a number.
-bool read_file(FILE* f, saved_game& g) {
+bool read_file(number_reader& in, saved_game& g) {
     int32_t head[7];
-    if (!read_numbers(f, head, 7))
+    if (!read_numbers(in, head, 7))
         return false;
     g.time_left = head[0];
     g.best_score = head[1];
@@ -93,13 +63,13 @@ bool read_file(FILE* f, saved_game& g) {
     g.picture_number = head[6];
     for (int i = 0; i < Cells; i++) {
         int32_t triple[3];
-        if (!read_numbers(f, triple, 3))
+        if (!read_numbers(in, triple, 3))
             return false;
         g.tile_list[i] = triple[0];
         g.shuffle_used[i] = triple[1];
         g.board[i] = triple[2];
     }
-    return read_numbers(f, g.picture_used, Levels);
+    return read_numbers(in, g.picture_used, Levels);
 }
 
 bool is_flag(int32_t v) {
@@ -157,16 +127,13 @@ bool read_saved_game(const std::string& path, saved_game& g, bool* head_sound,
             std::fprintf(stderr, "Couldn't read %s: %s\n", path.c_str(), why.c_str());
         return false;
     }
-    FILE* f = text.empty() ? nullptr : fmemopen(&text[0], text.size(), "r");
-    if (!f)
-        return false;
-    bool whole = read_numbers(f, &g.time_left, 1) && read_numbers(f, &g.best_score, 1);
+    number_reader in(text);
+    bool whole = read_numbers(in, &g.time_left, 1) && read_numbers(in, &g.best_score, 1);
     *head_sound = whole && score_in_range(g.best_score);
     if (whole) {
-        std::rewind(f);
-        whole = read_file(f, g);
+        in.at = 0;
+        whole = read_file(in, g);
     }
-    std::fclose(f);
     return whole;
 }
 
