@@ -240,7 +240,7 @@ void startup(std::string program_path) {
     open_services();
     enable_drawing(1);
     game_srand(startup_seed());
-    set_frame_period(1000 / FramesPerSecond);
+    set_frame_period(1000 / FrameRate);
     start_frame_clock();
     input_watch_hangup();
     GameRunning = 1;
