@@ -13,9 +13,8 @@
 #include "platform/input_source.h"
 #include "platform/numbers.h"
 #include "platform/random.h"
-#include "app/startup.h"
-#include "app/state.h"
 #include "game/game_state.h"
+#include "game/states.h"
 #include "video/video.h"
 
 namespace {

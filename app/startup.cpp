@@ -14,7 +14,7 @@
 #include "platform/window.h"
 #include "platform/host.h"
 #include "platform/random.h"
-#include "app/state.h"
+#include "game/states.h"
 #include "game/pictures.h"
 #include "platform/drop.h"
 #include "platform/frame_clock.h"
@@ -44,11 +44,6 @@ void open_services() {
             std::fprintf(stderr, "Couldn't open joystick 0: %s\n", SDL_GetError());
     }
 }
-
-static unsigned int ticks_seed() {
-    return SDL_GetTicks();
-}
-unsigned int (*startup_seed)() = ticks_seed;
 
 static std::string::size_type last_separator(const std::string& path) {
     return path.find_last_of("/\\");

@@ -8,7 +8,7 @@
 #include "platform/input.h"
 #include "platform/input_source.h"
 #include "app/replay.h"
-#include "app/startup.h"
+#include "platform/random.h"
 #include "tests/support/test_support.h"
 
 namespace {
