@@ -10,11 +10,11 @@
 
 #include "app/globals.h"
 #include "app/startup.h"
-#include "app/state.h"
 #include "fx/effects.h"
 #include "fx/fade.h"
 #include "game/level_stats.h"
 #include "game/pictures.h"
+#include "game/states.h"
 #include "platform/hss.h"
 #include "res/audio.h"
 

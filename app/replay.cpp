@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -10,10 +11,10 @@
 
 #include "platform/files.h"
 #include "platform/input_source.h"
+#include "platform/numbers.h"
 #include "platform/random.h"
-#include "app/startup.h"
-#include "app/state.h"
 #include "game/game_state.h"
+#include "game/states.h"
 #include "video/video.h"
 
 namespace {
@@ -172,26 +173,33 @@ bool known_type(int type) {
     return sdl_kind(type, &ignored);
 }
 
-// Blank-separated whole numbers and nothing else. A number too long for any field is kept as one
-// no range allows, so it is refused by its range check instead of overflowing the reader.
-bool read_fields(const char* text, long long* out, int count) {
-    const char* p = text;
+// A number on a line of the recording, and why one outside its range is refused.
+struct field {
+    long long low, high;
+    const char* refused;
+};
+const field PollField = {0, 0x7FFFFFFFll, "poll number out of range"};
+const field EventFields[5] = {PollField,
+                              {INT_MIN, INT_MAX, "unknown event type"},
+                              {INT_MIN, INT_MAX, "event field out of range"},
+                              {INT_MIN, INT_MAX, "event field out of range"},
+                              {INT_MIN, INT_MAX, "event field out of range"}};
+
+// Blank-separated whole numbers from `from` to the end of the line and nothing else, one for each
+// field: null when each is within its field's range, else why the line is refused (what is not
+// such a line first).
+const char* read_fields(const std::string& line, size_t from, const field* fields, long long* out,
+                        int count, const char* not_numbers) {
+    number_reader in(line, from);
+    const char* refused = nullptr;
     for (int i = 0; i < count; i++) {
-        while (*p == ' ' || *p == '\t' || *p == '\r')
-            p++;
-        bool negative = *p == '-';
-        if (negative)
-            p++;
-        if (*p < '0' || *p > '9')
-            return false;
-        long long value = 0;
-        for (; *p >= '0' && *p <= '9'; p++)
-            value = value > 99999999999LL ? value : value * 10 + (*p - '0');
-        out[i] = negative ? -value : value;
+        number_read got = in.next(fields[i].low, fields[i].high, &out[i]);
+        if (got == number_read::none)
+            return not_numbers;
+        if (got == number_read::out_of_range && !refused)
+            refused = fields[i].refused;
     }
-    while (*p == ' ' || *p == '\t' || *p == '\r')
-        p++;
-    return *p == '\0';
+    return in.at_end() ? refused : not_numbers;
 }
 
 // What each kind of event can carry: a mouse button and a position, a key SDL has, a focus
@@ -219,27 +227,25 @@ bool replay_parse(const std::string& text, replay_data& out, std::string& error)
     };
     long long value;
     const char* heads[3] = {"tessoli-replay", "scale", "seed"};
+    const field head_fields[3] = {{ReplayVersion, ReplayVersion, "a replay of another version"},
+                                  {1, 16, "Scale out of range"},
+                                  {0, 0xFFFFFFFFll, "seed out of range"}};
     for (int i = 0; i < 3; i++) {
         number++;
         if (!std::getline(in, line))
             return fail("the header ends early");
         size_t length = std::strlen(heads[i]);
-        if (line.compare(0, length, heads[i]) != 0 || line.size() == length ||
-            line[length] != ' ' || !read_fields(line.c_str() + length, &value, 1))
+        if (line.compare(0, length, heads[i]) != 0 || line.size() == length || line[length] != ' ')
             return fail("not the header of a replay");
-        if (i == 0) {
-            if (value != ReplayVersion)
-                return fail("a replay of another version");
+        if (const char* why =
+                read_fields(line, length, &head_fields[i], &value, 1, "not the header of a replay"))
+            return fail(why);
+        if (i == 0)
             out.version = static_cast<int>(value);
-        } else if (i == 1) {
-            if (value < 1 || value > 16)
-                return fail("Scale out of range");
+        else if (i == 1)
             out.scale = static_cast<int>(value);
-        } else {
-            if (value < 0 || value > 0xFFFFFFFFll)
-                return fail("seed out of range");
+        else
             out.seed = static_cast<unsigned>(value);
-        }
     }
     bool ended = false;
     while (std::getline(in, line)) {
@@ -249,9 +255,9 @@ bool replay_parse(const std::string& text, replay_data& out, std::string& error)
         if (ended)
             return fail("text after the end line");
         long long poll;
-        if (line.compare(0, 4, "end ") == 0 && read_fields(line.c_str() + 4, &poll, 1)) {
-            if (poll < 0 || poll > 0x7FFFFFFFll)
-                return fail("poll number out of range");
+        if (line.compare(0, 4, "end ") == 0) {
+            if (const char* why = read_fields(line, 4, &PollField, &poll, 1, "not an event line"))
+                return fail(why);
             if (!out.events.empty() && static_cast<unsigned long>(poll) <= out.events.back().poll)
                 return fail("the end comes before the last event");
             out.end_poll = static_cast<unsigned long>(poll);
@@ -259,12 +265,10 @@ bool replay_parse(const std::string& text, replay_data& out, std::string& error)
             continue;
         }
         long long fields[5];
-        if (!read_fields(line.c_str(), fields, 5))
-            return fail("not an event line");
+        if (const char* why = read_fields(line, 0, EventFields, fields, 5, "not an event line"))
+            return fail(why);
         poll = fields[0];
         long long type = fields[1], a = fields[2], b = fields[3], c = fields[4];
-        if (poll < 0 || poll > 0x7FFFFFFFll)
-            return fail("poll number out of range");
         if (!out.events.empty() && static_cast<unsigned long>(poll) <= out.events.back().poll)
             return fail("poll numbers must rise: one event per poll");
         if (!known_type(static_cast<int>(type)))

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "video/units.h" // FrameRate
+
 struct replay_event {
     unsigned long poll;
     int type;    // SDL event type
@@ -24,9 +26,9 @@ constexpr int ReplayVersion = 1;
 // A recording writes about 30 bytes an event, at most one event a frame: an hour of play holds
 // under 3 MiB. A file larger than this is not a recording.
 constexpr size_t ReplayMaxBytes = 16u << 20;
-// The most polls a replay plays after its last event: 20 minutes at 25 frames a second, more than
-// any level's clock runs.
-constexpr unsigned long ReplayIdlePolls = 30000;
+// The most polls a replay plays after its last event: 20 minutes of frames, more than any level's
+// clock runs.
+constexpr unsigned long ReplayIdlePolls = 20 * 60 * FrameRate;
 
 // Parses a replay's text; false with a one-line reason when it is not a sound replay.
 bool replay_parse(const std::string& text, replay_data& out, std::string& error);

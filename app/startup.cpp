@@ -2,8 +2,6 @@
 #include "app/startup.h"
 
 #include <SDL.h>
-#include <cctype>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -16,12 +14,13 @@
 #include "platform/window.h"
 #include "platform/host.h"
 #include "platform/random.h"
-#include "app/state.h"
+#include "game/states.h"
 #include "game/pictures.h"
 #include "platform/drop.h"
 #include "platform/frame_clock.h"
 #include "platform/hss.h"
 #include "platform/input.h"
+#include "platform/numbers.h"
 #include "res/audio.h"
 #include "res/player_pictures.h"
 #include "res/save_folder.h"
@@ -46,11 +45,6 @@ void open_services() {
     }
 }
 
-static unsigned int ticks_seed() {
-    return SDL_GetTicks();
-}
-unsigned int (*startup_seed)() = ticks_seed;
-
 static std::string::size_type last_separator(const std::string& path) {
     return path.find_last_of("/\\");
 }
@@ -73,47 +67,24 @@ std::string program_folder(const std::string& program_path) {
     return std::string();
 }
 
-// One whitespace-led decimal number as the file's scanner reads it; a number beyond int is pinned
-// to the nearer end of int, which every check below then finds out of range.
-static bool read_config_number(const std::string& text, std::size_t& at, int& value) {
-    auto next = [&]() { return at < text.size() ? static_cast<unsigned char>(text[at++]) : EOF; };
-    int c;
-    do
-        c = next();
-    while (c != EOF && std::isspace(c));
-    bool negative = false;
-    if (c == '-' || c == '+') {
-        negative = c == '-';
-        c = next();
-    }
-    if (c == EOF || !std::isdigit(c))
-        return false;
-    long long magnitude = 0;
-    const long long past_int = 2147483648LL;
-    for (; c != EOF && std::isdigit(c); c = next())
-        if (magnitude <= past_int)
-            magnitude = magnitude * 10 + (c - '0');
-    if (c != EOF)
-        at--;
-    if (negative)
-        value = magnitude >= past_int ? INT_MIN : static_cast<int>(-magnitude);
-    else
-        value = magnitude >= past_int ? INT_MAX : static_cast<int>(magnitude);
-    return true;
-}
-
 void read_config() {
     DataFilePath = MediaPath + "config.tll";
     int values[4] = {0, 0, 0, 0};
     int read = 0;
     std::string text, why;
     bool opened = read_regular_file(DataFilePath, ConfigFileLimit, &text, &why) == file_read::done;
-    std::size_t at = 0;
-    while (opened && read < 4 && read_config_number(text, at, values[read]))
+    number_reader in(text);
+    number_read got = number_read::done;
+    while (opened && read < 4 && (got = in.next_int(&values[read])) == number_read::done)
         read++;
     if (!opened) {
         std::fprintf(stderr, "Couldn't read %s (%s): using Scale 1 at 240x320\n",
                      DataFilePath.c_str(), why.c_str());
+    } else if (got == number_read::out_of_range) {
+        // A number too large for any field is damage: it and the fields after it are not taken.
+        std::fprintf(stderr,
+                     "%s: number %d does not fit an int: it and the rest take Scale 1 at 240x320\n",
+                     DataFilePath.c_str(), read + 1);
     } else if (read < 4) {
         std::fprintf(stderr, "%s holds %d of its 4 numbers: the rest take Scale 1 at 240x320\n",
                      DataFilePath.c_str(), read);
@@ -264,7 +235,7 @@ void startup(std::string program_path) {
     open_services();
     enable_drawing(1);
     game_srand(startup_seed());
-    set_frame_period(1000 / FramesPerSecond);
+    set_frame_period(1000 / FrameRate);
     start_frame_clock();
     input_watch_hangup();
     GameRunning = 1;

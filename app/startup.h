@@ -35,5 +35,3 @@ void open_window_at_chosen_size();
 void keep_chosen_window_size();
 // Reads DataFilePath (MediaPath + "config.tll"); falls back to Scale 1 at 240 x 320 with a message.
 void read_config();
-// Seed for rand at start-up: SDL's tick count unless a recording fixes it.
-extern unsigned int (*startup_seed)();

@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <string>
 
-#include "app/globals.h"
 #include "app/options.h"
 #include "app/startup.h"
 #include "fx/fade.h"

@@ -228,7 +228,7 @@ bool play_input() {
 
 // The rockets fly a fixed distance a second: 240 layout units, cut to whole pixels a frame.
 void rocket_move() {
-    int frames = FramesPerSecond > 0 ? FramesPerSecond : 25;
+    int frames = FramesPerSecond > 0 ? FramesPerSecond : FrameRate;
     int step = 240 * Scale / frames;
     if (Game.RocketMode == 1) {
         Rockets[0].x -= step;

@@ -2,7 +2,6 @@
 #include "game/save.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -12,6 +11,7 @@
 #include "game/rules.h"
 #include "platform/files.h"
 #include "platform/host.h"
+#include "platform/numbers.h"
 #include "res/media_folder.h"
 #include "res/save_folder.h"
 #include "text/font.h"
@@ -44,42 +44,16 @@ void each_saved_number(State& g, bool best_score, Each each) {
 // was left through the menu, and a finished game is never offered again.
 bool EndedGameUnsaved;
 
-// One decimal number as "%d" reads it (white space first, a sign, digits), but a number that does
-// not fit 32 bits is a failure instead of undefined behaviour.
-bool read_number(FILE* f, int32_t* out) {
-    int c = std::fgetc(f);
-    while (c != EOF && std::isspace(c))
-        c = std::fgetc(f);
-    bool negative = false;
-    if (c == '-' || c == '+') {
-        negative = c == '-';
-        c = std::fgetc(f);
-    }
-    int64_t value = 0;
-    int digits = 0;
-    while (c != EOF && std::isdigit(c)) {
-        value = value * 10 + (c - '0');
-        if (value > 2147483648LL)
-            return false;
-        digits++;
-        c = std::fgetc(f);
-    }
-    if (c != EOF)
-        std::ungetc(c, f);
-    if (digits == 0)
-        return false;
-    if (negative)
-        value = -value;
-    if (value > INT32_MAX || value < INT32_MIN)
-        return false;
-    *out = static_cast<int32_t>(value);
-    return true;
+// The next number; false at the end of the text, at anything that is not a number, and at a
+// number that does not fit 32 bits.
+bool read_number(number_reader& in, int32_t* out) {
+    return in.next_int(out) == number_read::done;
 }
 
 // All 102 numbers; false when the file ends early or holds something that is not a number.
-bool read_file(FILE* f, game_state& g) {
+bool read_file(number_reader& in, game_state& g) {
     bool whole = true;
-    each_saved_number(g, true, [&](int32_t& v) { whole = whole && read_number(f, &v); });
+    each_saved_number(g, true, [&](int32_t& v) { whole = whole && read_number(in, &v); });
     return whole;
 }
 
@@ -138,16 +112,13 @@ bool read_saved_game(const std::string& path, game_state& g, bool* head_sound,
             std::fprintf(stderr, "Couldn't read %s: %s\n", path.c_str(), why.c_str());
         return false;
     }
-    FILE* f = text.empty() ? nullptr : fmemopen(&text[0], text.size(), "r");
-    if (!f)
-        return false;
-    bool whole = read_number(f, &g.TimeLeft) && read_number(f, &g.BestScore);
+    number_reader in(text);
+    bool whole = read_number(in, &g.TimeLeft) && read_number(in, &g.BestScore);
     *head_sound = whole && score_in_range(g.BestScore);
     if (whole) {
-        std::rewind(f);
-        whole = read_file(f, g);
+        in.at = 0;
+        whole = read_file(in, g);
     }
-    std::fclose(f);
     return whole;
 }
 

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "platform/clock.h"
+
 namespace {
 
 constexpr int Degree = 31;
@@ -58,3 +60,8 @@ void game_srand(unsigned seed) {
 int game_rand() {
     return generator().next();
 }
+
+static unsigned int ticks_seed() {
+    return platform_ticks();
+}
+unsigned int (*startup_seed)() = ticks_seed;

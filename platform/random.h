@@ -9,3 +9,6 @@ void game_srand(unsigned seed);
 
 // The next number, 0..GAME_RAND_MAX. Before any seeding the sequence is seed 1's.
 int game_rand();
+
+// The seed start-up gives the generator: the clock's ticks, unless a recording fixes it.
+extern unsigned int (*startup_seed)();

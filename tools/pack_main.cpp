@@ -14,6 +14,7 @@
 #include <sys/stat.h>
 
 #include "platform/files.h"
+#include "platform/numbers.h"
 #include "tools/image_io.h"
 #include "tools/pack_io.h"
 
@@ -173,7 +174,9 @@ bool level_size(const std::string& folder, int* size) {
         return false;
     }
     std::string text(config.begin(), config.end());
-    if (std::sscanf(text.c_str(), "%d %d", &reserved, &scale) != 2 || scale < 1 || scale > 16) {
+    number_reader in(text);
+    if (in.next_int(&reserved) != number_read::done || in.next_int(&scale) != number_read::done ||
+        scale < 1 || scale > 16) {
         fail(folder + "config.tll holds no Scale from 1 to 16");
         return false;
     }

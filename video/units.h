@@ -7,10 +7,14 @@
 // Every layout number is given for a 240 x 320 screen and multiplied by Scale; every duration is
 // counted in frames, FramesPerSecond of them to the second. Both are set by the program, above
 // every layer that reads them (Scale by start-up from config.tll, FramesPerSecond by the frame
-// loop), and defined with the video layer in video/video.cpp; declared here at the bottom
-// of the drawing layers so that effects, the game and the screens read them without reaching up.
+// loop from the frame clock's period), and defined with the video layer in video/video.cpp;
+// declared here at the bottom of the drawing layers so that effects, the game and the screens
+// read them without reaching up.
 extern int Scale;
 extern int FramesPerSecond;
+// The game's frame rate: FramesPerSecond starts at it and start-up sets the frame clock's period
+// from it.
+constexpr int FrameRate = 25;
 
 // Whether a tap at (px, py) lands on a control drawn in the box (x, y, w, h), all in the screen's
 // pixels: the box itself, grown about its centre to the platform's least tap side where it is

@@ -18,7 +18,7 @@
 #include "video/units.h"
 
 int Scale;
-int FramesPerSecond = 25;
+int FramesPerSecond = FrameRate;
 
 SDL_Surface* screen;
 SDL_Surface* screen2[3];

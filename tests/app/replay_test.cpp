@@ -12,6 +12,7 @@
 #include "app/replay.h"
 #include "app/startup.h"
 #include "game/states.h"
+#include "platform/random.h"
 #include "tests/support/test_support.h"
 
 namespace {

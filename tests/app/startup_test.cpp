@@ -52,10 +52,10 @@ TEST_F(Config, MissingOrShortFileFallsBackWithOneLine) {
     EXPECT_EQ(ScreenHeight, 640);
 }
 
-// Out of range, Scale and the screen fall back with one line; numbers too long for an int are
-// pinned to its ends, so the range checks catch them; the largest int is still an int, and what
-// follows a number is read as before.
-TEST_F(Config, OutOfRangeFallsBackWithOneLineAndNumbersBeyondIntAreOutOfRange) {
+// Out of range, Scale and the screen fall back with one line; a number too long for an int is
+// damage, and it and the numbers after it are not taken; the largest int is still an int, and
+// what follows a number is read as before.
+TEST_F(Config, OutOfRangeFallsBackWithOneLineAndNumbersBeyondIntAreDamage) {
     struct row {
         const char* text;
         int scale, width, height;
@@ -64,7 +64,7 @@ TEST_F(Config, OutOfRangeFallsBackWithOneLineAndNumbersBeyondIntAreOutOfRange) {
         {"0 0 240 320", 1, 240, 320},
         {"0 2000000000 240 320", 16, 240, 320},
         {"0 1 0 -5", 1, 240, 320},
-        {"0 99999999999999999999 240 320", 16, 240, 320},
+        {"0 99999999999999999999 480 640", 1, 240, 320},
         {"0 -2147483649 240 320", 1, 240, 320},
         {"0 1 4294967536 320", 1, 240, 320},
         {"2147483647 2 480 640", 2, 480, 640},

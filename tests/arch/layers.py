@@ -4,7 +4,8 @@
 Each runtime folder may include its own headers and those of the folders below it, never those
 above. SDL's headers stay out of every header outside platform/ (the layers above name SDL's types
 through forward declarations at most), and out of every file of res/, text/, game/ and screens/,
-which reach SDL only through the platform, video and effects layers.
+which reach SDL only through the platform, video and effects layers. No file (a header and its
+.cpp count as one) includes itself back, whether through one other file or round a longer loop.
 
   layers.py [--counts] [SOURCE_DIR]
 
@@ -50,14 +51,51 @@ def scan(root):
                             yield rel, number, m.group(2), m.group(1) == '"'
 
 
+def unit(path):
+    return os.path.splitext(path)[0]
+
+
+def way_back(edges, start, goal):
+    """The files from start to goal along includes, or None when goal is not reached."""
+    came_from = {start: None}
+    queue = [start]
+    for here in queue:
+        if here == goal:
+            path = []
+            while here is not None:
+                path.append(here)
+                here = came_from[here]
+            return path[::-1]
+        for there in sorted(edges.get(here, {})):
+            if there not in came_from:
+                came_from[there] = here
+                queue.append(there)
+    return None
+
+
+def cycles(edges):
+    """Each include that closes a loop of files, as file:line and the loop."""
+    problems = []
+    for source in sorted(edges):
+        for target, (rel, number) in sorted(edges[source].items()):
+            back = way_back(edges, target, source)
+            if back:
+                problems.append("%s:%d: an include cycle: %s" %
+                                (rel, number, " -> ".join([source] + back)))
+    return problems
+
+
 def check(root):
     problems = []
     counts = {}
+    edges = {}  # file -> {file it includes: the first line that does}
     for rel, number, header, quoted in scan(root):
         layer = rel.split("/")[0]
         target = header.split("/")[0] if "/" in header else None
         if quoted and target in RANK:
             counts[(layer, target)] = counts.get((layer, target), 0) + 1
+            if unit(header) != unit(rel) and os.path.isfile(os.path.join(root, header)):
+                edges.setdefault(unit(rel), {}).setdefault(unit(header), (rel, number))
             if RANK[target] > RANK[layer]:
                 problems.append("%s:%d: %s (%s) includes %s, a higher layer" %
                                 (rel, number, layer, header, target))
@@ -68,7 +106,7 @@ def check(root):
             elif layer in SDL_FREE_FOLDERS:
                 problems.append("%s:%d: SDL header %s where the code must not need SDL" %
                                 (rel, number, header))
-    return problems, counts
+    return problems + cycles(edges), counts
 
 
 def main(argv):
@@ -86,7 +124,8 @@ def main(argv):
     for p in problems:
         print(p)
     if problems:
-        print("%d include(s) against the layers %s" % (len(problems), " <- ".join(LAYERS)))
+        print("%d include(s) against the layers %s or closing a cycle" %
+              (len(problems), " <- ".join(LAYERS)))
         return 1
     return 0
 

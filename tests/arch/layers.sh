@@ -1,6 +1,7 @@
-# The layers hold their direction: no runtime folder includes one above it, and SDL's headers stay
-# where they belong. Then the check itself is shown to catch each kind of fault, on a copy of the
-# sources with one bad include planted at a time.
+# The layers hold their direction: no runtime folder includes one above it, SDL's headers stay
+# where they belong, and no file includes itself back through others. Then the check itself is
+# shown to catch each kind of fault, on a copy of the sources with one bad include planted at a
+# time.
 set -eu
 SRC=${TESSOLI_SOURCE_DIR:-$(cd "$(dirname "$0")/../.." && pwd)}
 CHECK="$SRC/tests/arch/layers.py"
@@ -33,6 +34,7 @@ plant game/rules.cpp '#include <SDL.h>' 'must not need SDL'
 plant screens/intro.cpp '#include <SDL_mixer.h>' 'must not need SDL'
 plant res/pack.cpp '#include "SDL_image.h"' 'must not need SDL'
 plant video/video.h '#include <SDL.h>' 'outside platform'
+plant video/units.h '#include "video/video.h"' 'an include cycle: video/units -> video/video -> video/units'
 # What the layers allow stays allowed: downward and sideways includes, SDL in the platform.
 rm -rf "$WORK/tree"; mkdir -p "$WORK/tree"
 for d in platform res video text fx game screens app; do cp -r "$SRC/$d" "$WORK/tree/$d"; done

@@ -15,6 +15,7 @@
 #include "game/game_state.h"
 #include "game/level_stats.h"
 #include "game/save.h"
+#include "platform/random.h"
 #include "res/audio.h"
 #include "screens/screens.h"
 #include "video/video.h"
