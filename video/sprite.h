@@ -1,4 +1,4 @@
-// The drawable picture: a surface in the screen's format, a float position and a frame grid.
+// The drawable picture: a surface in the screen's format, a frame grid, drawn at a float position.
 #pragma once
 
 #include <cstdint>
@@ -19,6 +19,7 @@ int trunc_to_int(float value);
 
 class sprite {
   public:
+    // Where a sprite that moves on its own (a rocket) is: ChooseBlit(number) draws it there.
     float x = 0.0f;
     float y = 0.0f;
     float frame_w = 0.0f;
@@ -32,9 +33,13 @@ class sprite {
     sprite(const sprite&) = delete;
     sprite& operator=(const sprite&) = delete;
 
-    void Blit();
-    void ChooseBlit(int number);
-    void BlitPart(int x, int y, int x1, int y1);
+    // Each drawing call puts the picture's top-left corner at (at_x, at_y), cut toward zero.
+    void Blit(float at_x, float at_y); // the whole picture
+    // Frame number of the grid of frame_w x frame_h frames, counted row by row.
+    void ChooseBlit(int number, float at_x, float at_y);
+    void ChooseBlit(int number) { ChooseBlit(number, x, y); }
+    // The part of the picture from (x, y), x1 wide and y1 high.
+    void BlitPart(int x, int y, int x1, int y1, float at_x, float at_y);
     void Alpha(int value);
     // Picture from the graphics pack (or the loose file folder + name); key 1 keys a palette
     // picture on its top-left pixel. 0 on success, -1 on failure.
