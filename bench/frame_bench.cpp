@@ -92,7 +92,7 @@ void tap_next_frame(int x, int y) {
 void BM_FrameFloor(benchmark::State& state) {
     load_media();
     for (auto _ : state) {
-        GameBackground.Blit();
+        GameBackground.Blit(0, 0);
         flip_screen();
     }
 }

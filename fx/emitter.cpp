@@ -178,8 +178,6 @@ void emitter::Draw(sprite& picture) {
     if (alpha_range == 0)
         picture.Alpha(drawn_alpha(alpha));
     for (particle* p = particles; p; p = p->next) {
-        picture.x = p->x;
-        picture.y = p->y;
         if (alpha_range != 0 || p->fade_rate != 0.0f)
             picture.Alpha(drawn_alpha(p->alpha));
         int number = 0;
@@ -196,6 +194,6 @@ void emitter::Draw(sprite& picture) {
             if (number < 0)
                 number = 0;
         }
-        picture.ChooseBlit(number);
+        picture.ChooseBlit(number, p->x, p->y);
     }
 }

@@ -25,29 +25,19 @@ const char* const Keys[] = {
 
 void draw_help_page() {
     // The menu's picture at the top, the words on a dark page under it.
-    float x = IntroPicture.x, y = IntroPicture.y;
-    IntroPicture.x = IntroPicture.y = 0.0f;
-    IntroPicture.BlitPart(0, 0, 240 * Scale, 30 * Scale);
-    IntroPicture.x = x;
-    IntroPicture.y = y;
-    fill_screen_rect(0, 30 * Scale, 240 * Scale, 290 * Scale, map_rgb(24, 18, 48));
-    BigFont.y = static_cast<float>(4 * Scale);
-    BigFont.DrawText("How to play", 1, 0, 0);
-    const int line = 14 * Scale;
-    SmallFont.style = 1;
-    SmallFont.y = static_cast<float>(40 * Scale);
-    for (const char* rule : Rules) {
-        SmallFont.DrawParagraph(rule, line, 1, 8 * Scale, 232 * Scale);
-        SmallFont.y += static_cast<float>(5 * Scale);
+    IntroPicture.BlitPart(0, 0, scaled(240), scaled(30), 0, 0);
+    fill_screen_rect(0, scaled(30), scaled(240), scaled(290), map_rgb(24, 18, 48));
+    BigFont.DrawText("How to play", text_centred(4));
+    const int line = scaled(14);
+    // The rules, each a paragraph between margins; the key lines follow them down the page.
+    text_place rules = text_centred(40, 8, 232);
+    for (const char* rule : Rules)
+        rules.y = SmallFont.DrawParagraph(rule, line, rules, 1) + scaled(5);
+    text_place keys = text_centred(0);
+    keys.y = rules.y + scaled(3);
+    for (const char* key_line : Keys) {
+        SmallFont.DrawText(key_line, keys);
+        keys.y += line;
     }
-    SmallFont.style = 0;
-    SmallFont.y += static_cast<float>(3 * Scale);
-    for (const char* keys : Keys) {
-        SmallFont.DrawText(keys, 1, 0, 0);
-        SmallFont.y += static_cast<float>(line);
-    }
-    SmallFont.style = 1;
-    SmallFont.y = static_cast<float>(304 * Scale);
-    SmallFont.DrawText("Tap or press a key to go back.", 1, 0, 0);
-    SmallFont.style = 0;
+    SmallFont.DrawText("Tap or press a key to go back.", text_centred(304), 1);
 }

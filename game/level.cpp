@@ -88,11 +88,9 @@ void setup_level() {
 
     enter_screen(states::gra);
 
-    GameBackground.Blit();
+    GameBackground.Blit(0, 0);
     begin_picture_transition();
 
-    LevelPicture.x = board_edge_f();
-    LevelPicture.y = board_edge_f();
-    LevelPicture.Blit();
+    LevelPicture.Blit(board_edge_f(), board_edge_f());
     end_picture_transition();
 }

@@ -20,22 +20,13 @@ bool pause_key(int key) {
 
 // The menu's picture over the board, with the menu's fonts, laid out as "Continue game?" is.
 void draw_pause_panel() {
-    float x = IntroPicture.x, y = IntroPicture.y;
     int t = board_edge();
-    IntroPicture.x = IntroPicture.y = static_cast<float>(t);
-    IntroPicture.BlitPart(t, t, board_size(), board_size());
-    IntroPicture.x = x;
-    IntroPicture.y = y;
-    BigFont.y = static_cast<float>(95 * Scale);
-    BigFont.DrawText("Paused", 1, 0, 0);
-    SmallFont.style = 1;
-    SmallFont.y = static_cast<float>(122 * Scale);
-    SmallFont.DrawParagraph("Tap or press a key  to go on.", 18 * Scale, 1, 0, 0);
-    SmallFont.y = static_cast<float>(160 * Scale);
-    SmallFont.DrawParagraph("Escape or M:  save, back to the menu", 18 * Scale, 1, 0, 0);
-    SmallFont.y = static_cast<float>(196 * Scale);
-    SmallFont.DrawText("F1:  how to play", 1, 0, 0);
-    SmallFont.style = 0;
+    IntroPicture.BlitPart(t, t, board_size(), board_size(), t, t);
+    BigFont.DrawText("Paused", text_centred(95));
+    const int line = scaled(18);
+    SmallFont.DrawParagraph("Tap or press a key  to go on.", line, text_centred(122), 1);
+    SmallFont.DrawParagraph("Escape or M:  save, back to the menu", line, text_centred(160), 1);
+    SmallFont.DrawText("F1:  how to play", text_centred(196), 1);
 }
 
 } // namespace
@@ -77,7 +68,7 @@ pause_outcome pause_frame(bool pausable) {
     if (GamePause == pause_state::help) {
         draw_help_page();
     } else {
-        GameBackground.Blit();
+        GameBackground.Blit(0, 0);
         draw_hud();
         draw_pause_panel();
     }

@@ -5,6 +5,7 @@
 #include "fx/fade.h"
 #include "game/game_state.h"
 #include "game/hud.h"
+#include "game/layout.h"
 #include "game/level.h"
 #include "game/level_stats.h"
 #include "game/pause.h"
@@ -38,18 +39,12 @@ void show_rule_events(const rule_events& events) {
             for (rocket_position& rocket : Rockets)
                 rocket = {x, y};
             play_sound(RocketSound, 0);
-            RocketSprite1.x = static_cast<float>(x);
-            RocketSprite1.y = static_cast<float>(y);
-            RocketSprite2.x = static_cast<float>(x);
-            RocketSprite2.y = static_cast<float>(y);
             if (e.horizontal) {
                 start_trail(0, x, y, "lewo");
                 start_trail(1, x, y, "prawo");
-                RocketSprite1.y = static_cast<float>(y - 6 * Scale);
             } else {
                 start_trail(0, x, y, "gora");
                 start_trail(1, x, y, "dol");
-                RocketSprite2.x = static_cast<float>(x - 6 * Scale);
             }
             follow_rockets();
             break;
@@ -121,20 +116,14 @@ void draw_grid() {
     unlock_surface(screen);
 }
 
-void place_level_picture() {
-    LevelPicture.x = board_edge_f();
-    LevelPicture.y = board_edge_f();
-}
-
 // The level picture on the board with its grid, as the five-second look shows it.
 void show_look_picture() {
-    place_level_picture();
-    LevelPicture.Blit();
+    LevelPicture.Blit(board_edge_f(), board_edge_f());
     draw_grid();
 }
 
 void show_look() {
-    GameBackground.Blit();
+    GameBackground.Blit(0, 0);
     show_look_picture();
 }
 
@@ -146,7 +135,7 @@ void picture_shown() {
         Game.WaitFrames += 1;
     if (Game.WaitFrames > frames) {
         begin_picture_transition();
-        GameBackground.Blit();
+        GameBackground.Blit(0, 0);
         end_picture_transition(phases::przejscie_obrazek2);
     }
 }
@@ -178,16 +167,15 @@ void press(button b) {
     }
 }
 
-// The buttons' areas may be larger than their drawn boxes (in_tap_area); none meets another or
-// the board.
 button button_under(int x, int y) {
-    if (in_tap_area(x, y, 55 * Scale, 250 * Scale, 35 * Scale, 40 * Scale))
+    const float px = static_cast<float>(x), py = static_cast<float>(y);
+    if (in_tap_area(px, py, scaled(PreviousTileButton)))
         return button::previous;
-    if (in_tap_area(x, y, 148 * Scale, 250 * Scale, 35 * Scale, 40 * Scale))
+    if (in_tap_area(px, py, scaled(NextTileButton)))
         return button::next;
-    if (in_tap_area(x, y, 8 * Scale, 240 * Scale, 34 * Scale, 25 * Scale))
+    if (in_tap_area(px, py, scaled(HintButton)))
         return button::hint;
-    if (in_tap_area(x, y, 196 * Scale, 240 * Scale, 34 * Scale, 25 * Scale))
+    if (in_tap_area(px, py, scaled(MenuButton)))
         return button::menu;
     return button::none;
 }
@@ -239,17 +227,18 @@ void rocket_move() {
     }
 }
 
+// A rocket is drawn from its point across its line of flight, six layout units to the side.
+constexpr int RocketHalfWidth = 6;
+
 void draw_rockets() {
     if (Game.RocketMode == 1) {
-        RocketSprite1.x = static_cast<float>(Rockets[0].x);
-        RocketSprite1.ChooseBlit(0);
-        RocketSprite1.x = static_cast<float>(Rockets[1].x);
-        RocketSprite1.ChooseBlit(1);
+        for (int k = 0; k < 2; k++)
+            RocketSprite1.ChooseBlit(k, static_cast<float>(Rockets[k].x),
+                                     static_cast<float>(Rockets[k].y - RocketHalfWidth * Scale));
     } else if (Game.RocketMode == 2) {
-        RocketSprite2.y = static_cast<float>(Rockets[0].y);
-        RocketSprite2.ChooseBlit(0);
-        RocketSprite2.y = static_cast<float>(Rockets[1].y);
-        RocketSprite2.ChooseBlit(1);
+        for (int k = 0; k < 2; k++)
+            RocketSprite2.ChooseBlit(k, static_cast<float>(Rockets[k].x - RocketHalfWidth * Scale),
+                                     static_cast<float>(Rockets[k].y));
     }
 }
 
@@ -262,23 +251,19 @@ void play_frame() {
         wrap_tile(Game);
     }
 
-    GameBackground.Blit();
+    GameBackground.Blit(0, 0);
 
     // Once the last tile is down nothing is offered, and the offered-tile place stays empty.
     if (Game.TileCurrent >= 0 && Game.TileCurrent <= Game.TileLast && Game.TileLast <= LastCell) {
-        LevelPicture.x = 97.5f * static_cast<float>(Scale);
-        LevelPicture.y = 245.0f * static_cast<float>(Scale);
-        LevelPicture.ChooseBlit(Game.TileList[Game.TileCurrent]);
+        pixel_rect offered = scaled(OfferedTilePlace);
+        LevelPicture.ChooseBlit(Game.TileList[Game.TileCurrent], offered.x, offered.y);
     }
 
-    float s = static_cast<float>(Scale);
-    const float cell = static_cast<float>(CellUnits);
     for (int column = 0; column < BoardCells; column++)
         for (int row = 0; row < BoardCells; row++)
             if (Game.Board[cell_at(column, row)] == 1) {
-                LevelPicture.x = cell * static_cast<float>(column) * s + board_edge_f();
-                LevelPicture.y = cell * static_cast<float>(row) * s + board_edge_f();
-                LevelPicture.ChooseBlit(cell_at(column, row));
+                pixel_rect cell = scaled(cell_rect(row, column));
+                LevelPicture.ChooseBlit(cell_at(column, row), cell.x, cell.y);
             }
 
     int t = board_edge();
@@ -307,9 +292,8 @@ void play_frame() {
         move_and_show([](rule_events& e) { return level_complete(Game, e), 0; });
         stats_level_ends("cleared");
         if (GameSubState == phases::nextlevel) {
-            GoodWorkPicture.x = 0.0f;
-            GoodWorkPicture.y = static_cast<float>(60 * Scale);
-            GoodWorkPicture.Blit();
+            pixel_rect banner = scaled(GoodWorkPlace);
+            GoodWorkPicture.Blit(banner.x, banner.y);
             play_sound(GoodSound, 0);
         }
     } else if (GameState == states::init_game_over) {

@@ -229,13 +229,8 @@ void update_best_score() {
 }
 
 static void draw_score_line(const char* label, int value) {
-    SmallFont.style = 1;
-    SmallFont.x = static_cast<float>(20 * Scale);
-    SmallFont.y = static_cast<float>(250 * Scale);
-    SmallFont.DrawText(label, 0, 0, 0);
-    SmallFont.x = static_cast<float>(110 * Scale);
-    SmallFont.DrawText(int_to_text(value), 0, 0, 0);
-    SmallFont.style = 0;
+    SmallFont.DrawText(label, text_at(20, 250), 1);
+    SmallFont.DrawText(int_to_text(value), text_at(110, 250), 1);
 }
 
 void draw_best_score() {
@@ -250,9 +245,6 @@ void draw_save_notice() {
     if (SaveNoticeFrames <= 0)
         return;
     SaveNoticeFrames--;
-    SmallFont.style = 1;
     // In the gap between the menu's panel and the best score, clear of the picture's tiles.
-    SmallFont.y = static_cast<float>(223 * Scale);
-    SmallFont.DrawText("Could not save the game", 1, 0, 0);
-    SmallFont.style = 0;
+    SmallFont.DrawText("Could not save the game", text_centred(223), 1);
 }

@@ -13,9 +13,8 @@
 static void end_screen(const char* title, int pause_seconds) {
     if (GameSubState == phases::init) {
         begin_picture_transition();
-        IntroPicture.Blit();
-        BigFont.y = static_cast<float>(135 * Scale);
-        BigFont.DrawText(title, 1, 0, 0);
+        IntroPicture.Blit(0, 0);
+        BigFont.DrawText(title, text_centred(135));
         draw_your_score();
         end_picture_transition();
         // The finished game is closed: the file keeps the best score and nothing to continue.

@@ -21,26 +21,19 @@ static void answer(int continue_saved) {
 }
 
 static void continue_prompt() {
-    IntroPicture.Blit();
+    IntroPicture.Blit(0, 0);
     draw_best_score();
-    BigFont.y = static_cast<float>(95 * Scale);
-    BigFont.DrawText("Continue game?", 1, 0, 0);
-    SmallFont.style = 1;
-    SmallFont.y = static_cast<float>(127 * Scale);
-    SmallFont.DrawParagraph("Would you like to continue  your saved game?", 20 * Scale, 1, 0, 0);
-    SmallFont.y = static_cast<float>(180 * Scale);
-    SmallFont.x = static_cast<float>(117 * Scale);
-    SmallFont.DrawText("/", 0, 0, 0);
-    SmallFont.x = static_cast<float>(87 * Scale);
-    SmallFont.DrawText("Yes", 0, 0, 0);
+    BigFont.DrawText("Continue game?", text_centred(95));
+    SmallFont.DrawParagraph("Would you like to continue  your saved game?", scaled(20),
+                            text_centred(127), 1);
+    SmallFont.DrawText("/", text_at(117, 180), 1);
+    SmallFont.DrawText("Yes", text_at(87, 180), 1);
     int key = key_this_frame(InputState);
     if (SmallFont.IsHit(InputState.clickX, InputState.clickY) || key == 'y')
         answer(1);
-    SmallFont.x = static_cast<float>(130 * Scale);
-    SmallFont.DrawText("No", 0, 0, 0);
+    SmallFont.DrawText("No", text_at(130, 180), 1);
     if (SmallFont.IsHit(InputState.clickX, InputState.clickY) || key == 'n')
         answer(0);
-    SmallFont.style = 0;
     flip_screen();
 }
 
@@ -55,7 +48,7 @@ void state_init_gra() {
         if (Game.ContinueFlag == 0)
             choose_game_pictures();
         begin_picture_transition();
-        GameBackground.Blit();
+        GameBackground.Blit(0, 0);
         end_picture_transition();
     } else if (GameSubState == phases::przejscie_obrazek) {
         Fade.maluj();

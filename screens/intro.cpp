@@ -18,7 +18,7 @@ void state_init_intro() {
     count_player_pictures(); // the player may have added some since
     enter_screen(states::intro);
     begin_picture_transition();
-    IntroPicture.Blit();
+    IntroPicture.Blit(0, 0);
     end_picture_transition();
 }
 
@@ -49,9 +49,8 @@ void state_intro() {
         }
         if (pressed == 's')
             toggle_sound();
-        IntroPicture.Blit();
-        BigFont.y = static_cast<float>(120 * Scale);
-        BigFont.DrawText("Start Game", 1, 0, 0);
+        IntroPicture.Blit(0, 0);
+        BigFont.DrawText("Start Game", text_centred(120));
         int key = key_this_frame(InputState);
         if (BigFont.IsHit(InputState.clickX, InputState.clickY) || key == KEY_ACTION) {
             play_sound(ButtonSound, 0);
@@ -62,22 +61,18 @@ void state_intro() {
                 enter_state(states::init_gra, phases::init);
             }
         }
-        BigFont.y = BigFont.y + static_cast<float>(40 * Scale);
-        BigFont.DrawText("Exit Game", 1, 0, 0);
+        BigFont.DrawText("Exit Game", text_centred(160));
         if (BigFont.IsHit(InputState.clickX, InputState.clickY) || key == KEY_ESCAPE || key == 'q')
             GameRunning = 0;
         // With pictures of the player's own, which pictures a new game takes: a tap or P switches.
         std::string pictures = pictures_line();
         if (!pictures.empty()) {
-            SmallFont.style = 1;
-            SmallFont.y = static_cast<float>(194 * Scale);
-            SmallFont.DrawText(pictures.c_str(), 1, 0, 0);
+            SmallFont.DrawText(pictures.c_str(), text_centred(194), 1);
             if (SmallFont.IsHit(InputState.clickX, InputState.clickY) || key == 'p') {
                 play_sound(ButtonSound, 0);
                 UsePlayerPictures = !UsePlayerPictures;
                 input_clear_stylus(InputState);
             }
-            SmallFont.style = 0;
         }
         draw_best_score();
         draw_save_notice();

@@ -67,7 +67,7 @@ void loading_screen() {
     load_pack_index(gfx, MediaFolder, "gfx.pak", "gfx.def");
 
     GameBackground.Load(MediaFolder, "donate.jpg", 0);
-    GameBackground.Blit();
+    GameBackground.Blit(0, 0);
     flip_screen();
     loading_milestone(0);
 
@@ -84,7 +84,7 @@ void loading_screen() {
         if (help && (key != 0 || InputState.stylusDown == 1)) {
             help = false;
             input_clear_stylus(InputState);
-            GameBackground.Blit();
+            GameBackground.Blit(0, 0);
             flip_screen();
         } else if (!help && key == KEY_HELP) {
             help = true;
@@ -100,7 +100,7 @@ void loading_screen() {
     input_clear_stylus(InputState);
 
     GameBackground.Load(MediaFolder, "loading.jpg", 0);
-    GameBackground.Blit();
+    GameBackground.Blit(0, 0);
     flip_screen();
 
     loading_milestone(1);
@@ -117,25 +117,19 @@ void loading_screen() {
         input_poll(InputState);
         if (InputState.quit == 1)
             return;
-        IntroPicture.Blit();
-        SmallFont.style = 1;
-        SmallFont.y = static_cast<float>(100 * Scale);
-        SmallFont.DrawText("Enable Sound?", 1, 0, 0);
-        SmallFont.x = static_cast<float>(70 * Scale);
-        SmallFont.y = static_cast<float>(130 * Scale);
-        SmallFont.DrawText("Yes", 0, 0, 0);
+        IntroPicture.Blit(0, 0);
+        SmallFont.DrawText("Enable Sound?", text_centred(100), 1);
+        SmallFont.DrawText("Yes", text_at(70, 130), 1);
         int key = key_this_frame(InputState);
         if (SmallFont.IsHit(InputState.clickX, InputState.clickY) || key == 'y') {
             answered = true;
             set_audio(0, 0, 128, 128);
         }
-        SmallFont.x = static_cast<float>(150 * Scale);
-        SmallFont.DrawText("No", 0, 0, 0);
+        SmallFont.DrawText("No", text_at(150, 130), 1);
         if (SmallFont.IsHit(InputState.clickX, InputState.clickY) || key == 'n') {
             answered = true;
             set_audio(0, 0, 0, 0);
         }
-        SmallFont.style = 0;
         uint32_t now = platform_ticks(), since = now - shown;
         if (answered || since >= static_cast<uint32_t>(FramePeriodMs)) {
             flip_screen();

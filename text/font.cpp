@@ -15,7 +15,6 @@
 void font::LoadMetrics(const char* folder, const char* name, int space_width, int line_height) {
     this->space_width = space_width;
     this->line_height = line_height;
-    style = 0;
     glyph_count = 0;
     std::memset(glyph_of, 0, sizeof glyph_of);
     std::memset(glyphs, 0, sizeof glyphs);
@@ -41,9 +40,21 @@ void font::LoadMetrics(const char* folder, const char* name, int space_width, in
     glyph_count = static_cast<int>(table.size());
 }
 
-int font::TextWidth(const char* text) {
-    text_box.x = x;
-    text_box.y = y;
+text_place text_at(int x, int y) {
+    return {scaled(x), scaled(y)};
+}
+
+text_place text_centred(int y, int left, int right) {
+    return {0, scaled(y), align::centre, scaled(left), scaled(right)};
+}
+
+text_place text_right_in(const layout_rect& box) {
+    pixel_rect p = scaled(box);
+    return {0, static_cast<int>(p.y), align::right, static_cast<int>(p.x),
+            static_cast<int>(p.x + p.w)};
+}
+
+int font::TextWidth(const char* text) const {
     float width = 0.0f;
     for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; p++) {
         if (*p == ' ')
@@ -51,23 +62,23 @@ int font::TextWidth(const char* text) {
         else
             width = width + static_cast<float>(glyphs[glyph_of[*p]].w) + 1.0f;
     }
-    text_box.w = width;
-    text_box.h = frame_h;
     return trunc_to_int(width);
 }
 
-void font::DrawText(const char* text, int mode, int left, int right) {
+void font::DrawText(const char* text, const text_place& place, int style) {
     int tw = TextWidth(text);
+    int left = place.left, right = place.right;
     bool no_margins = left == 0 && right == 0;
+    float pen = static_cast<float>(place.x);
     float extra = 0.0f;
-    if (mode == 1) {
-        x = no_margins ? static_cast<float>((screen_w - tw) / 2)
-                       : static_cast<float>((right - tw - left) / 2) + static_cast<float>(left);
-    } else if (mode == 2) {
-        x = static_cast<float>(no_margins ? screen_w - tw : right - tw);
-    } else if (mode == 3) {
+    if (place.how == align::centre) {
+        pen = no_margins ? static_cast<float>((screen_w - tw) / 2)
+                         : static_cast<float>((right - tw - left) / 2) + static_cast<float>(left);
+    } else if (place.how == align::right) {
+        pen = static_cast<float>(no_margins ? screen_w - tw : right - tw);
+    } else if (place.how == align::justify) {
         if (left != 0)
-            x = static_cast<float>(left);
+            pen = static_cast<float>(left);
         int avail = right != 0 ? right - left : screen_w - left;
         int spaces = 0;
         for (const char* p = text; *p; p++)
@@ -77,51 +88,50 @@ void font::DrawText(const char* text, int mode, int left, int right) {
             extra = static_cast<float>(avail - tw) / static_cast<float>(spaces);
     }
 
-    text_box.x = x;
-    text_box.y = y;
+    const float start = pen, top = static_cast<float>(place.y);
     // The fractions of the stretch accumulate so the line ends within a pixel of the margin.
     float carry = 0.0f;
     for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; p++) {
         if (*p != ' ') {
             const glyph_rect& g = glyphs[glyph_of[*p]];
-            BlitPart(g.x, g.y + style * line_height, g.w, g.h);
-            x = (static_cast<float>(g.w) + x) + 1.0f;
+            BlitPart(g.x, g.y + style * line_height, g.w, g.h, pen, top);
+            pen = (static_cast<float>(g.w) + pen) + 1.0f;
         } else {
             int whole = trunc_to_int(extra);
             carry = (extra - static_cast<float>(whole)) + carry;
-            x = static_cast<float>(trunc_to_int(carry) + whole + space_width) + x;
+            pen = static_cast<float>(trunc_to_int(carry) + whole + space_width) + pen;
             if (carry >= 1.0f)
                 carry -= 1.0f;
         }
     }
-    text_box.w = x - text_box.x;
-    text_box.h = frame_h;
-    // Leave the font at the start of the text so the caller can test it as a button.
-    x = text_box.x;
-    y = text_box.y;
+    text_box = {start, top, pen - start, frame_h};
 }
 
-int font::IsHit(int px, int py) {
-    return in_tap_area(static_cast<float>(px), static_cast<float>(py), x, y, text_box.w,
-                       static_cast<float>(line_height));
+int font::IsHit(int px, int py) const {
+    return in_tap_area(static_cast<float>(px), static_cast<float>(py), text_box.x, text_box.y,
+                       text_box.w, static_cast<float>(line_height));
 }
 
-void font::DrawParagraph(const char* text, int spacing, int mode, int left, int right) {
-    int avail = right != 0 ? right - left : screen_w - left;
+int font::DrawParagraph(const char* text, int spacing, const text_place& place, int style) {
+    int avail = place.right != 0 ? place.right - place.left : screen_w - place.left;
     int len = static_cast<int>(std::strlen(text));
     if (len < 1)
-        return;
-    int current_mode = mode;
+        return place.y;
+    text_place line_place = place;
     int start = 0;
     while (start < len) {
+        line_place.how = place.how;
         int width = 0;
         int i = start;
         while (i < len) {
             if (text[i] == ' ' && text[i + 1] == ' ') {
-                // A double space forces a break; in justified text that line ends a paragraph.
+                // A double space forces a break; in justified text that line ends a paragraph,
+                // drawn unstretched from where the paragraph's lines start.
                 i += 2;
-                if (mode == 3)
-                    current_mode = 0;
+                if (place.how == align::justify) {
+                    line_place.how = align::left;
+                    line_place.x = place.left != 0 ? place.left : place.x;
+                }
                 break;
             }
             if (text[i] == ' ')
@@ -151,11 +161,11 @@ void font::DrawParagraph(const char* text, int spacing, int mode, int left, int 
         }
 
         std::string line(text + start, static_cast<size_t>(e - start));
-        DrawText(line.c_str(), current_mode, left, right);
-        current_mode = mode;
+        DrawText(line.c_str(), line_place, style);
         start = next;
-        y = y + static_cast<float>(spacing);
+        line_place.y += spacing;
     }
+    return line_place.y;
 }
 
 char* int_to_text(int value) {

@@ -10,10 +10,16 @@ constexpr float BoardEdgeUnits = 7.5f;
 constexpr int CellUnits = 45;
 constexpr int BoardUnits = BoardCells * CellUnits;
 
+// The square of the cell in row, column (from 0 at the top left), where its tile is drawn.
+constexpr layout_rect cell_rect(int row, int column) {
+    return {BoardEdgeUnits + static_cast<float>(CellUnits * column),
+            BoardEdgeUnits + static_cast<float>(CellUnits * row), CellUnits, CellUnits};
+}
+
 // In pixels at the current Scale. Sprites keep float positions, so pictures are placed at the
 // exact edge; where whole pixels are needed (taps, clipping, lines) the edge is cut toward zero.
 inline float board_edge_f() {
-    return BoardEdgeUnits * static_cast<float>(Scale);
+    return scaled(BoardEdgeUnits);
 }
 inline int board_edge() {
     return static_cast<int>(board_edge_f());

@@ -33,13 +33,13 @@ sprite::~sprite() {
         SDL_FreeSurface(surface);
 }
 
-void sprite::Blit() {
-    SDL_Rect dst = make_rect(trunc_to_int(x), trunc_to_int(y), 0, 0);
+void sprite::Blit(float at_x, float at_y) {
+    SDL_Rect dst = make_rect(trunc_to_int(at_x), trunc_to_int(at_y), 0, 0);
     if (blit_surface(surface, nullptr, screen, &dst) < 0)
         say_blit_error(this, "Blit error: sprite::Blit()\n");
 }
 
-void sprite::ChooseBlit(int number) {
+void sprite::ChooseBlit(int number, float at_x, float at_y) {
     if (number < 0)
         return;
     // A frame wider than the picture (or none at all) leaves no whole frame in a row: skip.
@@ -53,14 +53,14 @@ void sprite::ChooseBlit(int number) {
     SDL_Rect src = make_rect(trunc_to_int(static_cast<float>(column) * frame_w),
                              trunc_to_int(static_cast<float>(row) * frame_h), trunc_to_int(frame_w),
                              trunc_to_int(frame_h));
-    SDL_Rect dst = make_rect(trunc_to_int(x), trunc_to_int(y), 0, 0);
+    SDL_Rect dst = make_rect(trunc_to_int(at_x), trunc_to_int(at_y), 0, 0);
     if (drawing_enabled && blit_surface(surface, &src, screen, &dst) < 0)
         say_blit_error(this, "Blit error: sprite::ChooseBlit(int number)\n");
 }
 
-void sprite::BlitPart(int x, int y, int x1, int y1) {
+void sprite::BlitPart(int x, int y, int x1, int y1, float at_x, float at_y) {
     SDL_Rect src = make_rect(x, y, x1, y1);
-    SDL_Rect dst = make_rect(trunc_to_int(this->x), trunc_to_int(this->y), 0, 0);
+    SDL_Rect dst = make_rect(trunc_to_int(at_x), trunc_to_int(at_y), 0, 0);
     if (drawing_enabled && blit_surface(surface, &src, screen, &dst) < 0)
         say_blit_error(this, "Blit error: sprite::BlitPart(int x, int y, int x1, int y1)\n");
 }

@@ -1,4 +1,4 @@
-// The drawable picture: a surface in the screen's format, a float position and a frame grid.
+// The drawable picture: a surface in the screen's format, a frame grid, drawn at a float position.
 #pragma once
 
 #include <cstdint>
@@ -19,8 +19,6 @@ int trunc_to_int(float value);
 
 class sprite {
   public:
-    float x = 0.0f;
-    float y = 0.0f;
     float frame_w = 0.0f;
     float frame_h = 0.0f;
     int w = 0;
@@ -32,9 +30,12 @@ class sprite {
     sprite(const sprite&) = delete;
     sprite& operator=(const sprite&) = delete;
 
-    void Blit();
-    void ChooseBlit(int number);
-    void BlitPart(int x, int y, int x1, int y1);
+    // Each drawing call puts the picture's top-left corner at (at_x, at_y), cut toward zero.
+    void Blit(float at_x, float at_y); // the whole picture
+    // Frame number of the grid of frame_w x frame_h frames, counted row by row.
+    void ChooseBlit(int number, float at_x, float at_y);
+    // The part of the picture from (x, y), x1 wide and y1 high.
+    void BlitPart(int x, int y, int x1, int y1, float at_x, float at_y);
     void Alpha(int value);
     // Picture from the graphics pack (or the loose file folder + name); key 1 keys a palette
     // picture on its top-left pixel. 0 on success, -1 on failure.

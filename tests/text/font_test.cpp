@@ -64,10 +64,6 @@ struct font_fixture : testing::Test {
         ASSERT_EQ(f.Load(dir.path().c_str(), "sheet.bmp", 1), 0);
         f.LoadMetrics(dir.path().c_str(), "sheet.txt", 4, 16);
     }
-    void at(float x, float y) {
-        f.x = x;
-        f.y = y;
-    }
     bool shows(int x, int y, rgb c) {
         rgb got = pixel_at(screen, x, y);
         return got.r == c.r && got.g == c.g && got.b == c.b;
@@ -96,9 +92,7 @@ TEST_F(font_fixture, MetricsWidthsAndStyleRows) {
     EXPECT_EQ(f.TextWidth("z"), 4); // not in the file: glyph 0
 
     // Style 1 draws the glyph's second look, one line height lower on the sheet.
-    at(5, 5);
-    f.style = 1;
-    f.DrawText("p", 0, 0, 0);
+    f.DrawText("p", {5, 5}, 1);
     EXPECT_TRUE(shows(5, 5, p_low));
     EXPECT_TRUE(shows(9, 14, p_low));
     EXPECT_TRUE(shows(5, 15, backdrop));
@@ -131,15 +125,16 @@ TEST_F(font_fixture, CentredRightAlignedAndHitBox) {
     // Across the 240-wide screen without margins, else between them; halves are cut.
     const struct {
         const char* text;
-        int mode, left, right;
+        align how;
+        int left, right;
         float x;
-    } cases[] = {{"pppppppppppppppqa", 1, 0, 0, 69.0f}, // 101 wide
-                 {"pppppppaa", 1, 30, 200, 90.0f},      // 50 wide
-                 {"pppppppaa", 2, 30, 200, 150.0f}};
+    } cases[] = {{"pppppppppppppppqa", align::centre, 0, 0, 69.0f}, // 101 wide
+                 {"pppppppaa", align::centre, 30, 200, 90.0f},      // 50 wide
+                 {"pppppppaa", align::right, 30, 200, 150.0f}};
     for (const auto& c : cases) {
-        at(7, static_cast<float>(50 + 20 * (&c - cases))); // a row of its own
-        f.DrawText(c.text, c.mode, c.left, c.right);
-        EXPECT_EQ(f.x, c.x) << c.text << " mode " << c.mode << " from " << c.left;
+        int row = 50 + 20 * static_cast<int>(&c - cases); // a row of its own
+        f.DrawText(c.text, {7, row, c.how, c.left, c.right});
+        EXPECT_EQ(f.text_box.x, c.x) << c.text << " from " << c.left;
     }
     EXPECT_EQ(starts(51, p_top).front(), 69);
     EXPECT_EQ(columns(51, a_top).back(), 69 + 101 - 2); // the last glyph, then its 1-pixel gap
@@ -152,30 +147,26 @@ TEST_F(font_fixture, CentredRightAlignedAndHitBox) {
 }
 
 TEST_F(font_fixture, ParagraphForcedBreakCentred) {
-    f.y = 100;
-    f.DrawParagraph("Would you like to continue  your saved game?", 30, 1, 0, 0);
-    EXPECT_EQ(f.y, 160.0f);
+    EXPECT_EQ(f.DrawParagraph("Would you like to continue  your saved game?", 30,
+                              {0, 100, align::centre}),
+              160);
     // The last line drawn is the second one, centred on its own; the first keeps the first of
     // the two spaces and is centred with it.
     int first = f.TextWidth("Would you like to continue "),
         second = f.TextWidth("your saved game?");
-    EXPECT_EQ(f.x, static_cast<float>((240 - second) / 2));
+    EXPECT_EQ(f.text_box.x, static_cast<float>((240 - second) / 2));
     EXPECT_EQ(columns(101, a_top).front(), (240 - first) / 2);
     EXPECT_EQ(columns(131, a_top).front(), (240 - second) / 2);
 }
 
 TEST_F(font_fixture, WordWiderThanTheMarginsIsBroken) {
-    at(0, 0);
-    f.DrawParagraph("a pppppppppppppppppppp a", 10, 0, 0, 50);
     // "a", 8 p's, 8 p's, then "pppp a": every byte drawn, four lines.
-    EXPECT_EQ(f.y, 40.0f);
+    EXPECT_EQ(f.DrawParagraph("a pppppppppppppppppppp a", 10, {0, 0, align::left, 0, 50}), 40);
     EXPECT_EQ(starts(31, p_top).size(), 4u);
     EXPECT_EQ(columns(31, a_top), (std::vector<int>{28, 29, 30}));
 
     // Margins narrower than one glyph: one byte per line, none lost.
-    f.y = 100;
-    f.DrawParagraph("pq", 10, 0, 0, 3);
-    EXPECT_EQ(f.y, 120.0f);
+    EXPECT_EQ(f.DrawParagraph("pq", 10, {0, 100, align::left, 0, 3}), 120);
     EXPECT_EQ(columns(101, p_top).size(), 5u);
     EXPECT_EQ(columns(111, q_top).size(), 6u);
 }

@@ -73,34 +73,28 @@ struct sprite_fixture : testing::Test {
 TEST_F(sprite_fixture, FrameGridRowByRow) {
     testing::internal::CaptureStderr(); // frames that cannot be drawn are skipped without a word
     s.frame_h = 13.0f;
-    s.y = 100;
     s.frame_w = 101.0f; // wider than the picture: skipped, never a row count of 0 to divide by
-    s.ChooseBlit(0);
+    s.ChooseBlit(0, 0, 100);
     expect_shows({{0, 100, backdrop}, {24, 112, backdrop}});
 
     s.frame_w = 25.0f;
-    s.y = 0;
-    s.ChooseBlit(4); // four frames a row: the first of the second row
+    s.ChooseBlit(4, 0.9f, 0); // four frames a row: the first of the second row, at x cut to 0
     expect_shows(
         {{0, 0, coded(0, 13)}, {24, 12, coded(24, 25)}, {25, 0, backdrop}, {0, 13, backdrop}});
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
 
 TEST_F(sprite_fixture, BlitPartTakesWidthAndHeightAndObeysTheSwitch) {
-    s.x = 5;
-    s.y = 6;
-    s.BlitPart(1, 2, 30, 10);
+    s.BlitPart(1, 2, 30, 10, 5, 6);
     expect_shows(
         {{5, 6, coded(1, 2)}, {34, 15, coded(30, 11)}, {35, 6, backdrop}, {5, 16, backdrop}});
 
     // Switched off, frames and parts are not drawn; the whole-picture blit does not look.
-    s.x = 0;
-    s.y = 200;
     enable_drawing(0);
-    s.ChooseBlit(0);
-    s.BlitPart(0, 0, 10, 10);
+    s.ChooseBlit(0, 0, 200);
+    s.BlitPart(0, 0, 10, 10, 0, 200);
     expect_shows({{0, 200, backdrop}});
-    s.Blit();
+    s.Blit(0, 200);
     expect_shows({{0, 200, coded(0, 0)}});
 }
 
@@ -114,15 +108,15 @@ TEST_F(sprite_fixture, EmptySpriteReportsEachDrawOnce) {
     e.w = other.w = 1;
     testing::internal::CaptureStderr();
     for (int frame = 0; frame < 100; frame++) {
-        e.Blit();
-        e.ChooseBlit(0);
-        e.BlitPart(0, 0, 1, 1);
+        e.Blit(0, 0);
+        e.ChooseBlit(0, 0, 0);
+        e.BlitPart(0, 0, 1, 1, 0, 0);
     }
     e.Alpha(10);
-    other.Blit();
-    other.Blit();
+    other.Blit(0, 0);
+    other.Blit(0, 0);
     say_blit_errors_at_exit();
-    e.Blit(); // a new run says it again
+    e.Blit(0, 0); // a new run says it again
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "Blit error: sprite::Blit()\n"
               "Blit error: sprite::ChooseBlit(int number)\n"
@@ -141,9 +135,8 @@ TEST_F(sprite_fixture, PaletteKeyOnTopLeftIndexOnly) {
     sprite keyed, plain;
     ASSERT_EQ(keyed.Load(dir.path().c_str(), "glyphs.bmp", 1), 0);
     ASSERT_EQ(plain.Load(dir.path().c_str(), "glyphs.bmp", 0), 0);
-    plain.x = 20;
-    keyed.Blit();
-    plain.Blit();
+    keyed.Blit(0, 0);
+    plain.Blit(20, 0);
     expect_shows({{0, 0, backdrop}, {1, 0, yellow}, {20, 0, green}});
 }
 
