@@ -139,8 +139,8 @@ void BM_FindTwins(benchmark::State& state) {
     static tile_prints prints;
     for (auto _ : state) {
         picture_tile_prints(LevelPicture, 45 * Scale, &prints);
-        find_twins(prints, TileTwins);
-        benchmark::DoNotOptimize(TileTwins[0]);
+        find_twins(prints, Game.TileTwins);
+        benchmark::DoNotOptimize(Game.TileTwins[0]);
     }
 }
 BENCHMARK(BM_FindTwins)->Unit(benchmark::kMicrosecond);

@@ -43,6 +43,9 @@ struct game_state {
     int32_t ShuffleUsed[Cells];
     int32_t WaitFrames;
     int32_t BestScore;
+    // For each tile, the cells whose tiles look the same (bit n for cell n), found when the level
+    // is set up; neither saved nor hashed, since the picture gives them again.
+    uint32_t TileTwins[Cells];
 };
 
 // The game being played; all zero when the program starts.

@@ -30,9 +30,9 @@ bool picture_tile_prints(const sprite& picture, int tile_px, tile_prints* out) {
 static void find_level_twins() {
     static tile_prints prints;
     if (picture_tile_prints(LevelPicture, cell_size(), &prints))
-        find_twins(prints, TileTwins);
+        find_twins(prints, Game.TileTwins);
     else
-        for (std::uint32_t& t : TileTwins)
+        for (std::uint32_t& t : Game.TileTwins)
             t = 0;
 }
 

@@ -1,7 +1,6 @@
 // The rules of the board: offering tiles, taps, rockets, hints, the level clock and scoring.
 #include "game/rules.h"
 
-#include "game/twins.h"
 #include "platform/random.h"
 
 void rule_events::add(rule_event_kind kind, int cell, int horizontal) {
@@ -62,7 +61,7 @@ void take_hint(game_state& g, rule_events& events) {
 // in the pile, so the tap places the tapped cell's own tile. The pile keeps every tile once.
 static void take_twin_place(game_state& g, int offered, int cell) {
     int tile = g.TileList[offered];
-    if (tile < 0 || tile > LastCell || !(TileTwins[tile] & (1u << cell)))
+    if (tile < 0 || tile > LastCell || !(g.TileTwins[tile] & (1u << cell)))
         return;
     for (int k = 0; k <= g.TileLast; k++)
         if (g.TileList[k] == cell) {

@@ -4,8 +4,6 @@
 #include <cmath>
 #include <cstring>
 
-std::uint32_t TileTwins[25];
-
 namespace {
 
 struct channel {
@@ -77,7 +75,7 @@ bool tile_prints_of(const picture_pixels& p, int tile_px, tile_prints* out) {
             break;
         }
         for (int bx = 0; bx < blocks; ++bx) {
-            int tile = by / kTileBlocks * 5 + bx / kTileBlocks;
+            int tile = cell_at(bx / kTileBlocks, by / kTileBlocks);
             int at = ((by % kTileBlocks) * kTileBlocks + bx % kTileBlocks) * 3;
             for (int k = 0; k < 3; ++k)
                 out->v[tile][at + k] = static_cast<float>(sums[bx][k]) / area * ch[k].scale;
@@ -95,11 +93,11 @@ float tile_difference(const tile_prints& prints, int a, int b) {
     return std::sqrt(sum / static_cast<float>(kTileValues));
 }
 
-void find_twins(const tile_prints& prints, std::uint32_t twins[25]) {
-    for (int t = 0; t < 25; ++t)
+void find_twins(const tile_prints& prints, std::uint32_t twins[Cells]) {
+    for (int t = 0; t < Cells; ++t)
         twins[t] = 0;
-    for (int a = 0; a < 25; ++a)
-        for (int b = a + 1; b < 25; ++b)
+    for (int a = 0; a < Cells; ++a)
+        for (int b = a + 1; b < Cells; ++b)
             if (tile_difference(prints, a, b) < kTwinThreshold) {
                 twins[a] |= 1u << b;
                 twins[b] |= 1u << a;
@@ -133,7 +131,7 @@ void view_tile_prints(const tile_prints& in, tile_view view, tile_prints* out) {
                          : view == tile_view::deuteranopia ? deuteranopia
                          : view == tile_view::protanopia   ? protanopia
                                                            : nullptr;
-    for (int t = 0; t < 25; ++t)
+    for (int t = 0; t < Cells; ++t)
         for (int i = 0; i < kTileValues; i += 3) {
             const float* c = &in.v[t][i];
             for (int k = 0; k < 3; ++k) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "game/game_state.h" // Cells
 #include "video/sprite.h"
 
 // Each tile is seen as 9 x 9 blocks of 5 x 5 base pixels, each block its mean colour in 0..1:
@@ -12,7 +13,7 @@ constexpr int kTileBlocks = 9;
 constexpr int kTileValues = kTileBlocks * kTileBlocks * 3;
 
 struct tile_prints {
-    float v[25][kTileValues];
+    float v[Cells][kTileValues];
 };
 
 // How different two tiles look: the root mean square of the block colours' differences, 0..1.
@@ -37,7 +38,4 @@ const char* tile_view_name(tile_view view);
 void view_tile_prints(const tile_prints& in, tile_view view, tile_prints* out);
 
 // twins[t] gets bit u set for every other tile u that looks the same as tile t.
-void find_twins(const tile_prints& prints, std::uint32_t twins[25]);
-
-// The twins of the level being played, found when its picture is loaded.
-extern std::uint32_t TileTwins[25];
+void find_twins(const tile_prints& prints, std::uint32_t twins[Cells]);

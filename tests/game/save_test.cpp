@@ -50,11 +50,7 @@ void game_in_progress() {
 }
 
 void scramble() {
-    Game.TimeLeft = Game.BestScore = Game.TileLast = Game.TileCurrent = Game.Level = Game.Score =
-        Game.PictureNumber = 3;
-    for (int* a : {Game.TileList, Game.ShuffleUsed, Game.Board})
-        std::fill(a, a + 25, 3);
-    std::fill(Game.PictureUsed, Game.PictureUsed + 20, 3);
+    std::fill_n(reinterpret_cast<int32_t*>(&Game), sizeof Game / sizeof(int32_t), 3);
 }
 
 // The numbers of a saved game as text, one change applied by position (0-based).
@@ -168,6 +164,15 @@ TEST_F(SavedGame, FirstSaveMakesTheDataFolderAndAFileInTheWayIsSaid) {
                                                        ": " + dir.file("blocked") +
                                                        " is not a folder\n");
     EXPECT_EQ(read_file(dir.file("blocked")), "mine");
+
+    // The file itself gets the permissions any new file of the player's gets.
+    SaveFolder = dir.path();
+    mode_t old_mask = umask(027);
+    bool saved = save_game();
+    umask(old_mask);
+    ASSERT_TRUE(saved);
+    ASSERT_EQ(stat(cont().c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
 
 namespace {
@@ -220,29 +225,21 @@ TEST_F(SavedGame, AFailedSaveSaysWhyAndLosesNothing) {
         EXPECT_TRUE(saved_game_exists());
         EXPECT_EQ(Game.BestScore, 6956);
     }
-    {
-        SCOPED_TRACE("a FIFO where the saved game should be");
-        std::remove(cont().c_str());
-        ASSERT_EQ(mkfifo(cont().c_str(), 0600), 0);
+    // A FIFO or a folder where the saved game should be is left as it is.
+    std::remove(cont().c_str());
+    for (bool fifo : {true, false}) {
+        SCOPED_TRACE(fifo ? "FIFO" : "folder");
+        ASSERT_EQ(fifo ? mkfifo(cont().c_str(), 0600) : mkdir(cont().c_str(), 0700), 0);
         game_in_progress();
         testing::internal::CaptureStderr();
         EXPECT_FALSE(save_game());
         EXPECT_EQ(testing::internal::GetCapturedStderr(),
                   "Couldn't save " + cont() + ": not a regular file\n");
         struct stat st;
-        EXPECT_TRUE(lstat(cont().c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
-        std::remove(cont().c_str());
-    }
-    {
-        SCOPED_TRACE("a folder where the saved game should be");
-        ASSERT_EQ(mkdir(cont().c_str(), 0700), 0);
-        game_in_progress();
-        testing::internal::CaptureStderr();
-        EXPECT_FALSE(save_game());
-        EXPECT_EQ(testing::internal::GetCapturedStderr(),
-                  "Couldn't save " + cont() + ": not a regular file\n");
+        EXPECT_TRUE(lstat(cont().c_str(), &st) == 0 &&
+                    (fifo ? S_ISFIFO(st.st_mode) : S_ISDIR(st.st_mode)));
         EXPECT_TRUE(leftovers(dir.path()).empty());
-        rmdir(cont().c_str());
+        fifo ? std::remove(cont().c_str()) : rmdir(cont().c_str());
     }
 }
 
@@ -286,17 +283,6 @@ TEST_F(SavedGame, PlantedLinksAndForeignFilesAreNeverWrittenThrough) {
     EXPECT_EQ(read_file(victim), "precious");
     struct stat st;
     EXPECT_TRUE(lstat(cont().c_str(), &st) == 0 && S_ISREG(st.st_mode));
-}
-
-TEST_F(SavedGame, TheSavedFileHasThePermissionsANewFileGets) {
-    mode_t old_mask = umask(027);
-    game_in_progress();
-    bool saved = save_game();
-    umask(old_mask);
-    ASSERT_TRUE(saved);
-    struct stat st;
-    ASSERT_EQ(stat(cont().c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
 
 // A FIFO named cont.tll used to block the game before its window opened.
@@ -352,18 +338,18 @@ TEST_F(SavedGame, AReadOnlySavedGameIsKept) {
 // Killed saves leave their temporary files; the next save removes those over a minute old, and
 // nothing else: no fresh one, no other name, no link or FIFO.
 TEST_F(SavedGame, OldTemporariesOfKilledSavesAreRemoved) {
-    const std::vector<std::string> kept = {"cont.tll.tmp-fresh123", "cont.tll.tmp-ABCDEFGH",
-                                           "cont.tll.tmp-abcdefghi", "other.tll.tmp-abcdefgh",
-                                           "cont.tll.tmp-fifo1234"};
+    const std::vector<std::string> kept = {"cont.tll.tmp-ABCDEFGH", "cont.tll.tmp-abcdefghi",
+                                           "other.tll.tmp-abcdefgh", "cont.tll.tmp-fifo1234",
+                                           "cont.tll.tmp-fresh123"};
+    ASSERT_EQ(mkfifo(dir.file(kept[3]).c_str(), 0600), 0);
+    // Two minutes old, but for the last one kept.
     for (const std::string& name :
-         {std::string("cont.tll.tmp-abcd1234"), kept[1], kept[2], kept[3]})
-        write_file(dir.file(name), "0 ");
-    write_file(dir.file(kept[0]), "0 ");
-    ASSERT_EQ(mkfifo(dir.file(kept[4]).c_str(), 0600), 0);
-    for (const std::string& name :
-         {std::string("cont.tll.tmp-abcd1234"), kept[1], kept[2], kept[3], kept[4]}) {
+         {std::string("cont.tll.tmp-abcd1234"), kept[0], kept[1], kept[2], kept[3], kept[4]}) {
+        if (name != kept[3])
+            write_file(dir.file(name), "0 ");
         struct timespec old[2] = {{time(nullptr) - 120, 0}, {time(nullptr) - 120, 0}};
-        utimensat(AT_FDCWD, dir.file(name).c_str(), old, 0);
+        if (name != kept[4])
+            utimensat(AT_FDCWD, dir.file(name).c_str(), old, 0);
     }
     game_in_progress();
     ASSERT_TRUE(save_game());

@@ -146,9 +146,9 @@ TEST(WholeGame, ATapOnATwinOfTheOfferedTilePlacesItAsARightTap) {
     g.frame(10);
     g.tap(120, 133); // "Start Game"
     ASSERT_TRUE(g.run_until([] { return in_state(states::gra, phases::five_sec); }, 300));
-    EXPECT_EQ(1u << 17, TileTwins[3]);
-    EXPECT_EQ(1u << 3, TileTwins[17]);
-    EXPECT_EQ(0u, TileTwins[4]);
+    EXPECT_EQ(1u << 17, Game.TileTwins[3]);
+    EXPECT_EQ(1u << 3, Game.TileTwins[17]);
+    EXPECT_EQ(0u, Game.TileTwins[4]);
     g.tap(120, 120);
     ASSERT_TRUE(g.run_until([] { return in_state(states::gra, phases::start_gry); }, 100));
 
