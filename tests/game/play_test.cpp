@@ -293,42 +293,28 @@ TEST_F(PlayScreen, MenuButtonSavesBeforeTheClockTicks) {
     EXPECT_EQ(read_file(dir.file("cont.tll")).substr(0, 3), "50 ");
 }
 
-TEST(BoardGeometry, CellsUnderPoints) {
-    // Column and row under a point, or none; far-off points must not overflow into the board.
-    const int points[][5] = {{1, 8, 231, 0, 4},
-                             {1, 233, 100, -1, -1},
-                             {1, 100000000, -100000000, -1, -1},
-                             {2, 464, 16, 4, 0}};
-    for (const auto& p : points) {
-        Scale = p[0];
-        int column = -1, row = -1;
-        bool on = cell_under(p[1], p[2], &column, &row);
-        EXPECT_EQ((on ? std::vector<int>{column, row} : std::vector<int>{-1, -1}),
-                  (std::vector<int>{p[3], p[4]}))
-            << p[1] << ", " << p[2] << " at Scale " << p[0];
-    }
-}
-
-TEST(BoardGeometry, AtEveryScale) {
+TEST(BoardGeometry, CellsUnderPointsAtEveryScale) {
+    int column = -1, row = -1;
     for (Scale = 1; Scale <= 16; Scale++) {
+        // Far-off points must not overflow into the board.
+        EXPECT_FALSE(cell_under(100000000, -100000000, &column, &row));
         // The board stands centred across the 240-wide layout: 7.5 units each side of 225.
         EXPECT_FLOAT_EQ(2 * board_edge_f() + static_cast<float>(board_size()),
                         static_cast<float>(240 * Scale));
         EXPECT_EQ(board_edge(), 15 * Scale / 2);
         EXPECT_EQ(board_size(), 5 * cell_size());
-        // Each cell's first and last whole pixel lie in it, the next pixel in the next cell.
+        // Each cell's first and last whole pixel lie in it.
         for (int k = 0; k < 5; k++) {
             int first = static_cast<int>(std::ceil(board_edge_f() + k * cell_size()));
             int last = static_cast<int>(std::ceil(board_edge_f() + (k + 1) * cell_size())) - 1;
-            int column = -1, row = -1;
             ASSERT_TRUE(cell_under(first, last, &column, &row));
             EXPECT_EQ((std::vector<int>{column, row}), (std::vector<int>{k, k}))
                 << "Scale " << Scale << " cell " << k;
-            if (k < 4) {
-                ASSERT_TRUE(cell_under(last + 1, first, &column, &row));
-                EXPECT_EQ((std::vector<int>{column, row}), (std::vector<int>{k + 1, k}))
-                    << "Scale " << Scale;
-            }
+            // The next pixel is in the next cell, or past the board on none.
+            using cell = std::vector<int>;
+            bool next = cell_under(last + 1, first, &column, &row);
+            EXPECT_EQ((next ? cell{column, row} : cell{}), (k < 4 ? cell{k + 1, k} : cell{}))
+                << "Scale " << Scale;
         }
     }
     Scale = 2;

@@ -44,33 +44,17 @@ void expect_invariant(const game_state& g) {
 
 // The events of one move, as words: "placed 12", "rockets 12 row", "knocked 13", ...
 std::string said(const rule_events& events) {
+    // In the order of rule_event_kind.
+    const char* const names[] = {"placed",  "rockets", "knocked", "hint",
+                                 "cleared", "won",     "time up"};
     std::string words;
     for (int k = 0; k < events.count; k++) {
         const rule_event& e = events.list[k];
-        const std::string cell = std::to_string(e.cell);
-        switch (e.kind) {
-        case rule_event_kind::tile_placed:
-            words += "placed " + cell;
-            break;
-        case rule_event_kind::rockets_launched:
-            words += "rockets " + cell + (e.horizontal ? " row" : " column");
-            break;
-        case rule_event_kind::tile_knocked_out:
-            words += "knocked " + cell;
-            break;
-        case rule_event_kind::hint_at:
-            words += "hint " + cell;
-            break;
-        case rule_event_kind::level_cleared:
-            words += "cleared";
-            break;
-        case rule_event_kind::game_won:
-            words += "won";
-            break;
-        case rule_event_kind::time_up:
-            words += "time up";
-            break;
-        }
+        words += names[static_cast<int>(e.kind)];
+        if (e.cell >= 0)
+            words += " " + std::to_string(e.cell);
+        if (e.kind == rule_event_kind::rockets_launched)
+            words += e.horizontal ? " row" : " column";
         words += k + 1 < events.count ? ", " : "";
     }
     return words;
