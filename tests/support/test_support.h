@@ -35,7 +35,7 @@ struct rgb {
 rgb pixel_at(SDL_Surface* surface, int x, int y);
 void fill_rect(SDL_Surface* surface, int x, int y, int w, int h, int r, int g, int b);
 
-// Where the build keeps things (from the environment CTest gives).
+// Where the build keeps things: the environment's folders, else the build this program came from.
 std::string build_dir();
 std::string source_dir();
 // The folder holding the built media sets: media/ (Scale 2) and media-s1/ (Scale 1).
