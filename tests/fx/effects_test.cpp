@@ -132,14 +132,7 @@ TEST_F(Effects, HintMarkerFallsFromTheTopEdgeOfTheCell) {
 
 TEST_F(Effects, ExplosionSparksAreDrawnOverTheirArea) {
     open_test_screen(240, 320);
-    SDL_PixelFormat* f = screen->format;
-    if (ParticleSprite.surface)
-        SDL_FreeSurface(ParticleSprite.surface);
-    ParticleSprite.surface =
-        SDL_CreateRGBSurface(SDL_SWSURFACE, 3, 3, f->BitsPerPixel, f->Rmask, f->Gmask, f->Bmask, 0);
-    fill_rect(ParticleSprite.surface, 0, 0, 3, 3, 255, 255, 255);
-    ParticleSprite.w = ParticleSprite.h = 3;
-    ParticleSprite.frame_w = ParticleSprite.frame_h = 3.0f;
+    give_frames(ParticleSprite, 3, {{255, 255, 255}});
 
     fill_rect(screen, 0, 0, 240, 320, 0, 0, 0);
     start_explosion(100, 150);

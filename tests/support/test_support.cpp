@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "video/sprite.h"
 #include "video/video.h"
 
 SDL_Surface* open_test_screen(int w, int h) {
@@ -72,6 +73,24 @@ void fill_rect(SDL_Surface* surface, int x, int y, int w, int h, int r, int g, i
 }
 
 // The build's own folders unless the environment names others; also right before main() runs.
+void give_frames(sprite& s, int size, const std::vector<rgb>& colours) {
+    int n = static_cast<int>(colours.size());
+    SDL_PixelFormat* f = screen->format;
+    if (s.surface)
+        SDL_FreeSurface(s.surface);
+    s.surface = SDL_CreateRGBSurface(SDL_SWSURFACE, size * n, size, f->BitsPerPixel, f->Rmask,
+                                     f->Gmask, f->Bmask, 0);
+    for (int i = 0; i < n; i++)
+        fill_rect(s.surface, i * size, 0, size, size, colours[i].r, colours[i].g, colours[i].b);
+    s.w = size * n;
+    s.h = size;
+    s.frame_w = s.frame_h = static_cast<float>(size);
+}
+
+int channel_tolerance() {
+    return screen->format->BitsPerPixel > 16 ? 1 : 8;
+}
+
 static std::string env_or(const char* name, const std::string& otherwise) {
     const char* d = std::getenv(name);
     return d ? d : otherwise;
