@@ -6,11 +6,13 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
+#include <cstring>
 #include <cstdlib>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
+
+#include "tests/support/test_support.h"
 
 namespace sound_files {
 
@@ -95,12 +97,9 @@ class disk_output {
     }
     // Read once the device is closed.
     std::vector<std::int16_t> samples() const {
-        std::vector<std::int16_t> out(std::size_t(std::max(0L, size() / 2)));
-        std::FILE* f = std::fopen(path_.c_str(), "rb");
-        if (f) {
-            out.resize(std::fread(out.data(), 2, out.size(), f));
-            std::fclose(f);
-        }
+        std::string bytes = read_file(path_);
+        std::vector<std::int16_t> out(bytes.size() / 2);
+        std::memcpy(out.data(), bytes.data(), out.size() * 2);
         return out;
     }
 
