@@ -89,8 +89,7 @@ TEST_F(Effects, SixExplosionsInOneFramePlaySixSoundsFillFiveSlotsThenFreeThem) {
 TEST_F(Effects, AClockBelowOneFrameASecondCountsAsOne) {
     FramesPerSecond = 0;
     start_explosion(0, 0);
-    EXPECT_FLOAT_EQ(explosions[0].speed, 100.0f);
-    EXPECT_EQ(explosion_timers[0], 3);
+    EXPECT_EQ(explosion_timers[0], 3); // three seconds of one frame
 }
 
 TEST_F(Effects, TrailsStreamAgainstTheFlight) {

@@ -61,9 +61,7 @@ TEST(PackTool, CreateListAndExtractRoundTripAndRefusals) {
     EXPECT_EQ("alpha", read_file(d.path() + "out/a.txt"));
     EXPECT_EQ(std::string("\0\1\2bravo", 8), read_file(d.path() + "out/b.bin"));
 
-    // An entry past the end of the .pak and a name that leaves the folder are refused.
-    write_file(d.file("p.def"), "a 0 4\nb 4 20\nend 0 0\n");
-    EXPECT_NE(0, run(pack + " list " + d.file("p.def")));
+    // A name that leaves the folder is refused (a damaged index is the game's reader's, pack_test).
     write_file(d.file("p.def"), "../escape 0 4\nend 0 0\n");
     EXPECT_NE(0, run(pack + " extract " + d.file("p.def") + " " + d.path() + "x"));
     EXPECT_FALSE(file_exists(d.path() + "escape"));
