@@ -24,21 +24,6 @@ void point_emitter(emitter& e, int life = 1000, float rate = 0, int end_frame = 
     e.burst = burst;
 }
 
-// A sprite of one size x size frame per colour, side by side, on a black 240x320 screen.
-void make_sprite(sprite& s, int size, const std::vector<rgb>& colours) {
-    open_test_screen(240, 320);
-    int n = static_cast<int>(colours.size());
-    SDL_PixelFormat* f = screen->format;
-    SDL_Surface* surface = SDL_CreateRGBSurface(SDL_SWSURFACE, size * n, size, f->BitsPerPixel,
-                                                f->Rmask, f->Gmask, f->Bmask, 0);
-    for (int i = 0; i < n; i++)
-        fill_rect(surface, i * size, 0, size, size, colours[i].r, colours[i].g, colours[i].b);
-    s.surface = surface;
-    s.w = size * n;
-    s.h = size;
-    s.frame_w = s.frame_h = static_cast<float>(size);
-}
-
 rgb draw_and_read(emitter& e, sprite& s, int x, int y) {
     fill_rect(screen, 0, 0, 240, 320, 0, 0, 0);
     e.Draw(s);
@@ -91,16 +76,16 @@ TEST(Emitter, ParticlesFadeOutOverTheirLastFramesAndStopEmptiesAtOnce) {
 }
 
 TEST(Emitter, DrawsEachParticleWithItsAlphaAndFrame) {
+    open_test_screen(240, 320);
     sprite s;
-    make_sprite(s, 2, {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}});
-    int tolerance = screen->format->BitsPerPixel > 16 ? 1 : 8;
+    give_frames(s, 2, {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}});
     emitter e{};
     point_emitter(e, 1000, 0, 10, 1);
     e.x = 50;
     e.y = 60;
     e.alpha = 400;
     e.Update(0);
-    EXPECT_NEAR(draw_and_read(e, s, 51, 61).r, 100, tolerance);
+    EXPECT_NEAR(draw_and_read(e, s, 51, 61).r, 100, channel_tolerance());
 
     // With an alpha spread each particle uses its own alpha; one gone below zero draws nothing
     // instead of wrapping round to opaque.

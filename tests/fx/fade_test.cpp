@@ -9,11 +9,6 @@
 
 namespace {
 
-// 16-bit screens lose the low bits of each channel; 32-bit blends are exact to one step.
-int tolerance() {
-    return screen->format->BitsPerPixel > 16 ? 1 : 8;
-}
-
 int blend(int old_value, int new_value, int alpha) {
     return old_value + (new_value - old_value) * alpha / 255;
 }
@@ -29,14 +24,14 @@ void paint_pictures() {
 
 void expect_blend_at(int x, int y, int alpha, int frame) {
     rgb p = pixel_at(screen, x, y);
-    EXPECT_NEAR(p.r, blend(0, 255, alpha), tolerance())
+    EXPECT_NEAR(p.r, blend(0, 255, alpha), channel_tolerance())
         << "frame " << frame << " at " << x << "," << y;
-    EXPECT_NEAR(p.b, blend(200, 0, alpha), tolerance())
+    EXPECT_NEAR(p.b, blend(200, 0, alpha), channel_tolerance())
         << "frame " << frame << " at " << x << "," << y;
 }
 
 bool is_old(rgb p) {
-    return p.r == 0 && p.g == 0 && std::abs(p.b - 200) <= tolerance();
+    return p.r == 0 && p.g == 0 && std::abs(p.b - 200) <= channel_tolerance();
 }
 
 } // namespace

@@ -24,12 +24,6 @@ std::string patched(std::string s, std::size_t at, const std::string& bytes) {
     return s.replace(at, bytes.size(), bytes);
 }
 
-std::string le32(std::uint32_t v) {
-    std::string s;
-    put32(s, v);
-    return s;
-}
-
 } // namespace
 
 TEST(SoundLengths, WavDeclaresItsOwnLength) {
@@ -39,8 +33,8 @@ TEST(SoundLengths, WavDeclaresItsOwnLength) {
     EXPECT_GT(wav_declared_length(bytes_of(good), good.size() - 1), good.size() - 1);
 
     const std::string damaged[] = {
-        patched(good, 40, le32(1000000)), // the data chunk runs past the RIFF chunk
-        patched(good, 12, "junk"),        // no format chunk
+        patched(good, 40, std::string("\x40\x42\x0F\0", 4)), // data runs past the RIFF chunk
+        patched(good, 12, "junk"),                           // no format chunk
     };
     for (const std::string& d : damaged)
         EXPECT_EQ(0u, wav_declared_length(bytes_of(d), d.size())) << &d - damaged;

@@ -6,11 +6,13 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
+#include <cstring>
 #include <cstdlib>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
+
+#include "tests/support/test_support.h"
 
 namespace sound_files {
 
@@ -29,13 +31,8 @@ inline std::string level_wav(std::int16_t level, int frames) {
     std::string out = "RIFF";
     put32(out, std::uint32_t(36 + 2 * frames));
     out += "WAVEfmt ";
-    put32(out, 16);
-    for (unsigned v : {1, 1}) // PCM, mono
-        put16(out, v);
-    put32(out, 22050);
-    put32(out, 22050 * 2);
-    for (unsigned v : {2, 16})
-        put16(out, v);
+    for (std::uint32_t v : {16, 1 | 1 << 16, 22050, 22050 * 2, 2 | 16 << 16}) // PCM, mono
+        put32(out, v);
     out += "data";
     put32(out, std::uint32_t(2 * frames));
     for (int i = 0; i < frames; ++i)
@@ -51,36 +48,23 @@ inline std::string module(bool short_tune = false) {
     std::string m(20, '\0');
     for (int s = 0; s < 31; ++s) {
         std::string header(30, '\0');
-        if (s == 0) {
-            header[23] = header[29] = 64; // length and loop over the whole sample
-            header[25] = 64;              // volume
-        } else {
-            header[29] = 1; // empty samples carry a loop length of one word
-        }
+        header[29] = 1; // empty samples carry a loop length of one word
+        if (s == 0)
+            header[23] = header[25] = header[29] = 64; // length, volume, loop over the whole
         m += header;
     }
-    m += char(patterns);
-    m += char(127);
     std::string order(128, '\0');
     order[1] = char(patterns - 1);
-    m += order + "M.K.";
-    for (int p = 0; p < patterns; ++p) {
-        for (int row = 0; row < 64; ++row) {
-            unsigned char cells[4][4] = {};
-            if (row % 16 == 0) {
-                // Period 428 (C-2) with sample 1.
-                cells[0][0] = 428 >> 8;
-                cells[0][1] = 428 & 0xFF;
-                cells[0][2] = 0x10;
-            }
-            if (short_tune && row == 0) {
-                cells[1][2] = 0x0F; // speed 1
-                cells[1][3] = 1;
-            }
-            if (short_tune && row == 15)
-                cells[2][2] = 0x0D; // pattern break
-            m.append(reinterpret_cast<char*>(cells), 16);
-        }
+    m += std::string{char(patterns), char(127)} + order + "M.K.";
+    for (int row = 0; row < 64 * patterns; ++row) {
+        unsigned char cells[16] = {};
+        if (row % 16 == 0) // period 428 (C-2) with sample 1
+            cells[0] = 428 >> 8, cells[1] = 428 & 0xFF, cells[2] = 0x10;
+        if (short_tune && row == 0)
+            cells[6] = 0x0F, cells[7] = 1; // speed 1
+        if (short_tune && row == 15)
+            cells[10] = 0x0D; // pattern break
+        m.append(reinterpret_cast<char*>(cells), 16);
     }
     for (int i = 0; i < 128; ++i)
         m += char((i / 16) % 2 ? 100 : -100);
@@ -113,12 +97,9 @@ class disk_output {
     }
     // Read once the device is closed.
     std::vector<std::int16_t> samples() const {
-        std::vector<std::int16_t> out(std::size_t(std::max(0L, size() / 2)));
-        std::FILE* f = std::fopen(path_.c_str(), "rb");
-        if (f) {
-            out.resize(std::fread(out.data(), 2, out.size(), f));
-            std::fclose(f);
-        }
+        std::string bytes = read_file(path_);
+        std::vector<std::int16_t> out(bytes.size() / 2);
+        std::memcpy(out.data(), bytes.data(), out.size() * 2);
         return out;
     }
 

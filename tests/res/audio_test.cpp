@@ -97,28 +97,24 @@ TEST_F(Audio, LoadsLooseFilesThroughAnyPathAndShutdownFreesThem) {
         EXPECT_FALSE(sound.loaded());
 }
 
-// What the device puts out after "Yes" (volume 128) and "No" (volume 0, the music still started).
-TEST_F(Audio, TheSoundQuestionDecidesWhatIsHeard) {
+// After "No" (volume 0) the music still starts and loops, and nothing is heard. (What "Yes"
+// lets be heard is the media set's mix test.)
+TEST_F(Audio, NoStartsTheMusicSilently) {
     write_loose(dir.path());
     shutdown_audio();
-    for (int volume : {128, 0}) {
-        disk_output out(dir.file("out.raw"));
-        ASSERT_EQ(0, speaker.open(22050, 16, true, 1, 16));
-        load_all(dir.path());
-        set_audio(0, 0, volume, volume);
-        SDL_LockAudio();
-        out.mark();
-        play_music(Music);
-        SDL_UnlockAudio();
-        EXPECT_TRUE(Music.looping());
-        EXPECT_TRUE(out.wait_for(44100));
-        EXPECT_TRUE(Mix_PlayingMusic()) << volume;
-        shutdown_audio();
-        std::vector<std::int16_t> s = out.samples();
-        EXPECT_GT(s.size(), 44100u);
-        if (volume)
-            EXPECT_GT(peak(s), 2000);
-        else
-            EXPECT_EQ(0, peak(s));
-    }
+    disk_output out(dir.file("out.raw"));
+    ASSERT_EQ(0, speaker.open(22050, 16, true, 1, 16));
+    load_all(dir.path());
+    set_audio(0, 0, 0, 0);
+    SDL_LockAudio();
+    out.mark();
+    play_music(Music);
+    SDL_UnlockAudio();
+    EXPECT_TRUE(Music.looping());
+    EXPECT_TRUE(out.wait_for(44100));
+    EXPECT_TRUE(Mix_PlayingMusic());
+    shutdown_audio();
+    std::vector<std::int16_t> s = out.samples();
+    EXPECT_GT(s.size(), 44100u);
+    EXPECT_EQ(0, peak(s));
 }

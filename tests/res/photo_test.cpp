@@ -10,29 +10,15 @@ namespace {
 
 using bytes = std::vector<std::uint8_t>;
 
-// A TIFF structure whose first directory holds an unrelated entry and then Orientation.
+// A TIFF structure whose first directory holds two entries, Make (ASCII) and then Orientation of
+// the type given, and no directory after it.
 bytes tiff(bool big, int orientation, int type = 3) {
-    auto u16 = [big](bytes& b, unsigned v) {
-        b.push_back(static_cast<std::uint8_t>(big ? v >> 8 : v & 255));
-        b.push_back(static_cast<std::uint8_t>(big ? v & 255 : v >> 8));
-    };
-    auto u32 = [&](bytes& b, unsigned v) {
-        u16(b, big ? v >> 16 : v & 0xffff);
-        u16(b, big ? v & 0xffff : v >> 16);
-    };
-    bytes t = big ? bytes{'M', 'M'} : bytes{'I', 'I'};
-    u16(t, 42);
-    u32(t, 8);
-    u16(t, 2);
-    for (unsigned tag : {0x010Fu, 0x0112u}) { // Make, Orientation
-        u16(t, tag);
-        u16(t, tag == 0x0112 ? type : 2);
-        u32(t, 1);
-        u16(t, tag == 0x0112 ? orientation : 0);
-        u16(t, 0);
-    }
-    u32(t, 0);
-    return t;
+    const auto o = static_cast<std::uint8_t>(orientation), t = static_cast<std::uint8_t>(type);
+    if (big)
+        return {'M', 'M', 0, 42, 0,    0, 0, 8, 0, 2, 1, 0x0F, 0, 2, 0, 0, 0, 1, 0,
+                0,   0,   0, 1,  0x12, 0, t, 0, 0, 0, 1, 0,    o, 0, 0, 0, 0, 0, 0};
+    return {'I', 'I', 42, 0,    8, 0, 0, 0, 2, 0, 0x0F, 1, 2, 0, 1, 0, 0, 0, 0,
+            0,   0,   0,  0x12, 1, t, 0, 1, 0, 0, 0,    o, 0, 0, 0, 0, 0, 0, 0};
 }
 
 void segment(bytes& jpeg, std::uint8_t marker, const bytes& body) {

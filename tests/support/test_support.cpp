@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "video/sprite.h"
 #include "video/video.h"
 
 SDL_Surface* open_test_screen(int w, int h) {
@@ -30,10 +31,9 @@ temp_dir::temp_dir() {
 }
 
 temp_dir::~temp_dir() {
-    std::string command = "rm -rf '" + path_ + "'";
-    if (std::system(command.c_str()) != 0) {
-        // nothing to do: a leftover temp folder harms no one
-    }
+    // A leftover temp folder harms no one: the status is not looked at.
+    if (std::system(("rm -rf '" + path_ + "'").c_str()) != 0)
+        return;
 }
 
 void write_file(const std::string& path, const std::string& bytes) {
@@ -57,21 +57,10 @@ rgb pixel_at(SDL_Surface* surface, int x, int y) {
     SDL_LockSurface(surface);
     int b = surface->format->BytesPerPixel;
     Uint8* p = static_cast<Uint8*>(surface->pixels) + y * surface->pitch + x * b;
-    Uint32 value = 0;
-    switch (b) {
-    case 1:
-        value = *p;
-        break;
-    case 2:
-        value = *reinterpret_cast<Uint16*>(p);
-        break;
-    case 3:
-        value = p[0] | (p[1] << 8) | (p[2] << 16);
-        break;
-    default:
-        value = *reinterpret_cast<Uint32*>(p);
-        break;
-    }
+    Uint32 value = b == 1   ? *p
+                   : b == 2 ? *reinterpret_cast<Uint16*>(p)
+                   : b == 3 ? p[0] | (p[1] << 8) | (p[2] << 16)
+                            : *reinterpret_cast<Uint32*>(p);
     SDL_UnlockSurface(surface);
     Uint8 r, g, bl;
     SDL_GetRGB(value, surface->format, &r, &g, &bl);
@@ -79,27 +68,44 @@ rgb pixel_at(SDL_Surface* surface, int x, int y) {
 }
 
 void fill_rect(SDL_Surface* surface, int x, int y, int w, int h, int r, int g, int b) {
-    SDL_Rect rect;
-    rect.x = static_cast<Sint16>(x);
-    rect.y = static_cast<Sint16>(y);
-    rect.w = static_cast<Uint16>(w);
-    rect.h = static_cast<Uint16>(h);
+    SDL_Rect rect{Sint16(x), Sint16(y), Uint16(w), Uint16(h)};
     SDL_FillRect(surface, &rect, SDL_MapRGB(surface->format, r, g, b));
 }
 
+// The build's own folders unless the environment names others; also right before main() runs.
+void give_frames(sprite& s, int size, const std::vector<rgb>& colours) {
+    int n = static_cast<int>(colours.size());
+    SDL_PixelFormat* f = screen->format;
+    if (s.surface)
+        SDL_FreeSurface(s.surface);
+    s.surface = SDL_CreateRGBSurface(SDL_SWSURFACE, size * n, size, f->BitsPerPixel, f->Rmask,
+                                     f->Gmask, f->Bmask, 0);
+    for (int i = 0; i < n; i++)
+        fill_rect(s.surface, i * size, 0, size, size, colours[i].r, colours[i].g, colours[i].b);
+    s.w = size * n;
+    s.h = size;
+    s.frame_w = s.frame_h = static_cast<float>(size);
+}
+
+int channel_tolerance() {
+    return screen->format->BitsPerPixel > 16 ? 1 : 8;
+}
+
+static std::string env_or(const char* name, const std::string& otherwise) {
+    const char* d = std::getenv(name);
+    return d ? d : otherwise;
+}
+
 std::string build_dir() {
-    const char* d = std::getenv("TESSOLI_BUILD_DIR");
-    return d ? d : ".";
+    return env_or("TESSOLI_BUILD_DIR", TESSOLI_BUILD_DIR_DEFAULT);
 }
 
 std::string source_dir() {
-    const char* d = std::getenv("TESSOLI_SOURCE_DIR");
-    return d ? d : "..";
+    return env_or("TESSOLI_SOURCE_DIR", TESSOLI_SOURCE_DIR_DEFAULT);
 }
 
 std::string media_root() {
-    const char* d = std::getenv("TESSOLI_MEDIA_ROOT");
-    return d ? d : build_dir();
+    return env_or("TESSOLI_MEDIA_ROOT", TESSOLI_MEDIA_ROOT_DEFAULT);
 }
 
 void mark_turned_on_its_side(const std::string& jpeg_path) {

@@ -4,6 +4,7 @@
 #include <SDL.h>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Opens SDL's dummy display in a window of w x h (once per process; later calls resize it) and
 // turns drawing on. Returns the screen.
@@ -34,8 +35,14 @@ struct rgb {
 };
 rgb pixel_at(SDL_Surface* surface, int x, int y);
 void fill_rect(SDL_Surface* surface, int x, int y, int w, int h, int r, int g, int b);
+// Gives the sprite one size x size frame per colour, side by side, in the screen's format (the
+// screen open first).
+class sprite;
+void give_frames(sprite& s, int size, const std::vector<rgb>& colours);
+// How far a drawn channel may be from its value: 16-bit screens lose each channel's low bits.
+int channel_tolerance();
 
-// Where the build keeps things (from the environment CTest gives).
+// Where the build keeps things: the environment's folders, else the build this program came from.
 std::string build_dir();
 std::string source_dir();
 // The folder holding the built media sets: media/ (Scale 2) and media-s1/ (Scale 1).

@@ -3,38 +3,23 @@
 
 #include <SDL.h>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "res/pack.h"
 #include "tests/support/test_support.h"
 #include "text/font.h"
+#include "text/metrics_file.h"
 #include "video/video.h"
 
 namespace {
 
-using glyph_entry = std::pair<char, glyph_rect>;
-
 // The three glyphs of the test sheet: 'a' is glyph 0, so unknown characters draw it.
-const std::vector<glyph_entry> sheet_glyphs = {
-    {'a', {20, 1, 3, 10}}, {'p', {2, 1, 5, 10}}, {'q', {10, 1, 6, 10}}};
+const std::vector<metrics_glyph> sheet_glyphs = {
+    {'a', 20, 1, 3, 10}, {'p', 2, 1, 5, 10}, {'q', 10, 1, 6, 10}};
+const std::string sheet_metrics = metrics_text(sheet_glyphs, {4, 6, 7}); // a glyph and its gap
 
 const rgb backdrop{10, 20, 30};
 const rgb p_top{200, 0, 0}, q_top{0, 200, 0}, a_top{250, 250, 250}, p_low{0, 0, 200};
-
-// A metrics file with the game's layout: labels of 13, 18, 19 and 18 characters, CR LF ends.
-std::string metrics_text(const std::vector<glyph_entry>& glyphs, int count) {
-    std::string chars, advances, rects;
-    for (const glyph_entry& e : glyphs) {
-        const glyph_rect& g = e.second;
-        chars += std::string(1, e.first) + " ";
-        advances += std::to_string(g.w + 1) + " ";
-        rects += std::to_string(g.x) + " " + std::to_string(g.y) + " " + std::to_string(g.w) + " " +
-                 std::to_string(g.h) + "\r\n";
-    }
-    return "Glyph count: " + std::to_string(count) + "\r\nCharacters:....." + chars +
-           "\r\nAdvances:........" + advances + "\r\nRectangles:....." + rects;
-}
 
 // Palette sheet 32 x 32: glyphs p, q, a on top and p's second look 16 rows lower; index 0 in
 // the corner is the key.
@@ -60,7 +45,7 @@ struct font_fixture : testing::Test {
         fill_rect(screen, 0, 0, 240, 320, backdrop.r, backdrop.g, backdrop.b);
         gfx.count = 0;
         save_sheet(dir.file("sheet.bmp"));
-        write_file(dir.file("sheet.txt"), metrics_text(sheet_glyphs, 3));
+        write_file(dir.file("sheet.txt"), sheet_metrics);
         ASSERT_EQ(f.Load(dir.path().c_str(), "sheet.bmp", 1), 0);
         f.LoadMetrics(dir.path().c_str(), "sheet.txt", 4, 16);
     }
@@ -106,19 +91,11 @@ TEST_F(font_fixture, MetricsFileMends) {
     EXPECT_EQ(f.glyph_count, 0);
 
     // Cut inside the last rectangle: no half-read table is kept.
-    std::string whole = metrics_text(sheet_glyphs, 3);
-    EXPECT_EQ(load_metrics(whole.substr(0, whole.size() - 6)), "Couldn't load m.txt\n");
+    EXPECT_EQ(load_metrics(sheet_metrics.substr(0, sheet_metrics.size() - 6)),
+              "Couldn't load m.txt\n");
     EXPECT_EQ(f.glyph_count, 0);
     EXPECT_EQ(f.glyph_of['p'], 0);
     EXPECT_EQ(f.glyphs[1].w, 0);
-
-    // Entries past 255 are read over, not kept: '!' keeps its first glyph.
-    std::vector<glyph_entry> many;
-    for (int i = 0; i < 300; i++)
-        many.push_back({static_cast<char>(i < 255 ? 1 + i : '!'), {i, 0, i % 7 + 1, 9}});
-    EXPECT_EQ(load_metrics(metrics_text(many, 300)), "");
-    EXPECT_EQ(f.glyph_count, 255);
-    EXPECT_EQ(f.glyph_of['!'], '!' - 1);
 }
 
 TEST_F(font_fixture, CentredRightAlignedAndHitBox) {

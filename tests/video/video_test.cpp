@@ -7,6 +7,14 @@
 #include "tests/support/test_support.h"
 #include "video/video.h"
 
+// How many bytes of the surface's pixels are not 0.
+static int bytes_set(SDL_Surface* s) {
+    int set = 0;
+    for (int i = 0; i < s->pitch * s->h; i++)
+        set += static_cast<Uint8*>(s->pixels)[i] != 0;
+    return set;
+}
+
 TEST(PutPixel, EveryDepthInsideTheEdgesOnly) {
     for (int bpp : {8, 16, 24, 32}) {
         SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, 4, 3, bpp, 0, 0, 0, 0);
@@ -23,10 +31,7 @@ TEST(PutPixel, EveryDepthInsideTheEdgesOnly) {
                      : bpp == 32 ? *reinterpret_cast<const Uint32*>(p)
                                  : p[0] | (bpp == 24 ? p[1] << 8 | p[2] << 16 : 0);
         EXPECT_EQ(got, bpp == 32 ? 0x44332211u : 0x44332211u & ((1u << bpp) - 1)) << bpp;
-        int set = 0;
-        for (int i = 0; i < s->pitch * s->h; i++)
-            set += static_cast<Uint8*>(s->pixels)[i] != 0;
-        EXPECT_EQ(set, bpp / 8) << bpp;
+        EXPECT_EQ(bytes_set(s), bpp / 8) << bpp;
         SDL_FreeSurface(s);
     }
 }
@@ -39,10 +44,7 @@ TEST(PutPixel, NothingWhereASurfaceHasNoPixels) {
     put_pixel(40, 40, 0xFF000000, s);
     draw_line(0, 10, 63, 10, 0xFF000000, s);
     s->pixels = pixels;
-    int set = 0;
-    for (int i = 0; i < s->pitch * s->h; i++)
-        set += static_cast<Uint8*>(s->pixels)[i] != 0;
-    EXPECT_EQ(set, 0);
+    EXPECT_EQ(bytes_set(s), 0);
     SDL_FreeSurface(s);
 }
 
