@@ -194,37 +194,34 @@ std::vector<std::string> leftovers(const std::string& folder) {
     return names;
 }
 
-// Whatever stops it, a save that fails says so in one line, keeps the old file whole, leaves no
-// temporary file and never lowers the best score.
-void expect_failed_save(const std::string& folder, const std::string& old_file,
-                        const std::string& reason) {
-    game_in_progress();
-    Game.BestScore = 6956;
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(save_game());
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "Couldn't save " + folder + "cont.tll: " + reason + "\n");
-    EXPECT_EQ(read_file(folder + "cont.tll"), old_file);
-    EXPECT_TRUE(leftovers(folder).empty());
-    EXPECT_EQ(Game.BestScore, 6956);
-}
-
 } // namespace
 
+// Whatever stops it (a full disk, a file the player made read-only), a save that fails says so in
+// one line, keeps the old file whole, leaves no temporary file and never lowers the best score.
 TEST_F(SavedGame, AFailedSaveSaysWhyAndLosesNothing) {
     game_in_progress();
     Game.BestScore = 500;
     ASSERT_TRUE(save_game());
     const std::string old_file = read_file(cont());
-    {
-        SCOPED_TRACE("full disk");
-        replace_file_write = disk_full;
-        expect_failed_save(dir.path(), old_file, std::strerror(ENOSPC));
-        replace_file_write = ::write;
+    for (bool full : {true, false}) {
+        SCOPED_TRACE(full ? "full disk" : "read-only");
+        replace_file_write = full ? disk_full : ::write;
+        chmod(cont().c_str(), full ? 0600 : 0444);
+        game_in_progress();
+        Game.BestScore = 6956;
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(save_game());
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  "Couldn't save " + cont() + ": " +
+                      (full ? std::strerror(ENOSPC) : "the file is read-only") + "\n");
+        EXPECT_EQ(read_file(cont()), old_file);
+        EXPECT_TRUE(leftovers(dir.path()).empty());
         // The file's older best score does not replace the one this run reached.
         EXPECT_TRUE(saved_game_exists());
         EXPECT_EQ(Game.BestScore, 6956);
     }
+    struct stat st;
+    EXPECT_TRUE(stat(cont().c_str(), &st) == 0 && (st.st_mode & 0777) == 0444);
     // A FIFO or a folder where the saved game should be is left as it is.
     std::remove(cont().c_str());
     for (bool fifo : {true, false}) {
@@ -235,7 +232,6 @@ TEST_F(SavedGame, AFailedSaveSaysWhyAndLosesNothing) {
         EXPECT_FALSE(save_game());
         EXPECT_EQ(testing::internal::GetCapturedStderr(),
                   "Couldn't save " + cont() + ": not a regular file\n");
-        struct stat st;
         EXPECT_TRUE(lstat(cont().c_str(), &st) == 0 &&
                     (fifo ? S_ISFIFO(st.st_mode) : S_ISDIR(st.st_mode)));
         EXPECT_TRUE(leftovers(dir.path()).empty());
@@ -317,22 +313,6 @@ TEST_F(SavedGame, AnUnwritableFolderFailsTheSaveAndKeepsTheFile) {
         },
         testing::ExitedWithCode(0), "Couldn't save .*cont.tll: Permission denied\n");
     chmod(dir.path().c_str(), 0700);
-}
-
-// A player who made cont.tll read-only keeps it as it is: the save fails and says why.
-TEST_F(SavedGame, AReadOnlySavedGameIsKept) {
-    game_in_progress();
-    ASSERT_TRUE(save_game());
-    const std::string old_file = read_file(cont());
-    chmod(cont().c_str(), 0444);
-    Game.Score = 999;
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(save_game());
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("cont.tll: the file is read-only"),
-              std::string::npos);
-    EXPECT_EQ(read_file(cont()), old_file);
-    struct stat st;
-    EXPECT_TRUE(stat(cont().c_str(), &st) == 0 && (st.st_mode & 0777) == 0444);
 }
 
 // Killed saves leave their temporary files; the next save removes those over a minute old, and
