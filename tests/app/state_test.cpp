@@ -1,4 +1,4 @@
-// The state machine: the dispatch, a frame with no screen, and one pass of the main loop.
+// The state machine: the dispatch and a frame with no screen.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
@@ -14,19 +14,12 @@ namespace {
 
 uint32_t Now;
 int Delays;
-uint32_t ticks() {
-    return Now;
-}
-void delay(uint32_t ms) {
-    Now += ms;
-    Delays++;
-}
 
 struct State : ::testing::Test {
     void SetUp() override {
         open_test_screen();
-        frame_clock_ticks = ticks;
-        frame_clock_delay = delay;
+        frame_clock_ticks = [] { return Now; };
+        frame_clock_delay = [](uint32_t ms) { Now += ms, Delays++; };
         Now = 0;
         Delays = 0;
         set_frame_period(40);
@@ -44,10 +37,7 @@ TEST_F(State, NoScreenKeepsPollingAndPacing) {
     enter_state(states::none, phases::none);
     GameRunning = 1;
     SDL_Event down{};
-    down.type = SDL_MOUSEBUTTONDOWN;
-    down.button.button = SDL_BUTTON_LEFT;
-    down.button.x = 3;
-    down.button.y = 4;
+    down.button = {SDL_MOUSEBUTTONDOWN, 0, SDL_BUTTON_LEFT, SDL_PRESSED, 3, 4};
     SDL_PushEvent(&down);
     testing::internal::CaptureStderr();
     for (int i = 0; i < 5; i++)
@@ -70,18 +60,4 @@ TEST_F(State, NoScreenKeepsPollingAndPacing) {
     size_t first = again.find(said);
     ASSERT_NE(first, std::string::npos) << again;
     EXPECT_EQ(again.find(said, first + 1), std::string::npos) << again;
-}
-
-TEST_F(State, QuitRequestEndsTheLoopAfterTheFrame) {
-    enter_screen(states::init_intro);
-    GameRunning = 1;
-    FramesPerSecond = 0;
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    SDL_PushEvent(&quit);
-    for (int i = 0; i < 10 && GameRunning; i++)
-        run_frame();
-    EXPECT_EQ(GameRunning, 0);
-    EXPECT_EQ(GameState, states::intro); // the frame's handler still ran
-    EXPECT_EQ(FramesPerSecond, 25);
 }

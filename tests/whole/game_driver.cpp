@@ -33,9 +33,7 @@ void game_driver::boot(int s, const std::string& cont_tll, unsigned seed) {
     LevelTable.clear();
     std::string built = media_root() + (s == 1 ? "/media-s1" : "/media");
     ASSERT_TRUE(file_exists(built + "/gfx.def")) << "no media set in " << built << " (make media)";
-    std::string copy = "mkdir -p '" + media() + "' && cp '" + built + "'/*.def '" + built +
-                       "'/*.pak '" + built + "'/*.txt '" + built + "'/config.tll '" + media() + "'";
-    ASSERT_EQ(std::system(copy.c_str()), 0);
+    copy_media(built, media());
     if (!cont_tll.empty())
         write_file(cont(), cont_tll);
 
@@ -61,6 +59,12 @@ void game_driver::boot(int s, const std::string& cont_tll, unsigned seed) {
     saved_game_exists();
 }
 
+void game_driver::copy_media(const std::string& from, const std::string& dest) const {
+    std::string copy = "mkdir -p '" + dest + "' && cp '" + from + "'/*.def '" + from + "'/*.pak '" +
+                       from + "'/*.txt '" + from + "'/config.tll '" + dest + "'";
+    ASSERT_EQ(std::system(copy.c_str()), 0);
+}
+
 game_driver::~game_driver() {
     free_screen2();
     shutdown_audio();
@@ -78,9 +82,7 @@ void game_driver::load_and_answer(bool sound_yes) {
 }
 
 void game_driver::run_loading() {
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    SDL_PushEvent(&quit);
+    push_quit();
     loading_screen();
     EXPECT_EQ(InputState.quit, 0) << "loading took every queued tap without an answer";
     SDL_Event left;
@@ -127,6 +129,19 @@ void game_driver::push_key(int sym) {
         e.key.keysym.sym = static_cast<SDLKey>(sym);
         SDL_PushEvent(&e);
     }
+}
+
+void game_driver::push_quit() {
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+}
+
+void game_driver::lose_focus() {
+    SDL_Event e{};
+    e.active = {SDL_ACTIVEEVENT, 0, SDL_APPINPUTFOCUS};
+    SDL_PushEvent(&e);
+    frame();
 }
 
 void game_driver::key(int sym) {

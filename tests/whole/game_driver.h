@@ -43,9 +43,13 @@ struct game_driver {
     // A key pressed and let go (SDL key symbol), queued; key() runs its two frames too.
     void push_key(int sym);
     void key(int sym);
+    void push_quit();  // the window's close button, or a signal SDL turns into one
+    void lose_focus(); // queued, and a frame run
     void frame(int n = 1);
     // Runs frames until done() holds; false if it did not within max frames.
     bool run_until(const std::function<bool()>& done, int max = 2000);
+    // Copies the media files (no cont.tll) into the folder dest.
+    void copy_media(const std::string& from, const std::string& dest) const;
     std::string media() const { return dir.path() + "media/"; }
     std::string cont() const { return media() + "cont.tll"; }
 };

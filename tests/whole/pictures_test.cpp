@@ -49,9 +49,7 @@ TEST(PlayerPictures, PlayedUprightAndKeptWithTheSavedGame) {
     write_file(pics + "notes.txt", "left alone");
     OptionPictures = pics.c_str();
     g.boot(1);
-    g.load_and_answer(true);
-    g.enter_menu();
-    ASSERT_TRUE(g.run_until([] { return GameSubState == phases::intro; }));
+    g.to_menu();
     EXPECT_EQ(pictures_line(), "Pictures: yours (4) + built-in");
     g.tap(120, 198); // the line switches
     EXPECT_EQ(pictures_line(), "Pictures: built-in");
@@ -115,7 +113,7 @@ TEST(PlayerPictures, PlayedUprightAndKeptWithTheSavedGame) {
 TEST(PlayerPictures, ARecordedSessionWithAFolderKeysAndPausesReplaysTheSame) {
     game_driver g;
     std::string pics = g.dir.file("pics/"), run = g.dir.file("run/");
-    ASSERT_EQ(0, std::system(("mkdir -p " + pics + " " + run + "media").c_str()));
+    ASSERT_EQ(0, std::system(("mkdir -p " + pics).c_str()));
     convert("-size 300x200 gradient:red-navy " + pics + "a.jpg");
     convert("-size 200x200 gradient:lime-black " + pics + "b.png");
     OptionPictures = pics.c_str();
@@ -137,10 +135,8 @@ TEST(PlayerPictures, ARecordedSessionWithAFolderKeysAndPausesReplaysTheSame) {
     g.frame(30);
     g.tap(120, 120); // goes on; on the board, but places nothing
     g.frame(10);
-    SDL_Event e{};
-    e.active = {SDL_ACTIVEEVENT, 0, SDL_APPINPUTFOCUS};
-    SDL_PushEvent(&e);
-    g.frame(40);
+    g.lose_focus();
+    g.frame(39);
     g.tap_cell(Game.TileList[Game.TileCurrent]); // goes on
     g.key(SDLK_LEFT);
     g.frame(20);
@@ -159,10 +155,8 @@ TEST(PlayerPictures, ARecordedSessionWithAFolderKeysAndPausesReplaysTheSame) {
     ASSERT_NE(read_file(g.record_path).find(" 24 1 0 0\n"), std::string::npos)
         << "no pause request recorded";
 
-    std::string copy = "cp '" + build_dir() + "/tessoli' '" + run + "' && cp '" + g.media() +
-                       "'/*.def '" + g.media() + "'/*.pak '" + g.media() + "'/*.txt '" + g.media() +
-                       "'/config.tll '" + run + "media/'";
-    ASSERT_EQ(0, std::system(copy.c_str()));
+    g.copy_media(g.media(), run + "media/");
+    ASSERT_EQ(0, std::system(("cp '" + build_dir() + "/tessoli' '" + run + "'").c_str()));
     std::string out = g.dir.file("timedemo.txt");
     ASSERT_EQ(0, std::system((run + "tessoli --replay " + g.record_path +
                               " --timedemo --pictures " + pics + " >" + out + " 2>/dev/null")

@@ -64,20 +64,17 @@ struct scripted_player {
         g.tap_cell(best);
         g.frame(30); // the rockets fly off the board
     }
-    void hint() {
-        g.tap(25, 252);
-        g.frame(20);
-    }
-    void start_game() {
+    void hint() { g.tap(25, 252), g.frame(20); }
+    // A tap on the menu's line at y once the menu is there: "Start Game" at 133.
+    void menu_tap(int y) {
         ASSERT_TRUE(g.run_until([] { return in_state(states::intro, phases::intro); }, 500));
         g.frame(10);
-        g.tap(120, 133);
+        g.tap(120, y);
     }
+    void start_game() { menu_tap(133); }
     // "Exit Game" on the menu, then the recording, its outcome and the files it left.
     void finish() {
-        ASSERT_TRUE(g.run_until([] { return in_state(states::intro, phases::intro); }, 500));
-        g.frame(10);
-        g.tap(120, 173);
+        menu_tap(173);
         ASSERT_EQ(GameRunning, 0);
         record_finish();
         unsigned long long state = game_state_hash(), shown = screen_hash();
