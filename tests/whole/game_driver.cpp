@@ -33,7 +33,9 @@ void game_driver::boot(int s, const std::string& cont_tll, unsigned seed) {
     LevelTable.clear();
     std::string built = media_root() + (s == 1 ? "/media-s1" : "/media");
     ASSERT_TRUE(file_exists(built + "/gfx.def")) << "no media set in " << built << " (make media)";
-    copy_media(built, media());
+    std::string copy = "mkdir -p '" + media() + "' && cp '" + built + "'/*.def '" + built +
+                       "'/*.pak '" + built + "'/*.txt '" + built + "'/config.tll '" + media() + "'";
+    ASSERT_EQ(std::system(copy.c_str()), 0);
     if (!cont_tll.empty())
         write_file(cont(), cont_tll);
 
@@ -57,12 +59,6 @@ void game_driver::boot(int s, const std::string& cont_tll, unsigned seed) {
     startup(dir.path() + "tessoli");
     ASSERT_EQ(Scale, s);
     saved_game_exists();
-}
-
-void game_driver::copy_media(const std::string& from, const std::string& dest) const {
-    std::string copy = "mkdir -p '" + dest + "' && cp '" + from + "'/*.def '" + from + "'/*.pak '" +
-                       from + "'/*.txt '" + from + "'/config.tll '" + dest + "'";
-    ASSERT_EQ(std::system(copy.c_str()), 0);
 }
 
 game_driver::~game_driver() {

@@ -48,8 +48,6 @@ struct game_driver {
     void frame(int n = 1);
     // Runs frames until done() holds; false if it did not within max frames.
     bool run_until(const std::function<bool()>& done, int max = 2000);
-    // Copies the media files (no cont.tll) into the folder dest.
-    void copy_media(const std::string& from, const std::string& dest) const;
     std::string media() const { return dir.path() + "media/"; }
     std::string cont() const { return media() + "cont.tll"; }
 };

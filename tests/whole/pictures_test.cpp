@@ -112,7 +112,7 @@ TEST(PlayerPictures, PlayedUprightAndKeptWithTheSavedGame) {
 // same cont.tll. The focus loss comes back as the pause it made.
 TEST(PlayerPictures, ARecordedSessionWithAFolderKeysAndPausesReplaysTheSame) {
     game_driver g;
-    std::string pics = g.dir.file("pics/"), run = g.dir.file("run/");
+    std::string pics = g.dir.file("pics/");
     ASSERT_EQ(0, std::system(("mkdir -p " + pics).c_str()));
     convert("-size 300x200 gradient:red-navy " + pics + "a.jpg");
     convert("-size 200x200 gradient:lime-black " + pics + "b.png");
@@ -155,15 +155,15 @@ TEST(PlayerPictures, ARecordedSessionWithAFolderKeysAndPausesReplaysTheSame) {
     ASSERT_NE(read_file(g.record_path).find(" 24 1 0 0\n"), std::string::npos)
         << "no pause request recorded";
 
-    g.copy_media(g.media(), run + "media/");
-    ASSERT_EQ(0, std::system(("cp '" + build_dir() + "/tessoli' '" + run + "'").c_str()));
+    // Named by --media, the media folder leaves the saved game in the player's data folder.
     std::string out = g.dir.file("timedemo.txt");
-    ASSERT_EQ(0, std::system((run + "tessoli --replay " + g.record_path +
-                              " --timedemo --pictures " + pics + " >" + out + " 2>/dev/null")
+    ASSERT_EQ(0, std::system((build_dir() + "/tessoli --media " + g.media() + " --replay " +
+                              g.record_path + " --timedemo --pictures " + pics + " >" + out +
+                              " 2>/dev/null")
                                  .c_str()));
     std::string line = read_file(out);
     EXPECT_NE(line.find(want), std::string::npos) << line << "\nwanted: " << want;
-    EXPECT_EQ(read_file(run + "media/cont.tll"), saved);
+    EXPECT_EQ(read_file(g.dir.file("data/tessoli/cont.tll")), saved);
 }
 
 // A pictures file left beside a saved game it does not belong to is never applied.
