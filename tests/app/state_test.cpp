@@ -10,30 +10,17 @@
 #include "app/state.h"
 #include "tests/support/test_support.h"
 
-namespace {
-
-uint32_t Now;
-int Delays;
-
-struct State : ::testing::Test {
-    void SetUp() override {
-        open_test_screen();
-        frame_clock_ticks = [] { return Now; };
-        frame_clock_delay = [](uint32_t ms) { Now += ms, Delays++; };
-        Now = 0;
-        Delays = 0;
-        set_frame_period(40);
-        start_frame_clock();
-        InputState = input_state{};
-        SDL_Event drop;
-        while (SDL_PollEvent(&drop)) {
-        }
+TEST(State, NoScreenKeepsPollingAndPacing) {
+    static uint32_t now;
+    static int delays;
+    open_test_screen();
+    frame_clock_ticks = [] { return now; };
+    frame_clock_delay = [](uint32_t ms) { now += ms, delays++; };
+    set_frame_period(40);
+    start_frame_clock();
+    InputState = input_state{};
+    for (SDL_Event drop; SDL_PollEvent(&drop);) {
     }
-};
-
-} // namespace
-
-TEST_F(State, NoScreenKeepsPollingAndPacing) {
     enter_state(states::none, phases::none);
     GameRunning = 1;
     SDL_Event down{};
@@ -44,8 +31,8 @@ TEST_F(State, NoScreenKeepsPollingAndPacing) {
         run_frame();
     std::string said = testing::internal::GetCapturedStderr();
     EXPECT_EQ(InputState.stylusDown, 1);
-    EXPECT_EQ(Delays, 5);
-    EXPECT_EQ(Now, 200u);
+    EXPECT_EQ(delays, 5);
+    EXPECT_EQ(now, 200u);
     EXPECT_EQ(GameRunning, 1);
     // A frozen screen is said once, not every frame; the same name after a screen ran, again.
     EXPECT_EQ(said, "No screen is called \"\": the frame runs no handler\n");
