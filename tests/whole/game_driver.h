@@ -35,8 +35,9 @@ struct game_driver {
     void to_menu();
     void to_play();
 
-    void push_down(int x, int y);
-    void push_up(int x, int y);
+    void push_button(bool down, int x, int y); // at screen coordinates
+    void push_down(int x, int y) { push_button(true, x, y); }
+    void push_up(int x, int y) { push_button(false, x, y); }
     // A tap at base-layout coordinates (multiplied by Scale): down, then up, each taking a frame.
     void tap(int x, int y);
     void tap_cell(int cell); // the middle of a board cell, 0..24

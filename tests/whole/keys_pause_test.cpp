@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
+#include <array>
 #include <tuple>
 
 #include "app/globals.h"
@@ -44,9 +45,12 @@ void expect_standing_still(game_driver& g) {
 // Paused by P or by the window losing focus. In the look the panel covers the picture, and going
 // on shows it again as it was, with the time the look had left. In play the clock and the rockets
 // stand still and the board takes no tap; a tap goes on without acting, and the clock runs again.
-struct Pause : ::testing::TestWithParam<int> {}; // the key asking, 0: losing the focus
+// Then Escape pauses; a second Escape, or M, is the menu button: the level is saved and the menu
+// comes. There Escape or Q ends the program, and a key with no meaning does nothing.
+struct Pause : ::testing::TestWithParam<std::array<int, 3>> {}; // asking (0: focus), 2nd, on menu
 
-TEST_P(Pause, KeepsTheLookAndStopsClockAndRocketsAndIgnoresBoardTaps) {
+TEST_P(Pause, KeepsTheLookStopsPlayAndASecondKeySavesAndLeaves) {
+    const auto [how, second, ending] = GetParam();
     game_driver g;
     g.boot(1);
     g.to_menu();
@@ -55,7 +59,7 @@ TEST_P(Pause, KeepsTheLookAndStopsClockAndRocketsAndIgnoresBoardTaps) {
     g.frame(10);
     const uint64_t look = screen_hash();
     const int wait = Game.WaitFrames;
-    ask_pause(g, GetParam());
+    ask_pause(g, how);
     ASSERT_NE(screen_hash(), look) << "the panel did not cover the picture";
     expect_standing_still(g);
     g.push_key(SDLK_SPACE); // goes on
@@ -68,7 +72,7 @@ TEST_P(Pause, KeepsTheLookAndStopsClockAndRocketsAndIgnoresBoardTaps) {
     ASSERT_TRUE(g.run_until([] { return in_state(states::gra, phases::start_gry); }, 100));
     g.tap_cell(wrong_cell());
     ASSERT_NE(Game.RocketMode, 0) << "the miss launched no rockets";
-    ask_pause(g, GetParam());
+    ask_pause(g, how);
     const int time = Game.TimeLeft, tiles = Game.TileCurrent, score = Game.Score;
     const int rocket_x = trails[0].x, rocket_y = trails[0].y;
     g.frame(100);
@@ -80,9 +84,24 @@ TEST_P(Pause, KeepsTheLookAndStopsClockAndRocketsAndIgnoresBoardTaps) {
     EXPECT_EQ(Game.Score, score);
     g.frame(60);
     EXPECT_LT(Game.TimeLeft, time);
+
+    g.key(SDLK_ESCAPE);
+    EXPECT_TRUE(in_state(states::gra, phases::start_gry));
+    EXPECT_FALSE(file_exists(g.cont())) << "a pause alone saves nothing";
+    g.push_key(second);
+    g.frame();
+    EXPECT_EQ(GameState, states::init_intro);
+    EXPECT_TRUE(file_exists(g.cont()));
+    ASSERT_TRUE(g.run_until([] { return in_state(states::intro, phases::intro); }, 100));
+    g.key(SDLK_a);
+    EXPECT_TRUE(GameRunning);
+    g.key(ending);
+    EXPECT_FALSE(GameRunning);
 }
 
-INSTANTIATE_TEST_SUITE_P(WholeGameKeys, Pause, ::testing::Values(SDLK_p, 0));
+INSTANTIATE_TEST_SUITE_P(WholeGameKeys, Pause,
+                         ::testing::Values(std::array<int, 3>{SDLK_p, SDLK_ESCAPE, SDLK_ESCAPE},
+                                           std::array<int, 3>{0, SDLK_m, SDLK_q}));
 
 // The pause held since a fade or a cleared level is taken when the level reaches phase: there
 // it stands still, and Space goes on.
@@ -120,32 +139,6 @@ TEST(WholeGameKeys, HeldPauseIsTakenWhenThePhaseAllows) {
     expect_taken_in(g, phases::five_sec);
     EXPECT_EQ(Game.Level, 2);
 }
-
-// Escape pauses; a second Escape, or M, is the menu button: the level is saved and the menu
-// comes. There Escape or Q ends the program, and a key with no meaning does nothing.
-struct SecondKey : ::testing::TestWithParam<std::pair<int, int>> {}; // in play, on the menu
-
-TEST_P(SecondKey, AfterEscapeSavesAndLeavesAndOnTheMenuEnds) {
-    game_driver g;
-    g.boot(1);
-    g.to_play();
-    g.key(SDLK_ESCAPE);
-    EXPECT_TRUE(in_state(states::gra, phases::start_gry));
-    EXPECT_FALSE(file_exists(g.cont())) << "a pause alone saves nothing";
-    g.push_key(GetParam().first);
-    g.frame();
-    EXPECT_EQ(GameState, states::init_intro);
-    EXPECT_TRUE(file_exists(g.cont()));
-    ASSERT_TRUE(g.run_until([] { return in_state(states::intro, phases::intro); }, 100));
-    g.key(SDLK_a);
-    EXPECT_TRUE(GameRunning);
-    g.key(GetParam().second);
-    EXPECT_FALSE(GameRunning);
-}
-
-INSTANTIATE_TEST_SUITE_P(WholeGameKeys, SecondKey,
-                         ::testing::Values(std::make_pair(int(SDLK_ESCAPE), int(SDLK_ESCAPE)),
-                                           std::make_pair(int(SDLK_m), int(SDLK_q))));
 
 // In one run: F1 shows the help page over the menu and over a paused level; a key goes back and
 // does nothing else, and the level's clock stands still meanwhile. S turns the sound off and on.

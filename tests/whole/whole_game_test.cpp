@@ -84,27 +84,13 @@ TEST(WholeGame, SplashAndTheSoundQuestionWaitForThePlayer) {
 }
 
 // The recorded games only ever answer "Yes"; "No" must neither load the saved game nor overwrite
-// it before the next save.
-TEST(WholeGame, ContinueNoStartsAfreshAndKeepsTheSavedGame) {
+// it before the next save. The new game plays a player's own picture with two tiles alike (tiles 3
+// and 17 of one colour, every other tile a colour of its own): a tap on either counts as right for
+// both; a tile without a twin still misses.
+TEST(WholeGame, ContinueNoKeepsTheSavedGameAndATapOnATwinIsRight) {
     const std::string saved = saved_level_three();
     game_driver g;
     g.boot(1, saved);
-    g.to_menu();
-    g.tap(120, 133); // "Start Game"
-    ASSERT_EQ(GameSubState, phases::pre_init);
-    g.frame();
-    g.tap(137, 188); // "No"
-    EXPECT_EQ(Game.ContinueFlag, 0);
-    ASSERT_TRUE(g.run_until([] { return in_state(states::gra, phases::five_sec); }, 200));
-    EXPECT_EQ(Game.Level, 1);
-    EXPECT_EQ(read_file(g.cont()), saved);
-}
-
-// A player's own picture with two tiles alike (tiles 3 and 17 of one colour, every other tile a
-// colour of its own): a tap on either counts as right for both; a tile without a twin still misses.
-TEST(WholeGame, ATapOnATwinOfTheOfferedTilePlacesItAsARightTap) {
-    game_driver g;
-    g.boot(1);
     SDL_Surface* pic = SDL_CreateRGBSurface(SDL_SWSURFACE, 225, 225, 24, 0xff, 0xff00, 0xff0000, 0);
     for (int t = 0; t < 25; t++) {
         int c = t == 17 ? 3 : t;
@@ -118,9 +104,14 @@ TEST(WholeGame, ATapOnATwinOfTheOfferedTilePlacesItAsARightTap) {
                               png + " >/dev/null")
                                  .c_str()));
     g.to_menu();
-    g.frame(10);
     g.tap(120, 133); // "Start Game"
+    ASSERT_EQ(GameSubState, phases::pre_init);
+    g.frame();
+    g.tap(137, 188); // "No"
+    EXPECT_EQ(Game.ContinueFlag, 0);
     ASSERT_TRUE(g.run_until([] { return in_state(states::gra, phases::five_sec); }, 300));
+    EXPECT_EQ(Game.Level, 1);
+    EXPECT_EQ(read_file(g.cont()), saved);
     EXPECT_EQ(1u << 17, TileTwins[3]);
     EXPECT_EQ(1u << 3, TileTwins[17]);
     EXPECT_EQ(0u, TileTwins[4]);
