@@ -3,7 +3,7 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <unistd.h>
+#include <filesystem>
 
 #include "app/startup.h"
 #include "res/save_folder.h"
@@ -12,11 +12,7 @@
 TEST(ProgramFolder, CutsAtTheLastSeparatorOrAsksWhereTheProgramRuns) {
     EXPECT_EQ(program_folder("/a/b\\c"), "/a/b\\");
     // Started through PATH: the running program's folder, not the current directory.
-    char exe[4096];
-    ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
-    ASSERT_GT(n, 0);
-    exe[n] = '\0';
-    std::string self(exe);
+    const std::string self = std::filesystem::read_symlink("/proc/self/exe");
     EXPECT_EQ(program_folder("tessoli"), self.substr(0, self.rfind('/') + 1));
 }
 

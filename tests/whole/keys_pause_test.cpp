@@ -5,7 +5,6 @@
 #include <array>
 #include <tuple>
 
-#include "app/globals.h"
 #include "app/replay.h"
 #include "app/state.h"
 #include "fx/effects.h"
@@ -151,8 +150,7 @@ TEST(WholeGameKeys, HelpSoundFocusArrowsHintAndMenuKeys) {
     g.boot(1);
     g.to_menu();
     g.key(SDLK_s);
-    EXPECT_EQ(music_volume, 0);
-    EXPECT_EQ(sound_volume, 0);
+    EXPECT_EQ(std::make_pair(music_volume, sound_volume), std::make_pair(0, 0));
     g.key(SDLK_F1);
     const uint64_t help = screen_hash();
     g.key(SDLK_ESCAPE); // back from the page, not "Exit Game"
@@ -161,8 +159,7 @@ TEST(WholeGameKeys, HelpSoundFocusArrowsHintAndMenuKeys) {
     g.key(SDLK_RETURN);
     ASSERT_TRUE(g.run_until([] { return in_state(states::gra, phases::start_gry); }, 400));
     g.key(SDLK_s);
-    EXPECT_EQ(music_volume, 128);
-    EXPECT_EQ(sound_volume, 128);
+    EXPECT_EQ(std::make_pair(music_volume, sound_volume), std::make_pair(128, 128));
     g.key(SDLK_F1); // pauses, with the page
     EXPECT_EQ(screen_hash(), help);
     expect_standing_still(g);

@@ -1,4 +1,5 @@
-// Ending the program mid-level keeps the level; ending it anywhere else writes nothing.
+// Ending the program mid-level, by a quit request, a signal, in the look or paused, keeps the
+// level.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
@@ -7,7 +8,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "app/globals.h"
 #include "app/state.h"
 #include "game/game_state.h"
 #include "platform/input.h"
@@ -104,14 +104,3 @@ TEST_P(QuitMidLevel, SavesAndTheNextRunContinuesTheSameLevel) {
 INSTANTIATE_TEST_SUITE_P(WholeGame, QuitMidLevel,
                          ::testing::Values(ending::quit_request, ending::hang_up, ending::terminate,
                                            ending::in_the_look, ending::while_paused));
-
-// On the menu there is no level to keep: a quit leaves no file, or the old one byte for byte.
-TEST(WholeGame, QuitOnTheMenuWritesNothing) {
-    game_driver g;
-    g.boot(1);
-    g.to_menu();
-    g.push_quit();
-    g.frame();
-    EXPECT_FALSE(GameRunning);
-    EXPECT_FALSE(file_exists(g.cont()));
-}

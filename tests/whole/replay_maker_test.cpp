@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "app/globals.h"
 #include "app/replay.h"
 #include "app/state.h"
 #include "game/game_state.h"

@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <string>
 
-#include "app/globals.h"
 #include "app/state.h"
 #include "game/game_state.h"
 #include "game/save.h"

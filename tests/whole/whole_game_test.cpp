@@ -5,10 +5,8 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <sstream>
 #include <vector>
 
-#include "app/globals.h"
 #include "app/state.h"
 #include "game/game_state.h"
 #include "game/rules.h"
@@ -18,21 +16,6 @@
 #include "screens/screens.h"
 #include "tests/tools/tool_paths.h"
 #include "tests/whole/game_driver.h"
-
-namespace {
-
-// A saved game on level 3: the top row placed, the rest in the pile, 100 seconds left.
-std::string saved_level_three() {
-    std::ostringstream f;
-    f << "100 50 19 2 3 77 4 ";
-    for (int i = 0; i < 25; i++)
-        f << (i < 20 ? i + 5 : 0) << " 1 " << (i < 5 ? 1 : 0) << " ";
-    for (int p = 0; p < 20; p++)
-        f << (p <= 4 && p != 3 ? 1 : 0) << " ";
-    return f.str();
-}
-
-} // namespace
 
 // The splash goes on with Space or Return, the sound question takes Y or N. Either answer starts
 // the music and every sound, "No" at volume 0.
@@ -60,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(WholeGame, SoundAnswer,
 // splash to poll an empty queue for ever). A mouse move shows the question again, no sooner than
 // its frame; a tap on neither answer waits for one that does, here "No", which still starts the
 // music, at volume 0. (A tap on "Yes" is how every other run starts.)
-TEST(WholeGame, SplashAndTheSoundQuestionWaitForThePlayer) {
+TEST(WholeGame, SplashAndTheSoundQuestionWaitForThePlayerAndAQuitOnTheMenuWritesNothing) {
     static game_driver* driver;
     static int waits;
     game_driver g;
@@ -81,6 +64,13 @@ TEST(WholeGame, SplashAndTheSoundQuestionWaitForThePlayer) {
     loading_screen();
     EXPECT_EQ(waits, 6);
     EXPECT_EQ((std::vector<int>{music_off, sounds_off, music_volume}), (std::vector<int>{0, 0, 0}));
+    // On the menu there is no level to keep: a quit leaves no file.
+    g.enter_menu();
+    ASSERT_TRUE(g.run_until([] { return in_state(states::intro, phases::intro); }, 100));
+    g.push_quit();
+    g.frame();
+    EXPECT_FALSE(GameRunning);
+    EXPECT_FALSE(file_exists(g.cont()));
 }
 
 // The recorded games only ever answer "Yes"; "No" must neither load the saved game nor overwrite
@@ -88,7 +78,11 @@ TEST(WholeGame, SplashAndTheSoundQuestionWaitForThePlayer) {
 // and 17 of one colour, every other tile a colour of its own): a tap on either counts as right for
 // both; a tile without a twin still misses.
 TEST(WholeGame, ContinueNoKeepsTheSavedGameAndATapOnATwinIsRight) {
-    const std::string saved = saved_level_three();
+    // A saved game on level 3: the top row placed, the rest in the pile, 100 seconds left.
+    const std::string saved =
+        "100 50 19 2 3 77 4 5 1 1 6 1 1 7 1 1 8 1 1 9 1 1 10 1 0 11 1 0 12 1 0 "
+        "13 1 0 14 1 0 15 1 0 16 1 0 17 1 0 18 1 0 19 1 0 20 1 0 21 1 0 22 1 0 "
+        "23 1 0 24 1 0 0 1 0 0 1 0 0 1 0 0 1 0 0 1 0 1 1 1 0 1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 ";
     game_driver g;
     g.boot(1, saved);
     SDL_Surface* pic = SDL_CreateRGBSurface(SDL_SWSURFACE, 225, 225, 24, 0xff, 0xff00, 0xff0000, 0);
