@@ -78,9 +78,7 @@ void game_driver::load_and_answer(bool sound_yes) {
 }
 
 void game_driver::run_loading() {
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    SDL_PushEvent(&quit);
+    push_quit();
     loading_screen();
     EXPECT_EQ(InputState.quit, 0) << "loading took every queued tap without an answer";
     SDL_Event left;
@@ -104,19 +102,15 @@ void game_driver::to_play() {
     ASSERT_TRUE(run_until([] { return in_state(states::gra, phases::start_gry); }, 400));
 }
 
-static void push_button(Uint8 type, int x, int y) {
+void game_driver::push_button(bool down, int x, int y) {
     SDL_Event e{};
-    Uint8 state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-    e.button = {type, 0, SDL_BUTTON_LEFT, state, Uint16(x), Uint16(y)};
+    e.button = {Uint8(down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP),
+                0,
+                SDL_BUTTON_LEFT,
+                Uint8(down ? SDL_PRESSED : SDL_RELEASED),
+                Uint16(x),
+                Uint16(y)};
     SDL_PushEvent(&e);
-}
-
-void game_driver::push_down(int x, int y) {
-    push_button(SDL_MOUSEBUTTONDOWN, x, y);
-}
-
-void game_driver::push_up(int x, int y) {
-    push_button(SDL_MOUSEBUTTONUP, x, y);
 }
 
 void game_driver::push_key(int sym) {
@@ -127,6 +121,18 @@ void game_driver::push_key(int sym) {
         e.key.keysym.sym = static_cast<SDLKey>(sym);
         SDL_PushEvent(&e);
     }
+}
+
+void game_driver::push_quit() {
+    SDL_Event quit{SDL_QUIT};
+    SDL_PushEvent(&quit);
+}
+
+void game_driver::lose_focus() {
+    SDL_Event e{};
+    e.active = {SDL_ACTIVEEVENT, 0, SDL_APPINPUTFOCUS};
+    SDL_PushEvent(&e);
+    frame();
 }
 
 void game_driver::key(int sym) {

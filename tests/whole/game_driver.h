@@ -35,14 +35,17 @@ struct game_driver {
     void to_menu();
     void to_play();
 
-    void push_down(int x, int y);
-    void push_up(int x, int y);
+    void push_button(bool down, int x, int y); // at screen coordinates
+    void push_down(int x, int y) { push_button(true, x, y); }
+    void push_up(int x, int y) { push_button(false, x, y); }
     // A tap at base-layout coordinates (multiplied by Scale): down, then up, each taking a frame.
     void tap(int x, int y);
     void tap_cell(int cell); // the middle of a board cell, 0..24
     // A key pressed and let go (SDL key symbol), queued; key() runs its two frames too.
     void push_key(int sym);
     void key(int sym);
+    void push_quit();  // the window's close button, or a signal SDL turns into one
+    void lose_focus(); // queued, and a frame run
     void frame(int n = 1);
     // Runs frames until done() holds; false if it did not within max frames.
     bool run_until(const std::function<bool()>& done, int max = 2000);

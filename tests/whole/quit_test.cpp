@@ -1,4 +1,5 @@
-// Ending the program mid-level keeps the level; ending it anywhere else writes nothing.
+// Ending the program mid-level, by a quit request, a signal, in the look or paused, keeps the
+// level.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
@@ -7,7 +8,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "app/globals.h"
 #include "app/state.h"
 #include "game/game_state.h"
 #include "platform/input.h"
@@ -27,17 +27,6 @@ std::string level_state() {
     return s.str();
 }
 
-void push_quit() {
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    SDL_PushEvent(&quit);
-}
-
-void start_new_game(game_driver& g) {
-    g.to_menu();
-    g.tap(120, 133); // "Start Game"
-}
-
 enum class ending { quit_request, hang_up, terminate, in_the_look, while_paused };
 
 // Plays into level 1 in a child process (one boot per process), ends it there, and hands back
@@ -50,7 +39,8 @@ void play_and_end(ending how, const temp_dir& handoff) {
         {
             game_driver g;
             g.boot(1);
-            start_new_game(g);
+            g.to_menu();
+            g.tap(120, 133); // "Start Game"
             if (how == ending::in_the_look) {
                 ok = g.run_until([] { return in_state(states::gra, phases::five_sec); }, 200);
                 g.frame(10);
@@ -71,7 +61,7 @@ void play_and_end(ending how, const temp_dir& handoff) {
             else if (how == ending::terminate)
                 std::raise(SIGTERM); // SDL's handler makes it a quit request
             else
-                push_quit();
+                g.push_quit();
             // The paused frame that takes the quit must not then wait for another event.
             static bool waited;
             waited = false;
@@ -102,7 +92,8 @@ TEST_P(QuitMidLevel, SavesAndTheNextRunContinuesTheSameLevel) {
 
     game_driver g;
     g.boot(1, saved);
-    start_new_game(g);
+    g.to_menu();
+    g.tap(120, 133); // "Start Game"
     ASSERT_EQ(GameSubState, phases::pre_init) << "no \"Continue game?\" after the quit";
     g.frame();
     g.tap(90, 188); // "Yes"
@@ -113,14 +104,3 @@ TEST_P(QuitMidLevel, SavesAndTheNextRunContinuesTheSameLevel) {
 INSTANTIATE_TEST_SUITE_P(WholeGame, QuitMidLevel,
                          ::testing::Values(ending::quit_request, ending::hang_up, ending::terminate,
                                            ending::in_the_look, ending::while_paused));
-
-// On the menu there is no level to keep: a quit leaves no file, or the old one byte for byte.
-TEST(WholeGame, QuitOnTheMenuWritesNothing) {
-    game_driver g;
-    g.boot(1);
-    g.to_menu();
-    push_quit();
-    g.frame();
-    EXPECT_FALSE(GameRunning);
-    EXPECT_FALSE(file_exists(g.cont()));
-}

@@ -5,8 +5,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 
-#include "app/globals.h"
 #include "app/replay.h"
 #include "app/state.h"
 #include "game/game_state.h"
@@ -64,20 +64,37 @@ struct scripted_player {
         g.tap_cell(best);
         g.frame(30); // the rockets fly off the board
     }
-    void hint() {
-        g.tap(25, 252);
-        g.frame(20);
-    }
-    void start_game() {
+    void hint() { g.tap(25, 252), g.frame(20); }
+    // A tap on the menu's line at y once the menu is there: "Start Game" at 133.
+    void menu_tap(int y) {
         ASSERT_TRUE(g.run_until([] { return in_state(states::intro, phases::intro); }, 500));
         g.frame(10);
-        g.tap(120, 133);
+        g.tap(120, y);
+    }
+    void start_game() { menu_tap(133); }
+    void act(const std::string& op) {
+        if (op[0] == 'p') {
+            place(std::stoi(op.substr(1)));
+        } else if (op == "m") {
+            miss();
+        } else if (op == "h") {
+            hint();
+        } else if (op == "s") {
+            const int level = Game.Level;
+            g.tap(213, 252); // the menu button saves the game
+            start_game();
+            ASSERT_EQ(GameSubState, phases::pre_init);
+            g.frame(5);
+            g.tap(95, 188); // "Yes": continue the saved game
+            reach_play();
+            ASSERT_EQ(Game.Level, level);
+        } else {
+            g.tap(op == "<" ? 72 : 165, 270); // the arrows
+        }
     }
     // "Exit Game" on the menu, then the recording, its outcome and the files it left.
     void finish() {
-        ASSERT_TRUE(g.run_until([] { return in_state(states::intro, phases::intro); }, 500));
-        g.frame(10);
-        g.tap(120, 173);
+        menu_tap(173);
         ASSERT_EQ(GameRunning, 0);
         record_finish();
         unsigned long long state = game_state_hash(), shown = screen_hash();
@@ -89,51 +106,20 @@ struct scripted_player {
     }
 };
 
+// What the player does on a level before placing the rest: pN places N tiles, m misses, h takes a
+// hint, < and > tap the arrows, s saves through the menu button and continues the saved game.
+const char* const Script[21] = {nullptr, "p10 < < >", "p12 m", "h p1",   "p8 s",  "m p5 m",
+                                nullptr, nullptr,     nullptr, nullptr,  "p12 m", nullptr,
+                                "h p1",  nullptr,     nullptr, "p20 m h"};
+
 void won_game(int scale) {
     scripted_player p("won-s" + std::to_string(scale), scale, 20261206u + scale, true);
     for (int level = 1; level <= 20; level++) {
         p.reach_play();
         ASSERT_EQ(Game.Level, level);
-        switch (level) {
-        case 1:
-            p.place(10);
-            p.g.tap(72, 270); // the left arrow twice, the right once
-            p.g.tap(72, 270);
-            p.g.tap(165, 270);
-            break;
-        case 2:
-        case 10:
-            p.place(12);
-            p.miss();
-            break;
-        case 3:
-        case 12:
-            p.hint();
-            p.place(1);
-            break;
-        case 4:
-            p.place(8);
-            p.g.tap(213, 252); // the menu button saves the game
-            p.start_game();
-            ASSERT_EQ(GameSubState, phases::pre_init);
-            p.g.frame(5);
-            p.g.tap(95, 188); // "Yes": continue the saved game
-            p.reach_play();
-            ASSERT_EQ(Game.Level, 4);
-            break;
-        case 5:
-            p.miss();
-            p.place(5);
-            p.miss();
-            break;
-        case 15:
-            p.place(20);
-            p.miss();
-            p.hint();
-            break;
-        default:
-            break;
-        }
+        std::istringstream script(Script[level] ? Script[level] : "");
+        for (std::string op; script >> op;)
+            p.act(op);
         p.place(25);
         if (level < 20) {
             ASSERT_TRUE(in_state(states::gra, phases::nextlevel));
