@@ -191,66 +191,28 @@ TEST_F(PlayScreen, PlayFrameDrawsOfferedAndPlacedTiles) {
     expect_at(tile(picture, 2), {{120, 260}});
 }
 
-// With the pile empty the offered-tile place stays empty under the good-work picture.
-// Rockets, their trails and the explosions are clipped to the board: nothing lands on the tray.
-TEST_F(PlayScreen, RocketsAndEffectsStayOnTheBoard) {
-    into_play();
-    give(RocketSprite1, 24, 8, {0, 0, 248}); // two 12 x 8 frames: blue, then cyan
-    fill_rect(RocketSprite1.surface, 12, 0, 12, 8, 0, 248, 248);
-    RocketSprite1.frame_w = 12;
-    give(RocketSprite2, 16, 12, {248, 0, 248}); // two 8 x 12 frames: magenta, then yellow
-    fill_rect(RocketSprite2.surface, 8, 0, 8, 12, 248, 248, 0);
-    RocketSprite2.frame_w = 8;
-    give(ParticleSprite, 3, 3, kWhite);
-    give(ParticleSprite2, 3, 3, kWhite);
-    // Row 2 and column 2 have tiles at both edges for the rockets to blow up.
-    arrange({10, 14, 2, 22});
-    auto fly_clipped = [] {
-        for (int i = 0; i < 40; i++) {
-            frame();
-            for (int y = 0; y < 240; y++)
-                for (int x = 0; x < 240; x++)
-                    if ((x < 7 || x >= 232 || y < 7 || y >= 232) && !near(x, y, kBackground))
-                        FAIL() << "frame " << i << " at (" << x << ", " << y << ")";
-        }
-    };
-    int (*const random_direction)() = rocket_direction;
-    rocket_direction = [] { return 1; };
-    tap(mid(1), mid(2)); // cell 11: a miss, flying sideways
-    ASSERT_EQ(Game.RocketMode, 1);
-
-    // After one step rocket 1 (frame 0) is at x 65, rocket 2 (frame 1) at x 83.
-    expect_at({0, 0, 248}, {{66, 114}});
-    expect_at({0, 248, 248}, {{93, 120}});
-    fly_clipped();
-    // The sparks stream from where the rockets are, all the way.
-    for (int k = 0; k < 2; k++)
-        EXPECT_EQ(std::make_pair(trails[k].x, trails[k].y),
-                  std::make_pair(Rockets[k].x, Rockets[k].y));
-    EXPECT_EQ(Rockets[0].y, Rockets[1].y);
-    EXPECT_LT(Rockets[0].x, 0);
-
-    rocket_direction = [] { return 0; };
-    tap(mid(2), mid(3)); // cell 17: up and down the middle column
-    ASSERT_EQ(Game.RocketMode, 2);
-    fly_clipped();
-    rocket_direction = random_direction;
-}
-
 // A miss launches two rockets along the tapped cell's row or column; each placed tile they fly
-// over goes back to the pile at -5 in the order met, and nothing else moves.
-TEST_F(PlayScreen, MissesClearOnlyTheirLineInRocketOrder) {
+// over goes back to the pile at -5 in the order met, and nothing else moves. Rockets, their
+// trails and the explosions are clipped to the board: nothing lands on the tray.
+TEST_F(PlayScreen, MissesClearOnlyTheirLineInRocketOrderOnTheBoard) {
     struct miss {
         int horizontal, cell;
         std::vector<int> placed, knocked;
     };
     const miss misses[] = {
         // Cell 12: rocket 2 meets 13 on frame 3; on frame 8 rocket 1 meets 10 just before
-        // rocket 2 meets 14.
+        // rocket 2 meets 14, at the row's far edge.
         {1, 12, {10, 13, 14, 5, 9, 16, 18}, {13, 10, 14}},
-        {0, 11, {1, 6, 21, 0, 2, 20, 22, 8}, {6, 1, 21}}, // up and down its column
+        {0, 11, {1, 6, 21, 0, 2, 20, 22, 8}, {6, 1, 21}}, // up and down its column, edge to edge
     };
     into_play();
+    give(RocketSprite1, 24, 8, {0, 0, 248}); // two 12 x 8 frames: blue, then cyan
+    fill_rect(RocketSprite1.surface, 12, 0, 12, 8, 0, 248, 248);
+    RocketSprite1.frame_w = 12;
+    give(RocketSprite2, 16, 12, {248, 0, 248}); // two 8 x 12 frames
+    RocketSprite2.frame_w = 8;
+    give(ParticleSprite, 3, 3, kWhite);
+    give(ParticleSprite2, 3, 3, kWhite);
     int (*const random_direction)() = rocket_direction;
     for (const miss& m : misses) {
         SCOPED_TRACE(m.horizontal ? "row" : "column");
@@ -260,8 +222,23 @@ TEST_F(PlayScreen, MissesClearOnlyTheirLineInRocketOrder) {
         rocket_direction = m.horizontal ? +[] { return 1; } : +[] { return 0; };
         tap(mid(m.cell % 5), mid(m.cell / 5));
         ASSERT_EQ(Game.RocketMode, m.horizontal ? 1 : 2);
-        for (int i = 0; i < 40; i++)
+        if (m.horizontal) {
+            // After one step rocket 1 (frame 0) is at x 110, rocket 2 (frame 1) at x 128.
+            expect_at({0, 0, 248}, {{111, 114}});
+            expect_at({0, 248, 248}, {{138, 120}});
+        }
+        for (int i = 0; i < 40; i++) {
             frame();
+            for (int y = 0; y < 240; y++)
+                for (int x = 0; x < 240; x++)
+                    if ((x < 7 || x >= 232 || y < 7 || y >= 232) && !near(x, y, kBackground))
+                        FAIL() << "frame " << i << " at (" << x << ", " << y << ")";
+        }
+        // The sparks stream from where the rockets are, all the way off the board.
+        for (int k = 0; k < 2; k++)
+            EXPECT_EQ(std::make_pair(trails[k].x, trails[k].y),
+                      std::make_pair(Rockets[k].x, Rockets[k].y));
+        EXPECT_LT(m.horizontal ? Rockets[0].x : Rockets[0].y, 0);
         const int* end = Game.TileList + Game.TileLast + 1;
         EXPECT_EQ(std::vector<int>(end - m.knocked.size(), end), m.knocked);
         // The miss itself is free; the offer stays.
