@@ -97,20 +97,22 @@ for _ in $(seq 1 25); do # the fade onto the picture is over when two shots agre
     shot look
     [ "$(changed look0 look 15 15 450 450)" -le 50 ] && break
 done
+# The board of a shot, kept for a person to look at, against the look before the pause: prints
+# how many of its pixels changed.
+board_against_look() { # shot kept-as what
+    shot "$1"
+    cp "$WORK/$1.png" "$SHOTS/$2.png"
+    c=$(changed look "$1" 15 15 450 450)
+    echo "board pixels changed $3: $c"
+}
 key p
 sleep 1
-shot look-paused
-cp "$WORK/look-paused.png" "$SHOTS/look-paused.png"
-c=$(changed look look-paused 15 15 450 450)
-echo "board pixels changed by the pause in the look: $c"
+board_against_look look-paused look-paused "by the pause in the look"
 [ "$c" -ge 50000 ] || fail "the pause did not cover the picture"
 sleep 5
 key space
 sleep 0.5
-shot look-again
-cp "$WORK/look-again.png" "$SHOTS/look-after-pause.png"
-c=$(changed look look-again 15 15 450 450)
-echo "board pixels changed across the pause in the look: $c"
+board_against_look look-again look-after-pause "across the pause in the look"
 [ "$c" -le 50 ] || fail "going on did not show the picture again"
 end_look
 key Right # the next tile is offered, as the arrow button does

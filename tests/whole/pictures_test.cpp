@@ -27,6 +27,13 @@ void convert(const std::string& args) {
     ASSERT_EQ(0, std::system(("convert " + args).c_str())) << args;
 }
 
+// A new, empty folder for the player's pictures inside the driver's folder.
+std::string pictures_folder(game_driver& g) {
+    std::string pics = g.dir.file("pics/");
+    EXPECT_EQ(0, std::system(("mkdir -p " + pics).c_str()));
+    return pics;
+}
+
 // The level picture of picture number n, as a level would load it.
 rgb shown(int n, int x = 112, int y = 112) {
     Game.PictureNumber = n;
@@ -38,8 +45,7 @@ rgb shown(int n, int x = 112, int y = 112) {
 
 TEST(PlayerPictures, PlayedUprightAndKeptWithTheSavedGame) {
     game_driver g;
-    std::string pics = g.dir.file("pics/");
-    ASSERT_EQ(0, std::system(("mkdir -p " + pics).c_str()));
+    const std::string pics = pictures_folder(g);
     convert("-size 300x200 xc:red " + pics + "b-red.jpg");
     convert("-size 64x64 xc:lime " + pics + "a-lime.png");
     // Held upright, stored on its side: Exif orientation 6 says turn it a quarter clockwise.
@@ -109,8 +115,7 @@ TEST(PlayerPictures, PlayedUprightAndKeptWithTheSavedGame) {
 // same cont.tll. The focus loss comes back as the pause it made.
 TEST(PlayerPictures, ARecordedSessionWithAFolderKeysAndPausesReplaysTheSame) {
     game_driver g;
-    std::string pics = g.dir.file("pics/");
-    ASSERT_EQ(0, std::system(("mkdir -p " + pics).c_str()));
+    const std::string pics = pictures_folder(g);
     convert("-size 300x200 gradient:red-navy " + pics + "a.jpg");
     convert("-size 200x200 gradient:lime-black " + pics + "b.png");
     OptionPictures = pics.c_str();
