@@ -20,13 +20,7 @@ mkdir -p "$SHOTS"
 OPID=""
 trap '[ -n "$OPID" ] && kill "$OPID" 2>/dev/null; xvfb_cleanup' EXIT
 xvfb_start 1000x900x24
-openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
-OPID=$!
-for _ in $(seq 1 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
-    sleep 0.05
-done
-xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id" || { echo "openbox did not start"; exit 1; }
+xvfb_start_wm || { echo "openbox did not start"; exit 1; }
 
 fail() {
     echo "$1"

@@ -29,13 +29,7 @@ fail() {
 screen_with_wm() { # WxH
     stop_screen
     xvfb_start "$1x24"
-    openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
-    OPID=$!
-    for _ in $(seq 1 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
-        sleep 0.05
-    done
-    xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id" || fail "openbox did not start"
+    xvfb_start_wm || fail "openbox did not start"
     SCREEN=$1
 }
 launch() {

@@ -58,6 +58,17 @@ xvfb_start() {
 
 # Prints the id of the first window named Tessoli, waiting up to 60 s for it (a sanitizer build on
 # a busy machine is slow to start); gives up at once if the game has ended.
+# Openbox on the server, its pid in OPID; returns 1 when it has not taken the screen in 5 s.
+xvfb_start_wm() {
+    openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
+    OPID=$!
+    for _ in $(seq 1 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
 xvfb_find_window() {
     end=$(($(date +%s) + 60))
     while [ "$(date +%s)" -lt "$end" ]; do
